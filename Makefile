@@ -1,0 +1,45 @@
+# Two set-up commands for a fresh Debian/Ubuntu machine: `make run` and `make test`.
+NATIVE := build/native
+WINDOWS := build/windows
+JOBS ?= $(shell nproc)
+
+.PHONY: all deps native windows run test test-native test-windows screenshot bench dist clean
+
+all: native windows
+
+deps:
+	@scripts/install-deps.sh
+
+$(NATIVE)/build.ninja:
+	cmake -S . -B $(NATIVE) -G Ninja -DCMAKE_BUILD_TYPE=Release
+
+$(WINDOWS)/build.ninja:
+	cmake -S . -B $(WINDOWS) -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake
+
+native: deps $(NATIVE)/build.ninja
+	cmake --build $(NATIVE) -j $(JOBS)
+
+windows: deps $(WINDOWS)/build.ninja
+	cmake --build $(WINDOWS) -j $(JOBS)
+
+run: windows
+	@scripts/run-kivrel.sh
+
+screenshot: windows
+	@scripts/screenshot.sh
+
+test-native: native
+	cd $(NATIVE) && ctest --output-on-failure -j $(JOBS)
+
+test-windows: windows
+	@scripts/with-wine.sh ctest --test-dir $(WINDOWS) --output-on-failure -j $(JOBS)
+
+test: native windows
+	$(MAKE) --no-print-directory test-native
+	$(MAKE) --no-print-directory test-windows
+
+bench: native
+	$(NATIVE)/core_bench
+
+clean:
+	rm -rf build dist

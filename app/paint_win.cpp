@@ -1,0 +1,48 @@
+#include <windows.h>
+
+#include <cstring>
+
+#include "app/app_state.h"
+#include "app/labels.h"
+#include "app/window_win.h"
+
+namespace {
+
+void draw_text(HDC dc, int x, int y, const char* text) { TextOutA(dc, x, y, text, static_cast<int>(std::strlen(text))); }
+
+void draw_item(HDC dc, const PaintItem& item) {
+    char buffer[256];
+    switch (item.kind) {
+    case PaintKind::kLine:
+        MoveToEx(dc, item.x, item.y, nullptr);
+        LineTo(dc, item.x2, item.y2);
+        break;
+    case PaintKind::kText: draw_text(dc, item.x, item.y, item.text); break;
+    case PaintKind::kCandidateRows:
+        for (int n = 0; n < g_app.candidate_count; ++n) {
+            format_candidate_row(n, buffer);
+            draw_text(dc, item.x, item.y + item.y2 * n, buffer);
+        }
+        break;
+    case PaintKind::kBootLine:
+        if (g_app.timing_shown != 1) break;
+        format_boot_line(buffer);
+        draw_text(dc, item.x, item.y, buffer);
+        break;
+    case PaintKind::kCGearLine:
+        if (g_app.timing_shown != 1) break;
+        format_cgear_line(buffer);
+        draw_text(dc, item.x, item.y, buffer);
+        break;
+    }
+}
+
+}  // namespace
+
+void paint_window(HDC dc) {
+    // white fill with its outline just outside the first visible pixels
+    Rectangle(dc, -1, -1, 801, 701);
+    if (g_app.controls_created == 1) {
+        for (int i = 0; i < kPaintItemCount; ++i) draw_item(dc, kPaintItems[i]);
+    }
+}

@@ -1,0 +1,23 @@
+# Windows tree: the two programs and the test drivers that run them under Wine.
+set(WIN_LINK_OPTIONS -static -static-libgcc -static-libstdc++)
+
+function(add_kivrel name)
+  add_executable(${name} WIN32 ${CORE_SOURCES} ${WIN_SOURCES} ${ARGN})
+  target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR})
+  target_compile_options(${name} PRIVATE ${KIVREL_CHARSET_FLAGS})
+  target_compile_definitions(${name} PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX)
+  target_link_options(${name} PRIVATE ${WIN_LINK_OPTIONS})
+  target_link_libraries(${name} PRIVATE user32 gdi32 winmm)
+endfunction()
+
+add_kivrel(Kivrel)
+add_kivrel(Kivrel-fixed)
+target_compile_definitions(Kivrel-fixed PRIVATE KIVREL_FIXED_WIDTH_FIELDS)
+
+# GoogleTest from Debian's source package, built with the cross compiler.
+set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+include(cmake/wine_tests.cmake OPTIONAL)

@@ -1,0 +1,35 @@
+# Test drivers: Windows programs that run the real Kivrel under Wine.
+include(GoogleTest)
+
+add_executable(comspec_recorder WIN32 ${CMAKE_SOURCE_DIR}/tests/wine/comspec_recorder.cpp)
+target_link_options(comspec_recorder PRIVATE ${WIN_LINK_OPTIONS})
+
+add_library(wine_driver STATIC ${CMAKE_SOURCE_DIR}/tests/wine/driver.cpp)
+target_include_directories(wine_driver PUBLIC ${CMAKE_SOURCE_DIR})
+target_compile_options(wine_driver PUBLIC ${KIVREL_CHARSET_FLAGS})
+target_link_libraries(wine_driver PUBLIC gtest gtest_main user32 gdi32)
+
+file(GLOB WINE_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/wine/*_test.cpp)
+foreach(src ${WINE_TEST_SOURCES})
+  get_filename_component(name ${src} NAME_WE)
+  add_executable(${name} ${src})
+  target_link_libraries(${name} PRIVATE wine_driver)
+  target_link_options(${name} PRIVATE ${WIN_LINK_OPTIONS})
+  add_dependencies(${name} Kivrel Kivrel-fixed comspec_recorder)
+  gtest_add_tests(TARGET ${name} SOURCES ${src} TEST_PREFIX "wine.")
+endforeach()
+
+# The native unit tests again, built by the cross compiler and run under Wine:
+# the Windows C runtime must give the same results.
+file(GLOB NATIVE_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/native/*.cpp)
+add_executable(core_tests ${CORE_SOURCES} ${NATIVE_TEST_SOURCES})
+target_include_directories(core_tests PRIVATE ${CMAKE_SOURCE_DIR})
+target_compile_options(core_tests PRIVATE ${KIVREL_CHARSET_FLAGS})
+target_compile_definitions(core_tests PRIVATE KIVREL_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+target_link_libraries(core_tests PRIVATE gtest gtest_main)
+target_link_options(core_tests PRIVATE ${WIN_LINK_OPTIONS})
+add_test(NAME wine.core_tests COMMAND core_tests --gtest_brief=1)
+
+# Both programs import only system DLLs.
+add_test(NAME windows.imports COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-imports.sh
+         $<TARGET_FILE:Kivrel> $<TARGET_FILE:Kivrel-fixed> $<TARGET_FILE:comspec_recorder>)

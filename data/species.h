@@ -1,0 +1,10 @@
+// The species table read from pokemon.dat and the lookup by name.
+#pragma once
+
+// Fills g_app.species from pokemon.dat in the working directory (or path);
+// false when the file cannot be opened, leaving the table as it was.
+bool load_species_table(const char* path = "pokemon.dat");
+
+// Sets g_app.species_index to the last record whose name equals name
+// byte for byte; keeps it when none does.
+void find_species(const char* name);

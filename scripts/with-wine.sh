@@ -1,0 +1,21 @@
+#!/bin/sh
+# Runs a command (the Windows tests) with a fresh Wine prefix, a Japanese
+# locale and a virtual display, all removed afterwards.
+set -eu
+. "$(dirname "$0")/wine-env.sh"
+
+ensure_japanese_locale
+PREFIX_DIR=$(mktemp -d /tmp/kivrel-wine.XXXXXX)
+cleanup() {
+    wineserver -k 2>/dev/null || true
+    [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
+    rm -rf "$PREFIX_DIR"
+}
+trap cleanup EXIT INT TERM
+start_virtual_display
+echo "Preparing a Wine prefix in $PREFIX_DIR on display $DISPLAY"
+# KIVREL_WINDOWS_BUILD names another Windows build tree than build/windows
+make_prefix "$PREFIX_DIR" "$(windows_path "${KIVREL_WINDOWS_BUILD:-$ROOT/build/windows}/comspec_recorder.exe")"
+# keep one wineserver for the whole run so each test starts quickly
+wineserver -p
+"$@"

@@ -1,0 +1,263 @@
+#include "tests/wine/driver.h"
+
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+namespace driver {
+namespace {
+
+constexpr DWORD kStartTimeoutMs = 30000;
+
+std::string module_dir() {
+    char path[MAX_PATH];
+    DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string s(path, n);
+    return s.substr(0, s.find_last_of("\\/"));
+}
+
+std::string make_temp_dir() {
+    char base[MAX_PATH];
+    GetTempPathA(MAX_PATH, base);
+    for (unsigned i = 0;; ++i) {
+        char name[MAX_PATH];
+        std::snprintf(name, sizeof name, "%skivrel-%lu-%u", base, GetCurrentProcessId(), i);
+        if (CreateDirectoryA(name, nullptr)) return name;
+        if (GetLastError() != ERROR_ALREADY_EXISTS) throw std::runtime_error("cannot create a working directory");
+    }
+}
+
+void remove_tree(const std::string& dir) {
+    WIN32_FIND_DATAA f;
+    HANDLE h = FindFirstFileA((dir + "\\*").c_str(), &f);
+    if (h != INVALID_HANDLE_VALUE) {
+        do {
+            std::string n = f.cFileName;
+            if (n == "." || n == "..") continue;
+            if (f.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) remove_tree(dir + "\\" + n);
+            else DeleteFileA((dir + "\\" + n).c_str());
+        } while (FindNextFileA(h, &f));
+        FindClose(h);
+    }
+    RemoveDirectoryA(dir.c_str());
+}
+
+struct FindState {
+    DWORD pid;
+    const char* cls;
+    HWND found;
+};
+
+BOOL CALLBACK find_main(HWND w, LPARAM p) {
+    auto* s = reinterpret_cast<FindState*>(p);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(w, &pid);
+    char cls[64] = "";
+    GetClassNameA(w, cls, sizeof cls);
+    if (pid == s->pid && std::strcmp(cls, s->cls) == 0) {
+        s->found = w;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+std::wstring window_text_w(HWND w) {
+    int n = GetWindowTextLengthW(w);
+    std::wstring s(static_cast<size_t>(n) + 1, L'\0');
+    n = GetWindowTextW(w, &s[0], n + 1);
+    s.resize(static_cast<size_t>(n));
+    return s;
+}
+
+Pixels read_bitmap(HDC source, int x, int y, int width, int height) {
+    Pixels p;
+    p.width = width;
+    p.height = height;
+    p.rgb.resize(static_cast<size_t>(width) * height);
+    HDC mem = CreateCompatibleDC(source);
+    BITMAPINFO bi = {};
+    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+    bi.bmiHeader.biWidth = width;
+    bi.bmiHeader.biHeight = -height;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    bi.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP bmp = CreateDIBSection(mem, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(mem, bmp);
+    BitBlt(mem, 0, 0, width, height, source, x, y, SRCCOPY);
+    GdiFlush();
+    const uint32_t* src = static_cast<const uint32_t*>(bits);
+    for (size_t i = 0; i < p.rgb.size(); ++i) p.rgb[i] = src[i] & 0xFFFFFFu;
+    SelectObject(mem, old);
+    DeleteObject(bmp);
+    DeleteDC(mem);
+    return p;
+}
+
+}  // namespace
+
+std::string build_dir() { return module_dir(); }
+
+std::string read_file(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return {};
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+void write_file(const std::string& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary);
+    out << bytes;
+}
+
+bool file_exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+std::string to_cp932(const std::wstring& text) {
+    if (text.empty()) return {};
+    int n = WideCharToMultiByte(932, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+    std::string s(static_cast<size_t>(n), '\0');
+    WideCharToMultiByte(932, 0, text.data(), static_cast<int>(text.size()), &s[0], n, nullptr, nullptr);
+    return s;
+}
+
+Program::Program(const std::string& exe_name, const std::map<std::string, std::string>& files, bool with_species) {
+    dir_ = make_temp_dir();
+    const std::string species = build_dir() + "\\pokemon.dat";
+    if (with_species && file_exists(species) && !files.count("pokemon.dat"))
+        CopyFileA(species.c_str(), (dir_ + "\\pokemon.dat").c_str(), FALSE);
+    for (const auto& [name, bytes] : files) write_file(dir_ + "\\" + name, bytes);
+
+    std::string cmd = "\"" + build_dir() + "\\" + exe_name + "\"";
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    if (!CreateProcessA(nullptr, &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, dir_.c_str(), &si, &process_))
+        throw std::runtime_error("cannot start " + exe_name);
+    WaitForInputIdle(process_.hProcess, kStartTimeoutMs);
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < kStartTimeoutMs) {
+        FindState s{process_.dwProcessId, "Kivrel ver1.01", nullptr};
+        EnumWindows(find_main, reinterpret_cast<LPARAM>(&s));
+        if (s.found && GetDlgItem(s.found, 109)) {
+            window_ = s.found;
+            return;
+        }
+        if (!s.found) {
+            FindState box{process_.dwProcessId, "#32770", nullptr};
+            EnumWindows(find_main, reinterpret_cast<LPARAM>(&box));
+            if (box.found) {
+                message_box_ = box.found;
+                return;
+            }
+        }
+        Sleep(20);
+    }
+    TerminateProcess(process_.hProcess, 1);
+    throw std::runtime_error("the main window of " + exe_name + " did not appear");
+}
+
+Program::~Program() {
+    if (message_box_ && !ended_) {
+        TerminateProcess(process_.hProcess, 1);
+        WaitForSingleObject(process_.hProcess, 5000);
+        ended_ = true;
+    }
+    if (!ended_) {
+        if (close() < 0) TerminateProcess(process_.hProcess, 1);
+    }
+    CloseHandle(process_.hThread);
+    CloseHandle(process_.hProcess);
+    remove_tree(dir_);
+}
+
+HWND Program::control(int id) const { return GetDlgItem(window_, id); }
+
+std::string Program::text(int id) const { return to_cp932(window_text_w(control(id))); }
+
+std::string Program::message_box_text() const {
+    if (!message_box_) return {};
+    // the text of a message box is its static control 0xFFFF
+    return to_cp932(window_text_w(GetDlgItem(message_box_, 0xFFFF)));
+}
+
+std::string Program::title() const { return to_cp932(window_text_w(window_)); }
+
+void Program::set_text(int id, const std::string& cp932) {
+    SendMessageA(control(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(cp932.c_str()));
+}
+
+void Program::press(int id) {
+    SendMessageA(window_, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(control(id)));
+}
+
+void Program::click(int id) { SendMessageA(control(id), BM_CLICK, 0, 0); }
+
+int Program::list_selection(int id) const { return static_cast<int>(SendMessageA(control(id), CB_GETCURSEL, 0, 0)); }
+
+void Program::select(int id, int index) { SendMessageA(control(id), CB_SETCURSEL, static_cast<WPARAM>(index), 0); }
+
+std::vector<std::string> Program::opened() const {
+    std::vector<std::string> lines;
+    std::istringstream in(file("opened.log"));
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+Pixels Program::capture() const {
+    RECT r;
+    GetClientRect(window_, &r);
+    HDC dc = GetDC(window_);
+    Pixels p = read_bitmap(dc, 0, 0, r.right, r.bottom);
+    ReleaseDC(window_, dc);
+    return p;
+}
+
+int Program::wait_exit(DWORD ms) {
+    if (WaitForSingleObject(process_.hProcess, ms) != WAIT_OBJECT_0) return -1;
+    DWORD code = 0;
+    GetExitCodeProcess(process_.hProcess, &code);
+    ended_ = true;
+    return static_cast<int>(code);
+}
+
+int Program::close() {
+    PostMessageA(window_, WM_CLOSE, 0, 0);
+    return wait_exit(10000);
+}
+
+Pixels render_text(const std::string& cp932, int width, int height) {
+    HDC screen = GetDC(nullptr);
+    HDC mem = CreateCompatibleDC(screen);
+    HBITMAP bmp = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ old = SelectObject(mem, bmp);
+    RECT all = {0, 0, width, height};
+    FillRect(mem, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    TextOutA(mem, 0, 0, cp932.c_str(), static_cast<int>(cp932.size()));
+    Pixels p = read_bitmap(mem, 0, 0, width, height);
+    SelectObject(mem, old);
+    DeleteObject(bmp);
+    DeleteDC(mem);
+    ReleaseDC(nullptr, screen);
+    return p;
+}
+
+bool shows_text(const Pixels& capture, int x, int y, const std::string& cp932) {
+    HDC screen = GetDC(nullptr);
+    SIZE size;
+    GetTextExtentPoint32A(screen, cp932.c_str(), static_cast<int>(cp932.size()), &size);
+    ReleaseDC(nullptr, screen);
+    const Pixels want = render_text(cp932, size.cx, size.cy);
+    if (x + size.cx > capture.width || y + size.cy > capture.height) return false;
+    for (int j = 0; j < size.cy; ++j)
+        for (int i = 0; i < size.cx; ++i)
+            if (capture.at(x + i, y + j) != want.at(i, j)) return false;
+    return true;
+}
+
+}  // namespace driver

@@ -1,0 +1,82 @@
+// Drives the real Kivrel program under Wine from outside: starts it in a fresh
+// working directory, finds its window and controls, types, presses and reads.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace driver {
+
+// Directory holding the test programs and both builds of Kivrel.
+std::string build_dir();
+
+// Reads a whole file as bytes; empty when it does not exist.
+std::string read_file(const std::string& path);
+void write_file(const std::string& path, const std::string& bytes);
+bool file_exists(const std::string& path);
+
+// CP932 <-> UTF-16 for texts read with the W functions.
+std::string to_cp932(const std::wstring& text);
+
+struct Pixels {
+    int width = 0, height = 0;
+    std::vector<uint32_t> rgb;  // 0x00RRGGBB, row by row
+    uint32_t at(int x, int y) const { return rgb[static_cast<size_t>(y) * width + x]; }
+};
+
+class Program {
+public:
+    // Starts exe_name (Kivrel.exe or Kivrel-fixed.exe) in a new empty working
+    // directory holding the given files, and waits until its controls exist,
+    // or until it shows a message box instead (see message_box_text).
+    explicit Program(const std::string& exe_name = "Kivrel.exe",
+                     const std::map<std::string, std::string>& files = {}, bool with_species = true);
+    ~Program();
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    HWND window() const { return window_; }
+    HWND control(int id) const;
+    const std::string& dir() const { return dir_; }
+    DWORD process_id() const { return process_.dwProcessId; }
+
+    std::string text(int id) const;              // control text as CP932
+    std::string title() const;                   // main window title as CP932
+    std::string message_box_text() const;        // text of a message box shown at start, else empty
+    void set_text(int id, const std::string& cp932);
+    void press(int id);                          // WM_COMMAND as a button click sends it; returns when handled
+    void click(int id);                          // BM_CLICK on the button
+    int list_selection(int id) const;
+    void select(int id, int index);
+    std::string file(const std::string& name) const { return read_file(dir_ + "\\" + name); }
+    // Lines the command interpreter was started with, one per open_output_file call.
+    std::vector<std::string> opened() const;
+
+    // Pixels of the client area as shown on screen.
+    Pixels capture() const;
+
+    // Sends WM_CLOSE and returns the exit code (or -1 if it did not end in time).
+    int close();
+    // Waits for the process to end by itself; the exit code, or -1 on time-out.
+    int wait_exit(DWORD ms);
+
+private:
+    std::string dir_;
+    PROCESS_INFORMATION process_{};
+    HWND window_ = nullptr;
+    HWND message_box_ = nullptr;
+    bool ended_ = false;
+};
+
+// Renders text with the system font at (0,0) on white into a bitmap of the
+// given size, as the program's paint draws it, for comparison with a capture.
+Pixels render_text(const std::string& cp932, int width, int height);
+
+// True when the capture holds exactly the rendered text at (x, y).
+bool shows_text(const Pixels& capture, int x, int y, const std::string& cp932);
+
+}  // namespace driver

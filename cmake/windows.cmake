@@ -1,10 +1,11 @@
 # Windows tree: the two programs and the test drivers that run them under Wine.
+enable_language(RC)
 set(WIN_LINK_OPTIONS -static -static-libgcc -static-libstdc++)
 
 function(add_kivrel name)
-  add_executable(${name} WIN32 ${CORE_SOURCES} ${WIN_SOURCES} ${ARGN})
+  add_executable(${name} WIN32 ${CORE_SOURCES} ${WIN_SOURCES} ${CMAKE_SOURCE_DIR}/app/version.rc ${ARGN})
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR})
-  target_compile_options(${name} PRIVATE ${KIVREL_CHARSET_FLAGS})
+  target_compile_options(${name} PRIVATE $<$<COMPILE_LANGUAGE:CXX>:${KIVREL_CHARSET_FLAGS}>)
   target_compile_definitions(${name} PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX)
   target_link_options(${name} PRIVATE ${WIN_LINK_OPTIONS})
   target_link_libraries(${name} PRIVATE user32 gdi32 winmm)

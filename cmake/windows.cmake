@@ -15,6 +15,15 @@ add_kivrel(Kivrel)
 add_kivrel(Kivrel-fixed)
 target_compile_definitions(Kivrel-fixed PRIVATE KIVREL_FIXED_WIDTH_FIELDS)
 
+# The species table sits next to both programs, where they look for it; copied
+# again whenever data/pokemon.dat changes.
+add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/pokemon.dat
+  COMMAND ${CMAKE_COMMAND} -E copy_if_different ${CMAKE_SOURCE_DIR}/data/pokemon.dat ${CMAKE_BINARY_DIR}/pokemon.dat
+  DEPENDS ${CMAKE_SOURCE_DIR}/data/pokemon.dat)
+add_custom_target(species_data ALL DEPENDS ${CMAKE_BINARY_DIR}/pokemon.dat)
+add_dependencies(Kivrel species_data)
+add_dependencies(Kivrel-fixed species_data)
+
 # GoogleTest from Debian's source package, built with the cross compiler.
 set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)

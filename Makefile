@@ -38,6 +38,9 @@ test: native windows
 	$(MAKE) --no-print-directory test-native
 	$(MAKE) --no-print-directory test-windows
 
+dist: windows
+	@scripts/make-dist.sh $(WINDOWS)
+
 bench: native
 	$(NATIVE)/core_bench
 

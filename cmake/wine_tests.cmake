@@ -33,3 +33,10 @@ add_test(NAME wine.core_tests COMMAND core_tests --gtest_brief=1)
 # Both programs import only system DLLs.
 add_test(NAME windows.imports COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-imports.sh
          $<TARGET_FILE:Kivrel> $<TARGET_FILE:Kivrel-fixed> $<TARGET_FILE:comspec_recorder>)
+
+# The release archive: unpacked into an empty folder, the program runs there,
+# and every name the guide gives exists in the program or the archive.
+add_executable(dist_check ${CMAKE_SOURCE_DIR}/tests/wine/dist_check.cpp)
+target_link_libraries(dist_check PRIVATE wine_driver)
+target_link_options(dist_check PRIVATE ${WIN_LINK_OPTIONS})
+add_test(NAME windows.release COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-dist.sh ${CMAKE_BINARY_DIR})

@@ -125,13 +125,18 @@ std::string to_cp932(const std::wstring& text) {
 }
 
 Program::Program(const std::string& exe_name, const std::map<std::string, std::string>& files, bool with_species) {
-    dir_ = make_temp_dir();
-    const std::string species = build_dir() + "\\pokemon.dat";
-    if (with_species && file_exists(species) && !files.count("pokemon.dat"))
+    // A bare name is one of the builds beside the driver, run in a fresh
+    // directory; a full path runs in its own folder, as a player starts it.
+    const bool full_path = exe_name.find_first_of(":\\") != std::string::npos;
+    const std::string exe = full_path ? exe_name : build_dir() + "\\" + exe_name;
+    own_dir_ = !full_path;
+    dir_ = full_path ? exe.substr(0, exe.find_last_of('\\')) : make_temp_dir();
+    const std::string species = exe.substr(0, exe.find_last_of('\\')) + "\\pokemon.dat";
+    if (own_dir_ && with_species && file_exists(species) && !files.count("pokemon.dat"))
         CopyFileA(species.c_str(), (dir_ + "\\pokemon.dat").c_str(), FALSE);
     for (const auto& [name, bytes] : files) write_file(dir_ + "\\" + name, bytes);
 
-    std::string cmd = "\"" + build_dir() + "\\" + exe_name + "\"";
+    std::string cmd = "\"" + exe + "\"";
     STARTUPINFOA si = {};
     si.cb = sizeof si;
     if (!CreateProcessA(nullptr, &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, dir_.c_str(), &si, &process_))
@@ -170,7 +175,7 @@ Program::~Program() {
     }
     CloseHandle(process_.hThread);
     CloseHandle(process_.hProcess);
-    remove_tree(dir_);
+    if (own_dir_) remove_tree(dir_);
 }
 
 HWND Program::control(int id) const { return GetDlgItem(window_, id); }

@@ -30,7 +30,8 @@ struct Pixels {
 
 class Program {
 public:
-    // Starts exe_name (Kivrel.exe or Kivrel-fixed.exe) in a new empty working
+    // Starts exe_name (Kivrel.exe or Kivrel-fixed.exe beside the driver, or a
+    // full Windows path) in a new empty working
     // directory holding the given files, and waits until its controls exist,
     // or until it shows a message box instead (see message_box_text).
     explicit Program(const std::string& exe_name = "Kivrel.exe",
@@ -69,6 +70,7 @@ private:
     PROCESS_INFORMATION process_{};
     HWND window_ = nullptr;
     HWND message_box_ = nullptr;
+    bool own_dir_ = true;
     bool ended_ = false;
 };
 

@@ -1,0 +1,30 @@
+#!/bin/sh
+# Checks the release archive built from a Windows build tree: its contents,
+# the guide's names, and the program running from the unpacked folder under Wine.
+# Usage: check-dist.sh BUILD_DIR   (inside the environment of with-wine.sh)
+set -eu
+ROOT=$(cd "$(dirname "$0")/.." && pwd)
+BUILD=$1
+ZIP=$("$ROOT/scripts/make-dist.sh" "$BUILD")
+UNPACKED=$(mktemp -d)
+trap 'rm -rf "$UNPACKED"' EXIT
+unzip -q "$ROOT/$ZIP" -d "$UNPACKED"
+DIR="$UNPACKED/Kivrel-1.01"
+status=0
+
+for f in Kivrel.exe Kivrel-fixed.exe pokemon.dat config-example.txt Kivrel-guide.txt; do
+    [ -s "$DIR/$f" ] || { echo "missing from the archive: $f"; status=1; }
+done
+
+# Every name the guide quotes in 「」 is a text of the program or a file of the archive.
+names=$(iconv -f CP932 -t UTF-8 "$DIR/Kivrel-guide.txt" | grep -o '「[^」]*」' | sed 's/^「//; s/」$//' | sort -u)
+[ -n "$names" ] || { echo "the guide names nothing"; status=1; }
+echo "$names" | while IFS= read -r name; do
+    [ -e "$DIR/$name" ] && continue
+    bytes=$(printf '%s' "$name" | iconv -f UTF-8 -t CP932)
+    LC_ALL=C grep -q -F -- "$bytes" "$DIR/Kivrel.exe" || { echo "the guide names what the program lacks: $name"; exit 1; }
+done || status=1
+
+KIVREL_DIST_DIR=$(echo "Z:$DIR" | sed 's|/|\\|g') wine "$BUILD/dist_check.exe" || status=1
+[ $status = 0 ] && echo "release archive: ok"
+exit $status

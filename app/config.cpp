@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "app/convert.h"
 #include "app/text_file.h"
 
 namespace {
@@ -26,4 +27,11 @@ bool read_config_file(const char* path, ConfigLines* out) {
     }
     std::fclose(f);
     return true;
+}
+
+int32_t mac_byte_of_text(const char* text) {
+    char taken[3] = "";  // the field is read through a 3-byte buffer
+    std::strncpy(taken, text, 2);
+    const int32_t value = ms_strtol(taken, 16);
+    return value < 0 ? 0 : (value > 255 ? 255 : value);
 }

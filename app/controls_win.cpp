@@ -3,7 +3,6 @@
 
 #include "app/app_state.h"
 #include "app/config.h"
-#include "app/convert.h"
 #include "app/window_win.h"
 #include "rng/hidden_power.h"
 
@@ -111,7 +110,7 @@ void refresh_mac_and_roaming() {
     for (int i = 0; i < 3; ++i) {
         char buffer[256];
         read_field(g_app.mac_fields[i], 3, buffer);  // at most two characters
-        bytes[i] = clamp_int(ms_strtol(buffer, 16), 0, 255);
+        bytes[i] = mac_byte_of_text(buffer);
     }
     g_app.mac_offset = bytes[0] * 65536 + bytes[1] * 256 + bytes[2];
     g_app.roaming = SendMessageA(g_app.roaming_box, BM_GETCHECK, 0, 0) == BST_CHECKED;

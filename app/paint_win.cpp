@@ -19,7 +19,7 @@ void draw_item(HDC dc, const PaintItem& item) {
         break;
     case PaintKind::kText: draw_text(dc, item.x, item.y, item.text); break;
     case PaintKind::kCandidateRows:
-        for (int n = 0; n < g_app.candidate_count; ++n) {
+        for (int n = 0; n < g_app.candidate_count && n < kMaxCandidates; ++n) {
             format_candidate_row(n, buffer);
             draw_text(dc, item.x, item.y + item.y2 * n, buffer);
         }

@@ -4,12 +4,22 @@
 #include <cstring>
 
 bool read_text_line(std::FILE* file, char* buffer) {
-    if (!std::fgets(buffer, 256, file)) return false;
-    size_t n = std::strlen(buffer);
-    if (n >= 2 && buffer[n - 2] == '\r' && buffer[n - 1] == '\n') {
-        buffer[n - 2] = '\n';
-        buffer[n - 1] = '\0';
+    // fgets on a text-mode stream: CR LF reaches the buffer as one LF, also when
+    // the CR is the last byte that fits, and a lone CR stays as it is
+    int used = 0;
+    while (used < 255) {
+        int c = std::getc(file);
+        if (c == EOF) break;
+        if (c == '\r') {
+            const int next = std::getc(file);
+            if (next == '\n') c = '\n';
+            else if (next != EOF) std::ungetc(next, file);
+        }
+        buffer[used++] = static_cast<char>(c);
+        if (c == '\n') break;
     }
+    if (used == 0) return false;
+    buffer[used] = '\0';
     return true;
 }
 

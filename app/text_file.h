@@ -5,7 +5,8 @@
 
 #include <cstdio>
 
-// fgets into buffer (256 bytes) with a CR before the final LF removed.
+// fgets into buffer (256 bytes) as on a text-mode stream: each CR LF is read
+// as one LF, so a line of up to 255 bytes fits whatever its line end.
 // Returns false at end of file, leaving buffer unchanged.
 bool read_text_line(std::FILE* file, char* buffer);
 

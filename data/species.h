@@ -1,8 +1,10 @@
 // The species table read from pokemon.dat and the lookup by name.
 #pragma once
 
-// Fills g_app.species from pokemon.dat in the working directory (or path);
-// false when the file cannot be opened, leaving the table as it was.
+// Fills g_app.species from pokemon.dat in the working directory (or path),
+// record n from line n + 1, the last line repeated past the end of a short
+// file; false when the file cannot be opened or is empty, leaving the table
+// as it was.
 bool load_species_table(const char* path = "pokemon.dat");
 
 // Sets g_app.species_index to the last record whose name equals name

@@ -1,0 +1,246 @@
+// The species table: the shipped pokemon.dat, the loader on well-formed and
+// malformed files, and the lookup by name.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdint>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/app_state.h"
+#include "data/species.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string read_bytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+// A fresh directory for the files of one test, removed afterwards.
+class SpeciesFiles : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        dir_ = fs::temp_directory_path() / ("kivrel-species-" + std::string(info->name()));
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+        std::memset(g_app.species, 0, sizeof g_app.species);
+        g_app.species_index = 0;
+    }
+    void TearDown() override {
+        std::memset(g_app.species, 0, sizeof g_app.species);
+        g_app.species_index = 0;
+        std::error_code ignored;
+        fs::remove_all(dir_, ignored);
+    }
+    // Writes bytes to a file of the test's directory and loads it.
+    bool load(const std::string& bytes) {
+        const fs::path path = dir_ / "pokemon.dat";
+        std::ofstream(path, std::ios::binary) << bytes;
+        return load_species_table(path.string().c_str());
+    }
+    fs::path dir_;
+};
+
+struct Row {
+    std::array<int32_t, 6> base;
+    std::string name;
+};
+
+void expect_record(int index, const Row& row) {
+    const SpeciesRecord& r = g_app.species[index];
+    for (int i = 0; i < kStatCount; ++i) EXPECT_EQ(r.base[i], row.base[i]) << "record " << index << " stat " << i;
+    EXPECT_EQ(std::string(r.name), row.name) << "record " << index;
+}
+
+// Line k (from 1) holds the stats k to k + 5 and the name PREFIXk.
+std::string numbered_lines(int count, const char* ending, const char* prefix = "N") {
+    std::string s;
+    for (int k = 1; k <= count; ++k) {
+        for (int i = 0; i < 6; ++i) s += std::to_string(k + i) + ",";
+        s += prefix + std::to_string(k) + ending;
+    }
+    return s;
+}
+
+Row numbered_row(int k) { return {{k, k + 1, k + 2, k + 3, k + 4, k + 5}, "N" + std::to_string(k)}; }
+
+// The rows of the shipped file that the tests know by heart: line, stats, CP932 name.
+const struct {
+    int line;
+    Row row;
+} kKnownRows[] = {
+    {1, {{45, 49, 49, 65, 65, 45}, "\x83\x74\x83\x56\x83\x4d\x83\x5f\x83\x6c"}},    // Bulbasaur
+    {12, {{60, 45, 50, 80, 80, 70}, "\x83\x6f\x83\x5e\x83\x74\x83\x8a\x81\x5b"}},  // Butterfree, before its gen-6 raise
+    {25, {{35, 55, 30, 50, 40, 90}, "\x83\x73\x83\x4a\x83\x60\x83\x85\x83\x45"}},  // Pikachu
+    {151, {{100, 100, 100, 100, 100, 100}, "\x83\x7e\x83\x85\x83\x45"}},           // Mew
+    {493, {{120, 120, 120, 120, 120, 120}, "\x83\x41\x83\x8b\x83\x5a\x83\x45\x83\x58"}},  // Arceus
+    {649, {{71, 120, 95, 120, 95, 99}, "\x83\x51\x83\x6d\x83\x5a\x83\x4e\x83\x67"}},      // Genesect
+};
+
+TEST(ShippedSpeciesFile, Has649CrLfLinesOfSixNumbersAndAShortName) {
+    const std::string bytes = read_bytes(fs::path(KIVREL_SOURCE_DIR) / "data" / "pokemon.dat");
+    ASSERT_FALSE(bytes.empty());
+    ASSERT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
+    std::vector<std::string> lines;
+    size_t start = 0;
+    for (size_t lf; (lf = bytes.find('\n', start)) != std::string::npos; start = lf + 1) {
+        ASSERT_GT(lf, start) << "empty line " << lines.size() + 1;
+        ASSERT_EQ(bytes[lf - 1], '\r') << "line " << lines.size() + 1 << " lacks its CR";
+        lines.push_back(bytes.substr(start, lf - 1 - start));
+    }
+    ASSERT_EQ(lines.size(), 649u);
+    EXPECT_EQ(lines[0], "45,49,49,65,65,45,\x83\x74\x83\x56\x83\x4d\x83\x5f\x83\x6c");
+    for (size_t n = 0; n < lines.size(); ++n) {
+        const std::string& line = lines[n];
+        size_t p = 0;
+        for (int i = 0; i < 6; ++i) {
+            const size_t comma = line.find(',', p);
+            ASSERT_NE(comma, std::string::npos) << "line " << n + 1;
+            const std::string field = line.substr(p, comma - p);
+            ASSERT_FALSE(field.empty()) << "line " << n + 1;
+            EXPECT_EQ(field.find_first_not_of("0123456789"), std::string::npos) << "line " << n + 1;
+            const int v = std::stoi(field);
+            EXPECT_TRUE(v >= 1 && v <= 255) << "line " << n + 1 << ": " << v;
+            p = comma + 1;
+        }
+        const std::string name = line.substr(p);
+        EXPECT_FALSE(name.empty()) << "line " << n + 1;
+        EXPECT_LE(name.size(), 10u) << "line " << n + 1;
+        EXPECT_EQ(name.find(','), std::string::npos) << "line " << n + 1;
+    }
+    for (const auto& known : kKnownRows) {
+        std::string expected;
+        for (int v : known.row.base) expected += std::to_string(v) + ",";
+        EXPECT_EQ(lines[known.line - 1], expected + known.row.name) << "line " << known.line;
+    }
+}
+
+TEST_F(SpeciesFiles, ShippedFileLoadsAndEveryNameFindsItsOwnLine) {
+    const std::string bytes = read_bytes(fs::path(KIVREL_SOURCE_DIR) / "data" / "pokemon.dat");
+    ASSERT_TRUE(load(bytes));
+    for (const auto& known : kKnownRows) expect_record(known.line - 1, known.row);
+    for (int i = 0; i < kSpeciesCount; ++i) {
+        g_app.species_index = -1;
+        find_species(g_app.species[i].name);
+        EXPECT_EQ(g_app.species_index, i) << "names must be unique: " << i;
+    }
+}
+
+TEST_F(SpeciesFiles, MissingOrEmptyFileReportsFailureAndLeavesTableEmpty) {
+    EXPECT_FALSE(load_species_table((dir_ / "absent.dat").string().c_str()));
+    EXPECT_FALSE(load(""));
+    for (int i = 0; i < kSpeciesCount; ++i) expect_record(i, {{0, 0, 0, 0, 0, 0}, ""});
+    // with an empty table an empty name matches every record, the last one wins
+    find_species("");
+    EXPECT_EQ(g_app.species_index, 648);
+}
+
+TEST_F(SpeciesFiles, LineCountsFillEveryRecord) {
+    const struct {
+        int lines;
+        const char* ending;
+    } cases[] = {{649, "\n"}, {649, "\r\n"}, {10, "\n"}, {700, "\r\n"}, {1, "\r\n"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.lines) + " lines");
+        std::memset(g_app.species, 0, sizeof g_app.species);
+        ASSERT_TRUE(load(numbered_lines(c.lines, c.ending)));
+        // record n from line n + 1; past a short file's end, its last line again
+        for (int i = 0; i < kSpeciesCount; ++i) expect_record(i, numbered_row(i + 1 <= c.lines ? i + 1 : c.lines));
+    }
+}
+
+TEST_F(SpeciesFiles, TenLineFileSelectsLastRecordForItsLastName) {
+    ASSERT_TRUE(load(numbered_lines(10, "\r\n")));
+    find_species("N10");
+    EXPECT_EQ(g_app.species_index, 648);
+    find_species("N3");
+    EXPECT_EQ(g_app.species_index, 2);
+}
+
+TEST_F(SpeciesFiles, LookupIsExactAndLastMatchWinsOtherwiseKeepsChoice) {
+    std::string file = numbered_lines(5, "\r\n");
+    file += "9,9,9,9,9,9,N2\r\n";                                         // same name as line 2
+    file += "1,1,1,1,1,1,\x83\x74\x83\x56\x83\x4d\x83\x5f\x83\x6c\x83\x5c\r\n";  // 12 bytes
+    file += "2,2,2,2,2,2,a,b\r\n";                                       // a name with a comma
+    file += numbered_lines(649, "\r\n", "F");  // lines 9 to 657
+    ASSERT_TRUE(load(file));
+    const struct {
+        const char* typed;
+        int32_t index;  // after the lookup; -1: keeps the previous choice
+    } cases[] = {
+        {"N2", 5},  // the later of two equal names
+        {"N4", 3},
+        {"n4", -1},   // case counts
+        {"N4 ", -1},  // spaces count
+        {"a,b", 7},
+        {"\x83\x74\x83\x56\x83\x4d\x83\x5f\x83\x6c", -1},  // the field's 10 bytes of a 12-byte name
+        {"", -1},
+        {"F641", 648},  // line 649, the last one read
+        {"F642", -1},   // line 650: not read
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        g_app.species_index = 100;
+        find_species(c.typed);
+        EXPECT_EQ(g_app.species_index, c.index < 0 ? 100 : c.index);
+    }
+}
+
+TEST_F(SpeciesFiles, FieldsReadAsAtoiAndMalformedLinesStayInsideTheLine) {
+    const std::string long_name(300, 'x');
+    const struct {
+        std::string line;  // one line of the file (the table is filled with it)
+        Row row;
+    } cases[] = {
+        {",,,,,,\n", {{0, 0, 0, 0, 0, 0}, ""}},
+        {" 45,  +49,\t49,-65,12ab,abc,Name\n", {{45, 49, 49, -65, 12, 0}, "Name"}},
+        {"45,49,49,65,65,45,Name\r\n", {{45, 49, 49, 65, 65, 45}, "Name"}},
+        {"1,2,3,4,5,6,a,b,c\n", {{1, 2, 3, 4, 5, 6}, "a,b,c"}},
+        // fewer than six commas: the missing fields read 0, the name is empty
+        {"45,49,49\n", {{45, 49, 49, 0, 0, 0}, ""}},
+        {"45\n", {{45, 0, 0, 0, 0, 0}, ""}},
+        {"\n", {{0, 0, 0, 0, 0, 0}, ""}},
+        // the last line without its line feed
+        {"7,8,9,10,11,12,End", {{7, 8, 9, 10, 11, 12}, "End"}},
+        {"7,8,9,10,11,12,End\r", {{7, 8, 9, 10, 11, 12}, "End\r"}},
+        // a line longer than 255 bytes keeps its first 255, which the name ends
+        {"1,2,3,4,5,6," + long_name + "\r\n", {{1, 2, 3, 4, 5, 6}, long_name.substr(0, 255 - 12)}},
+        // 254 bytes and CR LF: the CR goes, as text mode drops it
+        {"1,2,3,4,5,6," + long_name.substr(0, 242) + "\r\n", {{1, 2, 3, 4, 5, 6}, long_name.substr(0, 242)}},
+        {"1,2,3,4,5,6," + long_name.substr(0, 243) + "\r\n", {{1, 2, 3, 4, 5, 6}, long_name.substr(0, 243)}},
+        // a line of digits only, past the buffer, with no comma at all
+        {std::string(400, '7') + "\n", {{INT32_MAX, 0, 0, 0, 0, 0}, ""}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.line.substr(0, 40));
+        std::memset(g_app.species, 0, sizeof g_app.species);
+        ASSERT_TRUE(load(c.line));
+        expect_record(0, c.row);
+        expect_record(648, c.row);
+    }
+}
+
+TEST_F(SpeciesFiles, LongLineOrEmbeddedZeroDoesNotShiftTheLinesAfterIt) {
+    std::string file = "1,1,1,1,1,1,A\r\n";
+    file += "2,2,2,2,2,2," + std::string(600, 'y') + "\r\n";
+    file += std::string("3,3,3,3,3,3,B\0C", 15) + "\r\n";
+    file += "4,4,4,4,4,4,D";  // no final line feed
+    ASSERT_TRUE(load(file));
+    expect_record(0, {{1, 1, 1, 1, 1, 1}, "A"});
+    expect_record(1, {{2, 2, 2, 2, 2, 2}, std::string(255 - 12, 'y')});
+    expect_record(2, {{3, 3, 3, 3, 3, 3}, "B"});
+    expect_record(3, {{4, 4, 4, 4, 4, 4}, "D"});
+    expect_record(648, {{4, 4, 4, 4, 4, 4}, "D"});
+}
+
+}  // namespace

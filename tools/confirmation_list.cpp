@@ -1,0 +1,70 @@
+#include "tools/confirmation_list.h"
+
+#include <cstdint>
+
+#include "app/app_state.h"
+#include "app/platform.h"
+#include "app/text_file.h"
+#include "rng/frame.h"
+#include "rng/mt.h"
+
+namespace {
+
+constexpr char kConfirmationFile[] = "zure.txt";
+constexpr uint32_t kSeedsEachSide = 16;
+
+// The low 32 bits as a signed value: 32-bit arithmetic that wraps instead of
+// overflowing, so a base stat edited into the millions gives a number, never
+// undefined behaviour.
+int32_t wrap32(int64_t v) { return static_cast<int32_t>(static_cast<uint32_t>(static_cast<uint64_t>(v))); }
+
+// (IV + 2 × base) × level / 100, truncated toward zero, in 32-bit arithmetic.
+int32_t stat_quotient(int32_t iv, int32_t base, int32_t level) {
+    const int32_t sum = wrap32(static_cast<int64_t>(iv) + 2 * static_cast<int64_t>(base));
+    const int32_t t = wrap32(static_cast<int64_t>(sum) * level);
+    return t / 100;
+}
+
+// One line: raw seed s and the six stats of the chosen species at the chosen
+// level with the IVs of frame (which lies within the prepared state).
+void write_stat_line(TextWriter* out, uint32_t s, int32_t frame) {
+    const AppState& a = g_app;
+    const SpeciesRecord& r = a.species[a.species_index];
+    prepare_generator(s);
+    const IvSet iv = read_iv_set(frame, a.roaming);
+    int32_t stat[kStatCount];
+    for (int i = 0; i < kStatCount; ++i) {
+        const int32_t q = stat_quotient(iv.iv[i], r.base[i], a.level);
+        stat[i] = i == kH ? wrap32(static_cast<int64_t>(q) + a.level + 10) : wrap32(static_cast<int64_t>(q) + 5);
+    }
+    write_line(out, "%08X,%d,%d,%d,%d,%d,%d\n", s, stat[kH], stat[kA], stat[kB], stat[kC], stat[kD], stat[kS]);
+}
+
+}  // namespace
+
+void write_confirmation_list() {
+    const AppState& a = g_app;
+    // static: the writer's 64 KiB buffer stays off the user-interface thread's stack
+    static TextWriter out;
+    if (!open_text_writer(&out, kConfirmationFile)) return;
+    write_line(&out, "raw初期seed,H,A,B,C,D,S\n");
+    const int32_t frame = a.frames_consumed;
+    const int32_t last_frame_served = last_frame(a.roaming);
+    if (frame < 0 || frame > last_frame_served) {
+        // stats from words past the state would be invented: say what the field takes instead
+        write_line(&out, "消費数%dは範囲外です(0から%dまで)\n", frame, last_frame_served);
+    } else {
+        const uint32_t first = a.target_seed - kSeedsEachSide;
+        const uint32_t last = a.target_seed + kSeedsEachSide;
+        // first > last when the range wraps past 0 or FFFFFFFF: the header stays alone
+        if (first <= last) {
+            // the walk stops on last itself, which may be FFFFFFFF
+            for (uint32_t s = first;; ++s) {
+                write_stat_line(&out, s, frame);
+                if (s == last) break;
+            }
+        }
+    }
+    // a file cut short (full disk) is not shown as if it were the whole list
+    if (close_text_writer(&out)) open_output_file(kConfirmationFile);
+}

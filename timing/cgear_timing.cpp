@@ -1,0 +1,168 @@
+#include "timing/cgear_timing.h"
+
+#include "app/app_state.h"
+#include "app/convert.h"
+
+namespace {
+
+constexpr int32_t kLargestSum = 59 + 59;  // minute + second
+
+bool fits_int32(int64_t v) { return v >= INT32_MIN && v <= INT32_MAX; }
+
+// No February 29; months outside 1..12 run to day 31.
+int32_t month_length(int32_t month) {
+    if (month == 2) return 28;
+    if (month == 4 || month == 6 || month == 9 || month == 11) return 30;
+    return 31;
+}
+
+// The fixed values of one calculation and how far its date search got.
+struct DateSearch {
+    int32_t top_byte;
+    int32_t hour_byte;
+    int32_t whole_seconds;     // Ds: whole seconds of the interval
+    int32_t hundredths;        // h: the interval's hundredths
+    int32_t preferred_second;  // P: C-Gear second when booted on second 15
+    int32_t minute;            // of the last date that reached the acceptance test
+    int32_t centiseconds;
+    bool accepted;
+    int32_t month;
+    int32_t day;
+};
+
+// Tests one date; true when it is accepted, which ends the search.
+bool try_date(DateSearch& s, int32_t m, int32_t d) {
+    // only the low byte of m * d matters, and unsigned wrap keeps it exact
+    const uint32_t product = static_cast<uint32_t>(m) * static_cast<uint32_t>(d);
+    const int32_t sum = static_cast<int32_t>((static_cast<uint32_t>(s.top_byte) - product) & 0xFFu);
+    if (sum > kLargestSum) return false;
+    const int32_t p = s.preferred_second;
+    int32_t second;
+    if (sum < p) {
+        s.minute = 0;
+        second = sum;
+    } else if (sum > p + 59) {
+        s.minute = 59;
+        second = sum - 59;
+    } else {
+        s.minute = sum - p;
+        second = p;
+    }
+    s.centiseconds = second * 100 + s.hundredths;
+    // the boot must not fall before midnight of the date
+    if (s.hour_byte * 360000 + s.minute * 6000 + s.centiseconds < s.whole_seconds * 100) return false;
+    s.accepted = true;
+    s.month = m;
+    s.day = d;
+    return true;
+}
+
+// Days first..last of month m in order. The sum byte repeats every 256 days,
+// so a longer run tries only its first and its last 256 days: they accept
+// the same first date and leave the same last tested date.
+bool try_days(DateSearch& s, int32_t m, int32_t first, int32_t last) {
+    if (static_cast<int64_t>(last) - first >= 512) {
+        for (int32_t d = first; d < first + 256; ++d)
+            if (try_date(s, m, d)) return true;
+        first = last - 255;
+    }
+    for (int32_t d = first; d <= last; ++d)
+        if (try_date(s, m, d)) return true;
+    return false;
+}
+
+// From month/day to December 31, in calendar order.
+void search_dates(DateSearch& s, int32_t month, int32_t day) {
+    if (month > 12) return;
+    if (try_days(s, month, day, month_length(month))) return;
+    int32_t m = month + 1;
+    if (m < 1) {
+        // months below 1 all have 31 days and repeat every 256 months
+        if (0 - m >= 512) {
+            for (const int32_t end = m + 256; m < end; ++m)
+                if (try_days(s, m, 1, 31)) return;
+            m = -255;
+        }
+        for (; m < 1; ++m)
+            if (try_days(s, m, 1, 31)) return;
+    }
+    for (; m <= 12; ++m)
+        if (try_days(s, m, 1, month_length(m))) return;
+}
+
+}  // namespace
+
+int32_t centiseconds_from_seconds(double seconds) {
+    const double hundredths = seconds * 100.0;
+    // truncation is defined only strictly inside -2^31 - 1 .. 2^31
+    if (hundredths >= 2147483648.0) return INT32_MAX;
+    if (!(hundredths > -2147483649.0)) return INT32_MIN;
+    return static_cast<int32_t>(hundredths);
+}
+
+void store_timing_inputs(const char* seconds, const char* obtained, const char* target, const char* month,
+                         const char* day) {
+    AppState& a = g_app;
+    a.measured_centiseconds = centiseconds_from_seconds(ms_atof(seconds));
+    a.obtained_low = ms_strtol(obtained, 16);
+    a.target_seed = ms_strtoul(target, 16);
+    a.timing_month = ms_atoi(month);
+    a.timing_day = ms_atoi(day);
+    a.cgear_hour = static_cast<int32_t>((a.target_seed >> 16) & 0xFFu);
+    a.cgear_day = -1;
+}
+
+void compute_cgear_timing() {
+    AppState& a = g_app;
+    DateSearch s{};
+    s.top_byte = static_cast<int32_t>(a.target_seed >> 24);
+    s.hour_byte = static_cast<int32_t>((a.target_seed >> 16) & 0xFFu);
+    s.minute = a.cgear_minute;
+    s.centiseconds = a.cgear_centiseconds;
+
+    // One unit of the low 16 bits is a sixtieth of a second. Every step is
+    // checked against the 32-bit range the results are kept in.
+    const int64_t difference = static_cast<int64_t>(a.target_seed & 0xFFFFu) - a.obtained_low;
+    const int64_t correction_scaled = difference * 100;
+    const int64_t interval = a.measured_centiseconds + correction_scaled / 60;
+    bool in_range = a.measured_centiseconds != INT32_MIN && a.measured_centiseconds != INT32_MAX &&
+                    fits_int32(correction_scaled) && fits_int32(interval);
+
+    int64_t boot_total = 0;
+    if (in_range) {
+        const int32_t d = static_cast<int32_t>(interval);
+        s.whole_seconds = d / 100;
+        s.hundredths = d - s.whole_seconds * 100;
+        s.preferred_second = (s.whole_seconds + 15) % 60;
+        search_dates(s, a.timing_month, a.timing_day);
+        // boot = C-Gear switch-on less the interval, in hundredths since midnight
+        const int64_t clock_seconds = (static_cast<int64_t>(a.cgear_hour) * 60 + s.minute) * 60 - s.whole_seconds;
+        const int64_t clock_scaled = clock_seconds * 100;
+        boot_total = clock_scaled + s.centiseconds;
+        in_range = fits_int32(clock_scaled) && fits_int32(boot_total);
+    }
+
+    if (in_range) {
+        if (s.accepted) {
+            a.cgear_month = s.month;
+            a.cgear_day = s.day;
+        } else {
+            a.cgear_day = -1;
+        }
+        a.cgear_minute = s.minute;
+        a.cgear_centiseconds = s.centiseconds;
+        const int32_t t = static_cast<int32_t>(boot_total);
+        a.boot_hour = t / 360000;
+        a.boot_minute = (t % 360000) / 6000;
+        a.boot_second = (t % 6000) / 100;
+    } else {
+        // no interval this long exists: no date and no boot time
+        a.cgear_day = -1;
+        a.boot_hour = -1;
+        a.boot_minute = -1;
+        a.boot_second = -1;
+    }
+    a.boot_month = a.cgear_month;
+    a.boot_day = a.cgear_day;
+    a.timing_shown = 1;
+}

@@ -1,0 +1,24 @@
+// When to boot the game and switch the C-Gear on so that the raw seed becomes
+// the target: reads the timing inputs of g_app, writes the C-Gear and boot
+// results and sets timing_shown.
+#pragma once
+
+#include <cstdint>
+
+// Stores the five typed timing fields into g_app as the C runtime reads them
+// (seconds with atof, obtained low 16 bits and target in hexadecimal, month
+// and day with atoi), then splits the target: C-Gear hour = its hour byte,
+// C-Gear day = -1.
+void store_timing_inputs(const char* seconds, const char* obtained, const char* target, const char* month,
+                         const char* day);
+
+// Typed seconds to hundredths: seconds * 100.0 truncated toward zero. Beyond
+// the 32-bit range it gives INT32_MAX (or INT32_MIN, also for nan), which the
+// calculation takes as out of range.
+int32_t centiseconds_from_seconds(double seconds);
+
+// Finds the first date from timing_month/timing_day to December 31 whose
+// top byte the target can take, and the boot and C-Gear times on it.
+// Nothing found: day -1. An interval the 32-bit arithmetic cannot hold: day
+// -1 and boot time -1:-1:-1, other results unchanged.
+void compute_cgear_timing();

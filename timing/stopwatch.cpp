@@ -1,0 +1,47 @@
+#include "timing/stopwatch.h"
+
+#include <cstdio>
+
+#include "app/app_state.h"
+
+const char kStopwatchIdleCaption[] = "起動";
+const char kStopwatchRunningCaption[] = "Cギア起動";
+
+namespace {
+// Clock reading when the running count started; the stopwatch thread's own.
+uint32_t stopwatch_start_ms = 0;
+}  // namespace
+
+bool stopwatch_pass(uint32_t now_ms, char* text) {
+    const int32_t state = g_app.stopwatch_state.load();
+    if (state == kStopwatchStartRequested) {
+        stopwatch_start_ms = now_ms;
+        g_app.stopwatch_centiseconds = 0;
+        // published last, so the count never runs from a stale start time
+        g_app.stopwatch_state.store(kStopwatchRunning);
+        return false;
+    }
+    if (state != kStopwatchRunning) return false;
+    // unsigned difference: a wrap of the clock during a count does no harm
+    const uint32_t elapsed = now_ms - stopwatch_start_ms;
+    const uint32_t hundredths = elapsed / 10;
+    if (hundredths <= g_app.stopwatch_centiseconds) return false;
+    g_app.stopwatch_centiseconds = hundredths;
+    std::snprintf(text, 256, "%.2f", static_cast<double>(hundredths) / 100.0);
+    return true;
+}
+
+const char* press_stopwatch() {
+    // each side moves the state only out of states the other never writes,
+    // so plain loads and stores lose no transition
+    const int32_t state = g_app.stopwatch_state.load();
+    if (state == kStopwatchIdle) {
+        g_app.stopwatch_state.store(kStopwatchStartRequested);
+        return kStopwatchRunningCaption;
+    }
+    if (state == kStopwatchRunning) {
+        g_app.stopwatch_state.store(kStopwatchIdle);
+        return kStopwatchIdleCaption;
+    }
+    return nullptr;
+}

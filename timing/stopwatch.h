@@ -1,0 +1,20 @@
+// The stopwatch: a state word shared by the stopwatch button and the stopwatch
+// thread, and the count that the thread derives from a millisecond clock.
+#pragma once
+
+#include <cstdint>
+
+// Captions of the stopwatch button.
+extern const char kStopwatchIdleCaption[];     // "起動"
+extern const char kStopwatchRunningCaption[];  // "Cギア起動"
+
+// One pass of the stopwatch thread at clock reading now_ms (milliseconds, any
+// origin, wrapping at 2^32). Takes up a requested start, or advances the
+// running count; returns true when the reading grew, with its display text
+// ("%.2f" seconds) in text (256 bytes). Called from the stopwatch thread only.
+bool stopwatch_pass(uint32_t now_ms, char* text);
+
+// Press of the stopwatch button: idle requests a start, running stops. Returns
+// the button's new caption, or nullptr when the press is ignored (a start is
+// still pending). The state is stored before the caller shows the caption.
+const char* press_stopwatch();

@@ -1,0 +1,125 @@
+// The seed search against a separately written model: result.txt byte for
+// byte, the progress titles and the hand-over to the viewer.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "tests/native/seed_reference.h"
+#include "tests/native/seed_tools_fixture.h"
+#include "tools/seed_search.h"
+
+namespace {
+
+using SeedSearch = SeedToolDir;
+
+struct SearchCase {
+    int low_min, low_max, frame_limit;
+    bool roaming;
+    uint32_t mac;
+    reference::Conditions c;
+};
+
+void apply(const SearchCase& k) {
+    g_app.low_min = k.low_min;
+    g_app.low_max = k.low_max;
+    g_app.frame_limit = k.frame_limit;
+    g_app.roaming = k.roaming;
+    g_app.mac_offset = static_cast<int32_t>(k.mac);
+    for (int i = 0; i < kStatCount; ++i) g_app.iv_thresholds[i] = k.c.min_iv[i];
+    g_app.hp_type_filter = k.c.type_filter;
+    g_app.hp_min_power = k.c.min_power;
+}
+
+std::vector<SearchCase> search_cases() {
+    std::vector<SearchCase> cases = {
+        // nothing asked: every frame of every seed is a hit
+        {0x600, 0x600, 2, false, 0, {{0, 0, 0, 0, 0, 0}, -1, 30}},
+        {0xFFFF, 0xFFFF, 0, true, 0xFFFFFF, {{0, 0, 0, 0, 0, 0}, -1, 30}},
+        // roaming at the largest limit: the walk ends at frame 615
+        {0x300, 0x300, 616, true, 0x1B2C, {{20, 20, 20, 20, 20, 20}, -1, 70}},
+        {0x300, 0x300, 616, false, 0x1B2C, {{20, 20, 20, 20, 20, 20}, -1, 70}},
+        // a type filter drops frames whose IVs all pass
+        {0x1000, 0x1001, 30, false, 0x123456, {{10, 10, 10, 10, 10, 10}, 15, 30}},
+    };
+    std::mt19937 pick(20261208);
+    for (int n = 0; n < 6; ++n) {
+        SearchCase k{};
+        k.low_min = static_cast<int>(pick() % 0x10000);
+        k.low_max = k.low_min + static_cast<int>(pick() % 2);
+        if (k.low_max > 0xFFFF) k.low_max = 0xFFFF;
+        k.frame_limit = n == 0 ? 616 : static_cast<int>(pick() % 60);
+        k.roaming = (pick() & 1) != 0;
+        k.mac = pick() & 0xFFFFFF;
+        for (int& v : k.c.min_iv) v = static_cast<int>(pick() % 26);
+        k.c.type_filter = static_cast<int>(pick() % 17) - 1;
+        k.c.min_power = 30 + static_cast<int>(pick() % 41);
+        cases.push_back(k);
+    }
+    return cases;
+}
+
+TEST_F(SeedSearch, MatchesModelFileAndTitles) {
+    for (const SearchCase& k : search_cases()) {
+        SCOPED_TRACE(testing::Message() << std::hex << "low " << k.low_min << ".." << k.low_max << std::dec
+                                        << " limit " << k.frame_limit << " roaming " << k.roaming << " mac " << k.mac);
+        apply(k);
+        platform_log().clear();
+        run_seed_search();
+        const reference::SearchResult want =
+            reference::seed_search(k.low_min, k.low_max, k.frame_limit, k.roaming, k.mac, k.c);
+        EXPECT_TRUE(file_bytes("result.txt") == want.file) << "result.txt differs from the model";
+        EXPECT_EQ(platform_log().titles, want.titles);
+        EXPECT_EQ(platform_log().opened, std::vector<std::string>{"result.txt"});
+    }
+}
+
+TEST_F(SeedSearch, EveryFrameIsAHitWhenNothingIsAsked) {
+    struct {
+        int frame_limit;
+        bool roaming;
+        size_t lines;
+    } const cases[] = {{0, false, 6144 + 1}, {3, false, 6144 * 4 + 1}, {40, true, 6144 * 41 + 1}};
+    for (const auto& k : cases) {
+        g_app.low_min = g_app.low_max = 0x0ABC;
+        g_app.frame_limit = k.frame_limit;
+        g_app.roaming = k.roaming;
+        run_seed_search();
+        const std::string text = file_bytes("result.txt");
+        size_t lines = 0;
+        for (char c : text) lines += c == '\n';
+        EXPECT_EQ(lines, k.lines) << "limit " << k.frame_limit;
+    }
+}
+
+TEST_F(SeedSearch, EmptyRangeGivesHeaderAndStepsThroughTheHours) {
+    g_app.low_min = 0x1001;
+    g_app.low_max = 0x1000;
+    run_seed_search();
+    EXPECT_EQ(file_bytes("result.txt"), "raw初期seed,消費数,H,A,B,C,D,S,めざパ,威力\r\n");
+    std::vector<std::string> titles;
+    for (int h = 0; h < 24; ++h) titles.push_back(std::to_string(h) + "時計算中 候補:0個");
+    titles.push_back("Kivrel ver1.01");
+    EXPECT_EQ(platform_log().titles, titles);
+    EXPECT_EQ(platform_log().opened, std::vector<std::string>{"result.txt"});
+}
+
+TEST_F(SeedSearch, LinesShowTheRawSeedWithoutMacOffset) {
+    // line 1 + 5 * 256 + 0x3A is top byte 0x3A of hour 5 (one low value, frame 0 only)
+    for (uint32_t mac : {0u, 0x000001u, 0x123456u, 0xFFFFFFu}) {
+        g_app.low_min = g_app.low_max = 0x600;
+        g_app.mac_offset = static_cast<int32_t>(mac);
+        run_seed_search();
+        const std::string text = file_bytes("result.txt");
+        size_t at = 0;
+        for (int n = 0; n < 1 + 5 * 256 + 0x3A; ++n) at = text.find('\n', at) + 1;
+        const std::string line = text.substr(at, text.find('\n', at) + 1 - at);
+        const reference::Frame f = reference::frame_ivs(reference::output_ivs(0x3A050600u, mac), 0, false);
+        EXPECT_EQ(line, "3A050600,0," + reference::frame_fields(f)) << "mac " << mac;
+    }
+}
+
+}  // namespace

@@ -18,4 +18,7 @@ echo "Preparing a Wine prefix in $PREFIX_DIR on display $DISPLAY"
 make_prefix "$PREFIX_DIR" "$(windows_path "${KIVREL_WINDOWS_BUILD:-$ROOT/build/windows}/comspec_recorder.exe")"
 # keep one wineserver for the whole run so each test starts quickly
 wineserver -p
+# start the prefix's services now: started by the first test instead, they
+# would keep that test's output pipe open and CTest would wait for it forever
+wine wineboot </dev/null >/dev/null 2>&1
 "$@"

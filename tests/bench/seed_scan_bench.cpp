@@ -1,0 +1,180 @@
+// Speed of the seed search and the candidate search: the engine on every core
+// against the straightforward single-core searches, measured in the same run.
+// Each benchmark is repeated; the "min" rows are the best runs (the machine
+// may be shared).
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/app_state.h"
+#include "app/text_file.h"
+#include "tests/native/straight_search.h"
+#include "tools/seed_scan.h"
+
+namespace {
+
+// Raw seeds of one seed search per low value: 24 hours x 256 top bytes.
+constexpr double kSeedsPerLow = 24.0 * 256.0;
+
+double best(const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); }
+
+std::string result_path() { return (std::filesystem::temp_directory_path() / "kivrel-bench-result.txt").string(); }
+
+void no_title(int32_t, int64_t) {}
+
+// The search fields as the window starts: low 600..1000 (hex), frame limit
+// 30, minimum IVs 31,31,31,0,31,31, no Hidden Power type, minimum power 30.
+void set_default_search(int32_t low_min = 0x600, int32_t low_max = 0x1000, int32_t frame_limit = 30) {
+    const int32_t iv[6] = {31, 31, 31, 0, 31, 31};
+    for (int i = 0; i < 6; ++i) g_app.iv_thresholds[i] = iv[i];
+    g_app.low_min = low_min;
+    g_app.low_max = low_max;
+    g_app.frame_limit = frame_limit;
+    g_app.hp_type_filter = -1;
+    g_app.hp_min_power = 30;
+    g_app.mac_offset = 0x123456;
+    g_app.roaming = false;
+}
+
+// The candidate fields as the window starts (frame limit 20) with known IVs
+// that match nowhere, so the whole window of 199,740 raw seeds is searched.
+void set_default_candidates() {
+    const int32_t iv[6] = {31, 30, 29, 28, 27, 26};
+    for (int i = 0; i < 6; ++i) g_app.iv_thresholds[i] = iv[i];
+    g_app.switch_on_month = 6;
+    g_app.switch_on_day = 15;
+    g_app.switch_on_hour = 12;
+    g_app.switch_on_minute = 30;
+    g_app.frame_limit = 20;
+    g_app.mac_offset = 0x123456;
+    g_app.roaming = false;
+}
+
+int64_t timed_scan(benchmark::State& state, double seeds) {
+    auto out = std::make_unique<TextWriter>();
+    int64_t lines = 0;
+    for (auto _ : state) {
+        open_text_writer(out.get(), result_path().c_str());
+        lines = scan_seed_search(out.get(), no_title);
+        close_text_writer(out.get());
+    }
+    state.counters["seeds_per_s"] = benchmark::Counter(seeds, benchmark::Counter::kIsIterationInvariantRate);
+    state.counters["lines"] = static_cast<double>(lines);
+    return lines;
+}
+
+// The default search (15,734,784 raw seeds) on the engine, every core.
+void BM_DefaultSearch_Engine(benchmark::State& state) {
+    set_default_search();
+    seed_scan_set_threads(0);
+    seed_scan_force_portable(state.range(0) != 0);
+    timed_scan(state, 2561 * kSeedsPerLow);
+    seed_scan_force_portable(false);
+}
+BENCHMARK(BM_DefaultSearch_Engine)
+    ->ArgName("portable")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Repetitions(5)
+    ->ComputeStatistics("min", best);
+
+// The same search on the engine with one thread: the kernel's own speed-up.
+void BM_DefaultSearch_EngineOneThread(benchmark::State& state) {
+    set_default_search();
+    seed_scan_set_threads(1);
+    timed_scan(state, 2561 * kSeedsPerLow);
+    seed_scan_set_threads(0);
+}
+BENCHMARK(BM_DefaultSearch_EngineOneThread)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Repetitions(3)
+    ->ComputeStatistics("min", best);
+
+// The straightforward search, one core, timed on 1/768 of the default search
+// (hour 0, top bytes 0..7, all 2561 low values: 20,488 raw seeds); the
+// counter full_search_s scales it to the whole 15,734,784 seeds.
+void BM_DefaultSearch_Straight(benchmark::State& state) {
+    set_default_search();
+    auto out = std::make_unique<TextWriter>();
+    for (auto _ : state) {
+        open_text_writer(out.get(), result_path().c_str());
+        straight_seed_search_part(out.get(), 0, 0, 7);
+        close_text_writer(out.get());
+    }
+    const double seeds = 2561.0 * 8.0;
+    state.counters["seeds_per_s"] = benchmark::Counter(seeds, benchmark::Counter::kIsIterationInvariantRate);
+    // seconds per iteration times the 768 parts of the whole search
+    state.counters["full_search_s"] = benchmark::Counter(
+        seeds / (2561 * kSeedsPerLow), benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_DefaultSearch_Straight)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Repetitions(5)
+    ->ComputeStatistics("min", best);
+
+// Every frame a hit (thresholds 0): 0x600..0x63F with frame limit 30 writes
+// 12,189,696 lines; the time is the engine's and the line formatting's.
+void BM_EveryFrameAHit_Engine(benchmark::State& state) {
+    set_default_search(0x600, 0x63F, 30);
+    for (int32_t& v : g_app.iv_thresholds) v = 0;
+    auto out = std::make_unique<TextWriter>();
+    int64_t lines = 0;
+    for (auto _ : state) {
+        open_text_writer(out.get(), result_path().c_str());
+        lines = scan_seed_search(out.get(), no_title);
+        close_text_writer(out.get());
+    }
+    state.counters["lines_per_s"] =
+        benchmark::Counter(static_cast<double>(lines), benchmark::Counter::kIsIterationInvariantRate);
+}
+BENCHMARK(BM_EveryFrameAHit_Engine)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Repetitions(3)
+    ->ComputeStatistics("min", best);
+
+// The widest search: low values 0..FFFF, frame limit 616, 402,653,184 raw
+// seeds each twisted in full; run once.
+void BM_WidestSearch_Engine(benchmark::State& state) {
+    set_default_search(0, 0xFFFF, 616);
+    timed_scan(state, 65536 * kSeedsPerLow);
+}
+BENCHMARK(BM_WidestSearch_Engine)->Unit(benchmark::kSecond)->UseRealTime()->Iterations(1);
+
+// The candidate search over its whole window of 199,740 raw seeds.
+void BM_CandidateSearch_Engine(benchmark::State& state) {
+    set_default_candidates();
+    uint32_t seeds[kMaxCandidates];
+    for (auto _ : state) benchmark::DoNotOptimize(scan_candidate_seeds(seeds, kMaxCandidates));
+    state.counters["seeds_per_s"] = benchmark::Counter(199740, benchmark::Counter::kIsIterationInvariantRate);
+}
+BENCHMARK(BM_CandidateSearch_Engine)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Repetitions(5)
+    ->ComputeStatistics("min", best);
+
+void BM_CandidateSearch_Straight(benchmark::State& state) {
+    set_default_candidates();
+    uint32_t seeds[kMaxCandidates];
+    for (auto _ : state) benchmark::DoNotOptimize(straight_candidate_seeds(seeds, kMaxCandidates));
+    state.counters["seeds_per_s"] = benchmark::Counter(199740, benchmark::Counter::kIsIterationInvariantRate);
+}
+BENCHMARK(BM_CandidateSearch_Straight)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Repetitions(3)
+    ->ComputeStatistics("min", best);
+
+}  // namespace
+
+BENCHMARK_MAIN();

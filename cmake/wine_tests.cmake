@@ -40,3 +40,15 @@ add_executable(dist_check ${CMAKE_SOURCE_DIR}/tests/wine/dist_check.cpp)
 target_link_libraries(dist_check PRIVATE wine_driver)
 target_link_options(dist_check PRIVATE ${WIN_LINK_OPTIONS})
 add_test(NAME windows.release COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-dist.sh ${CMAKE_BINARY_DIR})
+
+# These read the screen or the keyboard focus: no other test's window may be
+# shown meanwhile.
+set_tests_properties("wine.*/Window.RepaintingNeverCreatesControlsAgain/*"
+                     "wine.*/Window.PaintShowsDividersAndLabels/*"
+                     "wine.*/Window.TabMovesThroughTheTabStopsInCreationOrder/*"
+                     PROPERTIES RUN_SERIAL TRUE)
+
+# Pictures of both builds' windows, made in the test run's display and prefix;
+# alone on the display, so that no other test's window covers them.
+add_test(NAME windows.screenshot COMMAND ${CMAKE_SOURCE_DIR}/scripts/screenshot.sh --reuse ${CMAKE_BINARY_DIR}/screenshots)
+set_tests_properties(windows.screenshot PROPERTIES RUN_SERIAL TRUE ENVIRONMENT KIVREL_WINDOWS_BUILD=${CMAKE_BINARY_DIR})

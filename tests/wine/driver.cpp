@@ -180,7 +180,16 @@ Program::~Program() {
 
 HWND Program::control(int id) const { return GetDlgItem(window_, id); }
 
-std::string Program::text(int id) const { return to_cp932(window_text_w(control(id))); }
+std::string Program::text(int id) const {
+    // GetWindowText of another process's control gives only its stored caption,
+    // empty for an edit field: ask the control itself
+    HWND w = control(id);
+    const LRESULT n = SendMessageW(w, WM_GETTEXTLENGTH, 0, 0);
+    std::wstring s(static_cast<size_t>(n > 0 ? n : 0) + 1, L'\0');
+    const LRESULT got = SendMessageW(w, WM_GETTEXT, s.size(), reinterpret_cast<LPARAM>(&s[0]));
+    s.resize(static_cast<size_t>(got > 0 ? got : 0));
+    return to_cp932(s);
+}
 
 std::string Program::message_box_text() const {
     if (!message_box_) return {};

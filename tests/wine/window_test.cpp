@@ -1,0 +1,435 @@
+// The main window as a player meets it, in both builds: every control with
+// its class, style, text and place; the lists; config.txt; Tab movement; the
+// edit fields' width rule; commands that do nothing; the painted labels.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "tests/wine/driver.h"
+
+using driver::Program;
+
+namespace {
+
+constexpr DWORD kEdit = WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP;  // plus ES_AUTOHSCROLL when scrolling
+constexpr DWORD kList = WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | WS_TABSTOP | CBS_DROPDOWNLIST;
+constexpr DWORD kCheck = WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX;
+constexpr DWORD kBordered = WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP;
+constexpr DWORD kTabStop = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
+constexpr DWORD kPlain = WS_CHILD | WS_VISIBLE;
+constexpr DWORD kDisplay = WS_CHILD | WS_VISIBLE | SS_NOPREFIX;
+
+struct ControlSpec {
+    int id;
+    const char* cls;  // as Wine reports the class
+    DWORD style;
+    std::string text;
+    int x, y, w, h;
+};
+
+// Every child control, in creation order.
+std::vector<ControlSpec> expected_controls() {
+    std::vector<ControlSpec> c = {
+        {109, "Edit", kEdit, "", 330, 2, 30, 22},
+        {110, "Edit", kEdit, "", 370, 2, 30, 22},
+        {111, "Edit", kEdit, "", 410, 2, 30, 22},
+        {201, "Button", kCheck, "徘徊", 500, 2, 100, 25},
+    };
+    for (int i = 0; i < 6; ++i) c.push_back({100 + i, "Edit", kEdit, "0", 78 + 40 * i, 64, 20, 22});
+    c.push_back({303, "ComboBox", kList, "", 65, 103, 120, 350});
+    c.push_back({150, "Edit", kEdit, "30", 200, 104, 24, 22});
+    c.push_back({108, "Edit", kEdit, "600", 105, 145, 40, 22});
+    c.push_back({106, "Edit", kEdit, "1000", 170, 145, 40, 22});
+    c.push_back({107, "Edit", kEdit, "30", 330, 145, 40, 22});
+    c.push_back({200, "Button", kBordered, "計算", 240, 190, 100, 25});
+    c.push_back({119, "Edit", kEdit, "", 530, 54, 96, 22});
+    for (int i = 0; i < 6; ++i) c.push_back({112 + i, "Edit", kEdit, "0", 478 + 40 * i, 94, 20, 22});
+    c.push_back({304, "ComboBox", kList, "", 465, 134, 120, 350});
+    c.push_back({120, "Edit", kEdit, "30", 600, 134, 24, 22});
+    c.push_back({118, "Edit", kEdit, "100", 410, 174, 40, 22});
+    c.push_back({202, "Button", kBordered, "リスト出力", 580, 200, 100, 25});
+    c.push_back({930, "Static", kDisplay, "0", 20, 274, 60, 22});
+    c.push_back({210, "Button", kPlain, "起動", 100, 274, 100, 25});
+    for (int i = 0; i < 4; ++i) c.push_back({130 + i, "Edit", kEdit, "", 90 + 50 * i, 309, 24, 22});
+    for (int i = 0; i < 6; ++i) c.push_back({134 + i, "Edit", kEdit, "", 78 + 40 * i, 339, 20, 22});
+    c.push_back({211, "Button", kTabStop, "初期seed計算", 270, 369, 120, 25});
+    c.push_back({154, "Edit", kEdit, "20", 120, 369, 40, 22});
+    c.push_back({140, "Edit", kEdit, "", 570, 279, 96, 22});
+    c.push_back({142, "Edit", kEdit, "9", 490, 309, 24, 22});
+    c.push_back({143, "Edit", kEdit, "12", 540, 309, 24, 22});
+    c.push_back({311, "ComboBox", kList, "", 600, 309, 100, 350});
+    c.push_back({144, "Edit", kEdit, "", 420, 339, 100, 22});
+    c.push_back({145, "Edit", kEdit, "", 600, 339, 48, 22});
+    c.push_back({212, "Button", kTabStop, "計算", 680, 339, 100, 25});
+    c.push_back({146, "Edit", kEdit, "", 420, 450, 36, 22});
+    c.push_back({147, "Edit", kEdit, "ポケモン名", 550, 450, 90, 22});
+    c.push_back({148, "Edit", kEdit, "", 670, 450, 36, 22});
+    c.push_back({213, "Button", kTabStop, "初期seed確認リスト", 580, 510, 180, 25});
+    return c;
+}
+
+const char* const kTypeNames[16] = {"かくとう", "ひこう", "どく",   "じめん",   "いわ",   "むし",     "ゴースト", "はがね",
+                                    "ほのお",   "みず",   "くさ",   "でんき",   "エスパー", "こおり", "ドラゴン", "あく"};
+
+// A one-line species table when the build holds none, so no message box stops the start.
+std::map<std::string, std::string> with_species(std::map<std::string, std::string> files = {}) {
+    if (!driver::file_exists(driver::build_dir() + "\\pokemon.dat") && !files.count("pokemon.dat"))
+        files["pokemon.dat"] = "45,49,49,65,65,45,フシギダネ\r\n";
+    return files;
+}
+
+// The direct children of the main window, counted by identifier.
+BOOL CALLBACK count_child(HWND w, LPARAM p) {
+    auto* counts = reinterpret_cast<std::pair<HWND, std::map<int, int>>*>(p);
+    if (GetParent(w) == counts->first) ++counts->second[GetDlgCtrlID(w)];
+    return TRUE;
+}
+
+std::map<int, int> children_by_id(HWND main) {
+    std::pair<HWND, std::map<int, int>> counts{main, {}};
+    EnumChildWindows(main, count_child, reinterpret_cast<LPARAM>(&counts));
+    return counts.second;
+}
+
+void expect_each_control_once(HWND main) {
+    const std::map<int, int> counts = children_by_id(main);
+    const std::vector<ControlSpec> want = expected_controls();
+    EXPECT_EQ(counts.size(), want.size());
+    for (const ControlSpec& c : want) {
+        auto it = counts.find(c.id);
+        EXPECT_TRUE(it != counts.end() && it->second == 1) << "control " << c.id;
+    }
+}
+
+RECT rect_in_client(HWND main, HWND control) {
+    RECT r;
+    GetWindowRect(control, &r);
+    MapWindowPoints(HWND_DESKTOP, main, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+std::string list_entry(HWND list, int index) {
+    const LRESULT n = SendMessageW(list, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
+    if (n < 0) return "<none>";
+    std::wstring s(static_cast<size_t>(n) + 1, L'\0');
+    SendMessageW(list, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&s[0]));
+    s.resize(static_cast<size_t>(n));
+    return driver::to_cp932(s);
+}
+
+std::vector<std::string> files_in(const std::string& dir) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA f;
+    HANDLE h = FindFirstFileA((dir + "\\*").c_str(), &f);
+    if (h == INVALID_HANDLE_VALUE) return names;
+    do {
+        const std::string n = f.cFileName;
+        if (n != "." && n != "..") names.push_back(n);
+    } while (FindNextFileA(h, &f));
+    FindClose(h);
+    return names;
+}
+
+// Lets the program handle what is queued and paint.
+void settle(const Program& p) {
+    for (int i = 0; i < 5; ++i) {
+        SendMessageA(p.window(), WM_NULL, 0, 0);
+        Sleep(40);
+    }
+}
+
+bool is_black_row(const driver::Pixels& px, int y, int x_from, int x_to) {
+    for (int x = x_from; x < x_to; ++x)
+        if (px.at(x, y) != 0) return false;
+    return true;
+}
+
+bool is_black_column(const driver::Pixels& px, int x, int y_from, int y_to) {
+    for (int y = y_from; y < y_to; ++y)
+        if (px.at(x, y) != 0) return false;
+    return true;
+}
+
+struct Label {
+    int x, y;
+    const char* text;
+};
+
+const Label kSampleLabels[] = {
+    {150, 3, "MACアドレス右側3つ:"}, {0, 31, "初期seed絞り込み"},   {10, 65, "個体値:"},
+    {306, 65, "以上"},                {150, 145, "～"},
+    {220, 145, "最大消費回数:"},     {401, 31, "リスト出力"},       {410, 55, "raw初期seed:0x"},
+    {450, 175, "回まで出力"},         {0, 250, "起動→Cギアフレーム測定"}, {10, 310, "CギアON:"},
+    {10, 405, "raw初期seed候補:"},   {401, 250, "初期seed確認リスト"}, {420, 280, "狙うraw初期seed:0x"},
+    {520, 340, "秒で下位0x"},         {460, 450, "個消費"},           {650, 450, "Lv"},
+};
+
+// The divider lines and the sample labels are on screen.
+void expect_painted(const Program& p) {
+    const driver::Pixels px = p.capture();
+    ASSERT_GE(px.width, 792);
+    ASSERT_GE(px.height, 573);
+    EXPECT_TRUE(is_black_row(px, 30, 0, px.width < 800 ? px.width : 800));
+    EXPECT_TRUE(is_black_row(px, 249, 0, px.width < 800 ? px.width : 800));
+    EXPECT_TRUE(is_black_column(px, 400, 30, px.height < 700 ? px.height : 700));
+    EXPECT_NE(px.at(200, 29), 0u);  // one pixel wide
+    EXPECT_NE(px.at(401, 40), 0u);
+    for (const Label& l : kSampleLabels) EXPECT_TRUE(driver::shows_text(px, l.x, l.y, l.text)) << l.text;
+}
+
+class Window : public ::testing::TestWithParam<const char*> {
+protected:
+    bool scrolling() const { return std::string(GetParam()) == "Kivrel.exe"; }
+};
+
+TEST_P(Window, EveryControlHasItsClassStyleTextAndPlace) {
+    Program p(GetParam(), with_species());
+    const DWORD scroll = scrolling() ? ES_AUTOHSCROLL : 0;
+    for (const ControlSpec& c : expected_controls()) {
+        SCOPED_TRACE("control " + std::to_string(c.id));
+        HWND w = p.control(c.id);
+        ASSERT_NE(w, nullptr);
+        char cls[64] = "";
+        GetClassNameA(w, cls, sizeof cls);
+        EXPECT_STREQ(cls, c.cls);
+        const bool is_edit = std::string(c.cls) == "Edit";
+        const bool is_list = std::string(c.cls) == "ComboBox";
+        // Wine's edit and combo box drop these bits from their own style
+        const DWORD dropped = is_edit ? WS_BORDER : (is_list ? WS_BORDER | WS_VSCROLL : 0);
+        const DWORD want = (is_edit ? c.style | scroll : c.style) & ~dropped;
+        EXPECT_EQ(static_cast<DWORD>(GetWindowLongA(w, GWL_STYLE)) & ~dropped, want);
+        if (is_edit) {
+            EXPECT_EQ((GetWindowLongA(w, GWL_STYLE) & ES_AUTOHSCROLL) != 0, scrolling());
+        }
+        if (!is_list) {
+            EXPECT_EQ(p.text(c.id), c.text);
+        }
+        const RECT r = rect_in_client(p.window(), w);
+        EXPECT_EQ(r.left, c.x);
+        EXPECT_EQ(r.top, c.y);
+        EXPECT_EQ(r.right - r.left, c.w);
+        int height = r.bottom - r.top;
+        if (is_list) {
+            // a combo box reports its closed height; the dropped list makes up the rest
+            RECT dropped_rect;
+            SendMessageA(w, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped_rect));
+            height += dropped_rect.bottom - dropped_rect.top;
+        }
+        EXPECT_EQ(height, c.h);
+    }
+    expect_each_control_once(p.window());
+}
+
+TEST_P(Window, ControlsAreCreatedInTheirOrder) {
+    Program p(GetParam(), with_species());
+    // the window keeps its children in creation order (each new one goes last)
+    std::vector<int> order;
+    for (HWND w = GetWindow(p.window(), GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT)) order.push_back(GetDlgCtrlID(w));
+    std::vector<int> want;
+    for (const ControlSpec& c : expected_controls()) want.push_back(c.id);
+    EXPECT_EQ(order, want);
+}
+
+TEST_P(Window, ListsHoldTheirEntriesWithTheFirstSelected) {
+    Program p(GetParam(), with_species());
+    for (int id : {303, 304}) {
+        SCOPED_TRACE("list " + std::to_string(id));
+        HWND list = p.control(id);
+        ASSERT_EQ(SendMessageW(list, CB_GETCOUNT, 0, 0), 17);
+        EXPECT_EQ(list_entry(list, 0), "指定無し");
+        for (int t = 0; t < 16; ++t) EXPECT_EQ(list_entry(list, t + 1), kTypeNames[t]) << "type " << t;
+        EXPECT_EQ(p.list_selection(id), 0);
+        EXPECT_EQ(p.text(id), "指定無し");
+    }
+    HWND mode = p.control(311);
+    ASSERT_EQ(SendMessageW(mode, CB_GETCOUNT, 0, 0), 1);
+    EXPECT_EQ(list_entry(mode, 0), "以降");
+    EXPECT_EQ(p.list_selection(311), 0);
+}
+
+TEST_P(Window, RepaintingNeverCreatesControlsAgain) {
+    Program p(GetParam(), with_species());
+    p.set_text(100, "31");  // a field's text survives every repaint
+    // covered by another window and uncovered
+    RECT w;
+    GetWindowRect(p.window(), &w);
+    HWND cover = CreateWindowExA(WS_EX_TOPMOST, "Static", "", WS_POPUP | WS_VISIBLE, w.left, w.top, w.right - w.left,
+                                 w.bottom - w.top, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(cover, nullptr);
+    UpdateWindow(cover);
+    Sleep(200);
+    DestroyWindow(cover);
+    settle(p);
+    expect_each_control_once(p.window());
+    // resized larger and back
+    SetWindowPos(p.window(), nullptr, 0, 0, 900, 750, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    settle(p);
+    expect_each_control_once(p.window());
+    expect_painted(p);
+    SetWindowPos(p.window(), nullptr, 0, 0, 800, 600, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    settle(p);
+    // a whole-window repaint
+    InvalidateRect(p.window(), nullptr, TRUE);
+    UpdateWindow(p.window());
+    settle(p);
+    expect_each_control_once(p.window());
+    expect_painted(p);
+    EXPECT_EQ(p.text(100), "31");
+}
+
+TEST_P(Window, PaintShowsDividersAndLabels) {
+    Program p(GetParam(), with_species());
+    settle(p);
+    expect_painted(p);
+}
+
+// Types characters one by one as the keyboard would deliver them.
+void type_chars(HWND field, const std::string& chars) {
+    for (char ch : chars) SendMessageA(field, WM_CHAR, static_cast<WPARAM>(static_cast<unsigned char>(ch)), 1);
+}
+
+TEST_P(Window, FieldsTakeTextUpToTheirWidthOnlyInTheFixedBuild) {
+    Program p(GetParam(), with_species());
+    const struct {
+        int id;
+        std::string typed;
+    } cases[] = {
+        {100, "1111111111"},                        // a 20-pixel IV field
+        {119, "0123456789ABCDEF0123456789ABCDEF"},  // the 96-pixel raw seed field
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE("field " + std::to_string(c.id));
+        p.set_text(c.id, "");
+        type_chars(p.control(c.id), c.typed);
+        const std::string got = p.text(c.id);
+        if (scrolling()) {
+            EXPECT_EQ(got, c.typed);
+        } else {
+            // the field stopped at its visible width, keeping what was typed before
+            EXPECT_FALSE(got.empty());
+            EXPECT_LT(got.size(), c.typed.size());
+            EXPECT_EQ(got, c.typed.substr(0, got.size()));
+        }
+    }
+}
+
+TEST_P(Window, CommandsWithoutHandlerDoNothing) {
+    Program p(GetParam(), with_species());
+    const std::vector<std::string> before = files_in(p.dir());
+    // 1011 is just past the adopt buttons; 65535 - 1001 wraps far above them
+    for (int id : {0, 300, 1000, 1011, 1012, 65535, 100, 109, 201, 303, 311, 930}) {
+        SendMessageA(p.window(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
+    }
+    SendMessageA(p.window(), WM_COMMAND, MAKEWPARAM(1011, 0x1234), 0);
+    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, p.process_id());
+    EXPECT_EQ(WaitForSingleObject(process, 0), static_cast<DWORD>(WAIT_TIMEOUT));  // still running
+    CloseHandle(process);
+    EXPECT_EQ(p.title(), "Kivrel ver1.01");
+    EXPECT_EQ(files_in(p.dir()), before);
+    EXPECT_TRUE(p.opened().empty());
+    expect_each_control_once(p.window());
+    EXPECT_EQ(p.close(), 0);
+}
+
+// Which control of the program has the keyboard focus.
+int focused_id(const Program& p) {
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(p.window(), nullptr), &info) || !info.hwndFocus) return -1;
+    return GetDlgCtrlID(info.hwndFocus);
+}
+
+// Posts one Tab (with Shift held when back) to the focused control, through the
+// program's own queue, and waits for the focus to move.
+int press_tab(const Program& p, bool back) {
+    const int from = focused_id(p);
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    keys[VK_SHIFT] = back ? 0x80 : 0;
+    SetKeyboardState(keys);  // shared with the program while the inputs are attached
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(p.window(), nullptr), &info);
+    PostMessageA(info.hwndFocus, WM_KEYDOWN, VK_TAB, 0x000F0001);
+    PostMessageA(info.hwndFocus, WM_KEYUP, VK_TAB, static_cast<LPARAM>(0xC00F0001u));
+    int now = from;
+    for (int i = 0; i < 100 && now == from; ++i) {
+        Sleep(10);
+        now = focused_id(p);
+    }
+    keys[VK_SHIFT] = 0;
+    SetKeyboardState(keys);
+    return now;
+}
+
+TEST_P(Window, TabMovesThroughTheTabStopsInCreationOrder) {
+    Program p(GetParam(), with_species());
+    std::vector<int> stops;
+    for (const ControlSpec& c : expected_controls())
+        if (c.style & WS_TABSTOP) stops.push_back(c.id);
+    ASSERT_EQ(stops.size(), 49u);
+
+    MSG m;
+    PeekMessageA(&m, nullptr, 0, 0, PM_NOREMOVE);  // this thread needs a queue to attach
+    const DWORD mine = GetCurrentThreadId();
+    const DWORD theirs = GetWindowThreadProcessId(p.window(), nullptr);
+    ASSERT_TRUE(AttachThreadInput(mine, theirs, TRUE));
+    SetForegroundWindow(p.window());
+    SetFocus(p.control(stops[0]));
+    for (int i = 0; i < 100 && focused_id(p) != stops[0]; ++i) Sleep(10);
+    ASSERT_EQ(focused_id(p), stops[0]);
+
+    std::vector<int> forward = {stops[0]};
+    for (size_t i = 0; i < stops.size(); ++i) forward.push_back(press_tab(p, false));
+    std::vector<int> want_forward = stops;
+    want_forward.push_back(stops[0]);  // wraps round to the first
+    EXPECT_EQ(forward, want_forward);
+
+    std::vector<int> backward = {focused_id(p)};
+    for (size_t i = 0; i < stops.size(); ++i) backward.push_back(press_tab(p, true));
+    std::vector<int> want_backward = {stops[0]};
+    for (size_t i = stops.size(); i-- > 0;) want_backward.push_back(stops[i]);
+    EXPECT_EQ(backward, want_backward);
+    AttachThreadInput(mine, theirs, FALSE);
+}
+
+INSTANTIATE_TEST_SUITE_P(Builds, Window, ::testing::Values("Kivrel.exe", "Kivrel-fixed.exe"));
+
+struct ConfigCase {
+    const char* name;
+    std::string bytes;  // empty: no config.txt at all
+    std::string mac[3];
+    std::string seconds;
+    std::string low;
+};
+
+TEST(ConfigFile, FieldsShowTheRememberedInputs) {
+    const std::string long_line(300, 'A');
+    const ConfigCase cases[] = {
+        {"three lines", "00\n1B\n2C\n", {"00", "1B", "2C"}, "", ""},
+        {"five lines, the last without a line feed", "00\r\n1B\r\n2C\r\n12.34\r\nABCD", {"00", "1B", "2C"}, "12.34",
+         "ABCD"},
+        {"no file", "", {"", "", ""}, "", ""},
+        {"two lines", "FF\nFE\n", {"FF", "FE", ""}, "", ""},
+        {"300-character line", long_line + "\n1B\n2C\n", {std::string(255, 'A'), std::string(45, 'A'), "1B"}, "2C",
+         ""},
+    };
+    for (const ConfigCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::map<std::string, std::string> files;
+        if (!c.bytes.empty()) files["config.txt"] = c.bytes;
+        Program p("Kivrel.exe", with_species(files));
+        EXPECT_EQ(p.text(109), c.mac[0]);
+        EXPECT_EQ(p.text(110), c.mac[1]);
+        EXPECT_EQ(p.text(111), c.mac[2]);
+        EXPECT_EQ(p.text(144), c.seconds);
+        EXPECT_EQ(p.text(145), c.low);
+        // read only, never written back
+        EXPECT_EQ(p.file("config.txt"), c.bytes);
+    }
+}
+
+}  // namespace

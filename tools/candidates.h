@@ -9,14 +9,6 @@
 // the known IVs at some frame 0..frame limit; later matches are dropped.
 void search_candidate_seeds();
 
-// Raw seed of second s at low value d: top byte (month*day+minute+s) mod 256,
-// then the hour, then d.
-uint32_t candidate_raw_seed(int32_t s, int32_t d);
-
-// Adds raw seed r once for each frame of the prepared generator whose IvSet
-// equals the known IVs, while the list has room.
-void collect_candidate_matches(uint32_t r);
-
 // Destroys the previous adopt buttons, runs the search and gives each of the
 // first ten candidates its adopt button (Windows front end only).
 void find_candidate_seeds();

@@ -8,6 +8,7 @@
 
 #include "tests/native/seed_reference.h"
 #include "tests/native/seed_tools_fixture.h"
+#include "tests/native/straight_search.h"
 #include "tools/candidates.h"
 
 namespace {

@@ -3,6 +3,7 @@
 // with the portable one forced, on one thread and on several.
 #include <gtest/gtest.h>
 
+#include <cinttypes>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -18,8 +19,10 @@
 #include "app/text_file.h"
 #include "rng/frame.h"
 #include "rng/mt.h"
+#include "tests/native/platform_recorder.h"
 #include "tests/native/straight_search.h"
 #include "tools/seed_scan.h"
+#include "tools/seed_search.h"
 
 namespace {
 
@@ -229,6 +232,37 @@ TEST_F(SeedScan, EveryFrameAHitWritesEveryLine) {
     const SearchOutput got = run_search(scan_seed_search, dir_ / "scan.txt");
     EXPECT_EQ(got.lines, 2 * 6144 * 4);
     EXPECT_EQ(count_lines(got.bytes), 2u * 6144u * 4u);
+}
+
+// The command's whole run through the engine: header, the straightforward
+// search's lines, its hour titles, the main title, and the file handed on.
+TEST_F(SeedScan, RunSeedSearchWritesHeaderHitsAndTitles) {
+    const SearchCase k = {"", 0xABC, 0xABD, 40, true, 0xFFFFFF, {25, 0, 25, 0, 25, 0}, -1, 50};
+    apply(k);
+    const SearchOutput want = run_search(straight_seed_search, dir_ / "straight.txt");
+    ASSERT_GT(want.lines, 0);
+    std::vector<std::string> titles;
+    for (const auto& [hour, lines] : want.hours) {
+        char title[256];
+        std::snprintf(title, sizeof title, "%d時計算中 候補:%" PRId64 "個", hour, lines);
+        titles.push_back(title);
+    }
+    titles.push_back("Kivrel ver1.01");
+    const std::filesystem::path saved = std::filesystem::current_path();
+    std::filesystem::current_path(dir_);
+    for (const EngineMode& m : kModes) {
+        seed_scan_force_portable(m.portable);
+        seed_scan_set_threads(m.threads);
+        platform_log().clear();
+        run_seed_search();
+        std::ifstream in("result.txt", std::ios::binary);
+        std::ostringstream s;
+        s << in.rdbuf();
+        EXPECT_TRUE(s.str() == "raw初期seed,消費数,H,A,B,C,D,S,めざパ,威力\r\n" + want.bytes) << m.name;
+        EXPECT_EQ(platform_log().titles, titles) << m.name;
+        EXPECT_EQ(platform_log().opened, std::vector<std::string>{"result.txt"}) << m.name;
+    }
+    std::filesystem::current_path(saved);
 }
 
 struct CandidateCase {

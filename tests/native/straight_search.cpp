@@ -56,23 +56,34 @@ int64_t straight_seed_search(TextWriter* out, HourStarted hour_started) {
     return lines;
 }
 
-int32_t straight_candidate_seeds(uint32_t* seeds, int32_t max) {
+uint32_t candidate_raw_seed(int32_t s, int32_t d) {
+    const uint32_t top = static_cast<uint32_t>(g_app.switch_on_month * g_app.switch_on_day + g_app.switch_on_minute + s) & 0xFFu;
+    return (top << 24) | (static_cast<uint32_t>(g_app.switch_on_hour) << 16) | static_cast<uint32_t>(d);
+}
+
+void collect_candidate_matches(uint32_t r) {
+    // frames past the state's end have no IVs: the walk stops at 616 (roaming 615)
     const int32_t last = last_served_frame(g_app.frame_limit, g_app.roaming);
-    int32_t count = 0;
+    for (int32_t f = 0; f <= last; ++f) {
+        const IvSet s = read_iv_set(f, g_app.roaming);
+        int i = 0;
+        while (i < kStatCount && s.iv[i] == g_app.iv_thresholds[i]) ++i;
+        if (i < kStatCount || g_app.candidate_count >= kMaxCandidates) continue;
+        g_app.candidate_seeds[g_app.candidate_count++] = r;
+    }
+}
+
+int32_t straight_candidate_seeds(uint32_t* seeds, int32_t max) {
+    g_app.candidate_count = 0;
     for (int32_t s = 0; s < 60; ++s) {
         for (int32_t d = 0x300; d <= 0x1000; ++d) {
-            const uint32_t top =
-                static_cast<uint32_t>(g_app.switch_on_month * g_app.switch_on_day + g_app.switch_on_minute + s) & 0xFFu;
-            const uint32_t r = (top << 24) | (static_cast<uint32_t>(g_app.switch_on_hour) << 16) | static_cast<uint32_t>(d);
+            const uint32_t r = candidate_raw_seed(s, d);
             prepare_generator(r);
-            for (int32_t f = 0; f <= last; ++f) {
-                const IvSet iv = read_iv_set(f, g_app.roaming);
-                int i = 0;
-                while (i < kStatCount && iv.iv[i] == g_app.iv_thresholds[i]) ++i;
-                if (i < kStatCount || count >= max) continue;
-                seeds[count++] = r;
-            }
+            collect_candidate_matches(r);
         }
     }
+    // the list keeps the first twenty; a shorter list is their first entries
+    const int32_t count = g_app.candidate_count < max ? g_app.candidate_count : max;
+    for (int32_t n = 0; n < count; ++n) seeds[n] = g_app.candidate_seeds[n];
     return count;
 }

@@ -16,5 +16,14 @@ int64_t straight_seed_search(TextWriter* out, HourStarted hour_started);
 // (for timing a fraction of a search); returns the number of lines.
 int64_t straight_seed_search_part(TextWriter* out, int32_t hour, int32_t first_top, int32_t last_top);
 
-// Same contract as scan_candidate_seeds: the first max candidates in loop order.
+// Raw seed of second s at low value d: top byte (month*day+minute+s) mod 256,
+// then the hour, then d.
+uint32_t candidate_raw_seed(int32_t s, int32_t d);
+
+// Adds raw seed r to g_app's candidate list once for each frame of the
+// prepared generator whose IvSet equals the known IVs, while the list has room.
+void collect_candidate_matches(uint32_t r);
+
+// Same contract as scan_candidate_seeds: the first max candidates in loop
+// order. Uses g_app's candidate list as it goes.
 int32_t straight_candidate_seeds(uint32_t* seeds, int32_t max);

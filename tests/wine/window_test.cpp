@@ -432,4 +432,50 @@ TEST(ConfigFile, FieldsShowTheRememberedInputs) {
     }
 }
 
+// list.txt for raw seed 12345678 with the MAC fields and roaming box as given.
+std::string frame_list_with(Program& p, const std::string (&mac)[3], bool roaming) {
+    for (int i = 0; i < 3; ++i) p.set_text(109 + i, mac[i]);
+    SendMessageA(p.control(201), BM_SETCHECK, roaming ? BST_CHECKED : BST_UNCHECKED, 0);
+    p.press(202);
+    return p.file("list.txt");
+}
+
+TEST(MacFields, TheirTextsReachTheGeneratorAsBytes) {
+    Program p("Kivrel.exe", with_species());
+    p.set_text(119, "12345678");
+    p.set_text(118, "20");
+    const struct {
+        std::string typed[3];
+        std::string same_as[3];
+    } cases[] = {
+        {{"1FF", "-1", "G7"}, {"1F", "0", "0"}},  // two characters taken; below 0 and no digit give 0
+        {{" 7", "ff", "0x"}, {"7", "FF", "0"}},
+        {{"", "", ""}, {"00", "00", "00"}},
+        {{"100", "2C", "1b"}, {"10", "2C", "1B"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed[0] + "|" + c.typed[1] + "|" + c.typed[2]);
+        const std::string typed = frame_list_with(p, c.typed, false);
+        ASSERT_FALSE(typed.empty());
+        EXPECT_EQ(typed, frame_list_with(p, c.same_as, false));
+    }
+    // each byte and the roaming box change the list
+    const std::string base = frame_list_with(p, {"1F", "00", "00"}, false);
+    EXPECT_NE(base, frame_list_with(p, {"1E", "00", "00"}, false));
+    EXPECT_NE(base, frame_list_with(p, {"1F", "01", "00"}, false));
+    EXPECT_NE(base, frame_list_with(p, {"1F", "00", "01"}, false));
+    EXPECT_NE(base, frame_list_with(p, {"1F", "00", "00"}, true));
+}
+
+TEST(MacFields, ConfigValuesAreUsedWhenAToolRuns) {
+    Program p("Kivrel.exe", with_species({{"config.txt", "00\n1B\n2C\n"}}));
+    p.set_text(119, "12345678");
+    p.set_text(118, "20");
+    p.press(202);
+    const std::string from_config = p.file("list.txt");
+    ASSERT_FALSE(from_config.empty());
+    EXPECT_EQ(from_config, frame_list_with(p, {"0", "1b", "2c"}, false));
+    EXPECT_NE(from_config, frame_list_with(p, {"", "", ""}, false));
+}
+
 }  // namespace

@@ -47,4 +47,4 @@ make_prefix() {
 }
 
 # Windows path (Z: drive) of a Linux path.
-windows_path() { echo "Z:$(readlink -f "$1" | sed 's|/|\\|g')"; }
+windows_path() { printf '%s\n' "Z:$(readlink -f "$1" | sed 's|/|\\|g')"; }

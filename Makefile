@@ -41,8 +41,10 @@ test: native windows
 dist: windows
 	@scripts/make-dist.sh $(WINDOWS)
 
+# engine against the straightforward searches; pick some with BENCH_ARGS=--benchmark_filter=Default
+BENCH_ARGS ?=
 bench: native
-	$(NATIVE)/core_bench
+	$(NATIVE)/core_bench --benchmark_counters_tabular=true $(BENCH_ARGS)
 
 clean:
 	rm -rf build dist

@@ -146,17 +146,20 @@ Program::Program(const std::string& exe_name, const std::map<std::string, std::s
     while (GetTickCount() - start < kStartTimeoutMs) {
         FindState s{process_.dwProcessId, "Kivrel ver1.01", nullptr};
         EnumWindows(find_main, reinterpret_cast<LPARAM>(&s));
-        if (s.found && GetDlgItem(s.found, 109)) {
+        if (s.found && GetDlgItem(s.found, 213)) {
             window_ = s.found;
+            // 213 is the last control the first paint creates (Wine may deliver a sent
+            // message while controls are still being made); a message sent now is
+            // handled once that paint has also read config.txt
+            SendMessageTimeoutA(window_, WM_NULL, 0, 0, SMTO_NORMAL, kStartTimeoutMs, nullptr);
             return;
         }
-        if (!s.found) {
-            FindState box{process_.dwProcessId, "#32770", nullptr};
-            EnumWindows(find_main, reinterpret_cast<LPARAM>(&box));
-            if (box.found) {
-                message_box_ = box.found;
-                return;
-            }
+        // the message box of a failed start opens while the main window is still being created
+        FindState box{process_.dwProcessId, "#32770", nullptr};
+        EnumWindows(find_main, reinterpret_cast<LPARAM>(&box));
+        if (box.found) {
+            message_box_ = box.found;
+            return;
         }
         Sleep(20);
     }

@@ -15,7 +15,7 @@ cp "$BUILD/Kivrel.exe" "$BUILD/Kivrel-fixed.exe" "$ROOT/data/pokemon.dat" "$STAG
 printf '00\r\n1B\r\n2C\r\n20.50\r\n05F0\r\n' > "$STAGE/$NAME/config-example.txt"
 # the guide is the README's player section; Notepad on a Japanese system reads CP932
 sed -n '/<!-- guide:start -->/,/<!-- guide:end -->/p' "$ROOT/README.md" | sed '1d;$d' |
-    sed 's/é/e/g' | iconv -f UTF-8 -t CP932 | sed 's/$/\r/' > "$STAGE/$NAME/Kivrel-guide.txt"
+    sed 's/é/e/g; s/^#* //' | iconv -f UTF-8 -t CP932 | sed 's/$/\r/' > "$STAGE/$NAME/Kivrel-guide.txt"
 [ -s "$STAGE/$NAME/Kivrel-guide.txt" ] || { echo "the README holds no guide section" >&2; exit 1; }
 
 rm -f "$ROOT/dist/$NAME-win64.zip"

@@ -10,10 +10,11 @@ all: native windows
 deps:
 	@scripts/install-deps.sh
 
-$(NATIVE)/build.ninja:
+# order-only on deps: cmake and the compilers must be there first, even with make -j
+$(NATIVE)/build.ninja: | deps
 	cmake -S . -B $(NATIVE) -G Ninja -DCMAKE_BUILD_TYPE=Release
 
-$(WINDOWS)/build.ninja:
+$(WINDOWS)/build.ninja: | deps
 	cmake -S . -B $(WINDOWS) -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake
 
 native: deps $(NATIVE)/build.ninja
@@ -22,7 +23,8 @@ native: deps $(NATIVE)/build.ninja
 windows: deps $(WINDOWS)/build.ninja
 	cmake --build $(WINDOWS) -j $(JOBS)
 
-run: windows
+# the script checks for a display first, then installs, builds Kivrel.exe and runs it
+run:
 	@scripts/run-kivrel.sh
 
 screenshot: windows
@@ -34,9 +36,12 @@ test-native: native
 test-windows: windows
 	@scripts/with-wine.sh ctest --test-dir $(WINDOWS) --output-on-failure -j $(JOBS)
 
+# both test runs always run; the result fails when either failed
 test: native windows
-	$(MAKE) --no-print-directory test-native
-	$(MAKE) --no-print-directory test-windows
+	@status=0; \
+	$(MAKE) --no-print-directory test-native || status=1; \
+	$(MAKE) --no-print-directory test-windows || status=1; \
+	exit $$status
 
 dist: windows
 	@scripts/make-dist.sh $(WINDOWS)

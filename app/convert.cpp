@@ -1,6 +1,7 @@
 #include "app/convert.h"
 
 #include <cstdlib>
+#include <string>
 
 namespace {
 
@@ -48,11 +49,37 @@ int32_t ms_strtol(const char* text, int base) {
 
 uint32_t ms_strtoul(const char* text, int base) {
     const Parsed r = parse(text, base);
-    if (r.magnitude > uint64_t{0xFFFFFFFF}) return 0xFFFFFFFFu;
-    const uint32_t value = static_cast<uint32_t>(r.magnitude);
+    // overflow gives 0xFFFFFFFF and only then is the sign applied, so a
+    // negative number past 32 bits reads as 1
+    const uint32_t value = r.magnitude > uint64_t{0xFFFFFFFF} ? 0xFFFFFFFFu : static_cast<uint32_t>(r.magnitude);
     return r.negative ? 0u - value : value;
 }
 
 int32_t ms_atoi(const char* text) { return ms_strtol(text, 10); }
 
-double ms_atof(const char* text) { return std::strtod(text, nullptr); }
+double ms_atof(const char* text) {
+    // The Microsoft runtime reads only [space][sign][digits][.digits][exponent],
+    // with e, E, d or D before the exponent: no hexadecimal, no inf or nan.
+    // That prefix is copied with 'e' as the exponent mark and converted here.
+    const char* p = text;
+    while (is_space(*p)) ++p;
+    std::string number;
+    if (*p == '+' || *p == '-') number += *p++;
+    bool any_digit = false;
+    for (; *p >= '0' && *p <= '9'; ++p, any_digit = true) number += *p;
+    if (*p == '.') {
+        number += *p++;
+        for (; *p >= '0' && *p <= '9'; ++p, any_digit = true) number += *p;
+    }
+    if (!any_digit) return 0.0;
+    if (*p == 'e' || *p == 'E' || *p == 'd' || *p == 'D') {
+        const char* q = p + 1;
+        std::string exponent = "e";
+        if (*q == '+' || *q == '-') exponent += *q++;
+        if (*q >= '0' && *q <= '9') {
+            for (; *q >= '0' && *q <= '9'; ++q) exponent += *q;
+            number += exponent;
+        }
+    }
+    return std::strtod(number.c_str(), nullptr);
+}

@@ -28,6 +28,12 @@ add_custom_target(species_data ALL DEPENDS ${CMAKE_BINARY_DIR}/pokemon.dat)
 add_dependencies(Kivrel species_data)
 add_dependencies(Kivrel-fixed species_data)
 
+# make run: the stand-in command interpreter that opens output files in
+# Wine's viewer (Wine's own cmd.exe does not open documents).
+add_executable(open_viewer WIN32 ${CMAKE_SOURCE_DIR}/scripts/open_viewer_win.cpp)
+target_link_options(open_viewer PRIVATE ${WIN_LINK_OPTIONS})
+target_link_libraries(open_viewer PRIVATE shell32)
+
 # GoogleTest from Debian's source package, built with the cross compiler.
 set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)

@@ -7,6 +7,13 @@ constexpr int kMiddle = 397;                 // MT19937 middle distance
 constexpr uint32_t kMatrixA = 0x9908B0DFu;   // twist matrix constant
 constexpr uint32_t kUpperMask = 0x80000000u;
 constexpr uint32_t kLowerMask = 0x7FFFFFFFu;
+
+// One step of the regeneration: the upper bit of `upper` joined to the lower
+// 31 bits of `lower`, shifted and mixed into `middle`, the word 397 places on.
+inline uint32_t twist_word(uint32_t upper, uint32_t lower, uint32_t middle) {
+    const uint32_t y = (upper & kUpperMask) | (lower & kLowerMask);
+    return middle ^ (y >> 1) ^ ((y & 1u) ? kMatrixA : 0u);
+}
 }  // namespace
 
 void mt_seed(uint32_t g) {
@@ -17,11 +24,13 @@ void mt_seed(uint32_t g) {
 
 void mt_twist() {
     uint32_t* w = g_app.mt;
-    // In place and in order: words 227..623 use words 0..396 already renewed.
-    for (int i = 0; i < kStateWords; ++i) {
-        const uint32_t y = (w[i] & kUpperMask) | (w[(i + 1) % kStateWords] & kLowerMask);
-        w[i] = w[(i + kMiddle) % kStateWords] ^ (y >> 1) ^ ((y & 1u) ? kMatrixA : 0u);
-    }
+    // In place and in order, split where the indices wrap so that no modulo is
+    // needed: words 227..623 use words 0..396 already renewed by this pass,
+    // and word 623 uses the renewed word 0.
+    constexpr int kSplit = kStateWords - kMiddle;  // 227
+    for (int i = 0; i < kSplit; ++i) w[i] = twist_word(w[i], w[i + 1], w[i + kMiddle]);
+    for (int i = kSplit; i < kStateWords - 1; ++i) w[i] = twist_word(w[i], w[i + 1], w[i - kSplit]);
+    w[kStateWords - 1] = twist_word(w[kStateWords - 1], w[0], w[kMiddle - 1]);
 }
 
 void prepare_generator(uint32_t raw_seed) {

@@ -232,6 +232,29 @@ TEST_P(SeedTools, SeedSearchReadsAndClampsItsFields) {
     EXPECT_EQ(p.opened().size(), std::size(cases));
 }
 
+// A result.txt or list.txt held open by another program (no sharing): the
+// tool writes nothing, opens nothing and leaves the title alone.
+TEST_P(SeedTools, FileHeldOpenElsewhereIsLeftAlone) {
+    Program p(GetParam());
+    type_search(p, {{"0", "0", "0", "0", "0", "0"}, "600", "600", "5", "30", 0, false});
+    p.set_text(kListSeed, "0");
+    p.set_text(kListFrames, "5");
+    for (const char* name : {"result.txt", "list.txt"}) {
+        const std::string path = p.dir() + "\\" + name;
+        driver::write_file(path, "old\r\n");
+        HANDLE held = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+        ASSERT_NE(held, INVALID_HANDLE_VALUE);
+        TitleWatch watch(p.window());
+        p.press(std::string(name) == "result.txt" ? kSearchButton : kListButton);
+        const std::vector<std::string> titles = watch.stop();
+        CloseHandle(held);
+        EXPECT_EQ(p.file(name), "old\r\n") << name;
+        EXPECT_EQ(titles, std::vector<std::string>{"Kivrel ver1.01"}) << name;
+    }
+    EXPECT_TRUE(p.opened().empty());
+}
+
 // ---- initial seed candidates -------------------------------------------------
 
 std::vector<HWND> adopt_buttons(const Program& p) {

@@ -173,6 +173,20 @@ void BM_WidestSearch_Engine(benchmark::State& state) {
 }
 BENCHMARK(BM_WidestSearch_Engine)->Unit(benchmark::kSecond)->UseRealTime()->Iterations(1);
 
+// 1/1024 of the widest search (low values 0..3F) on one thread: its CPU time
+// times 1024 is the whole widest search's work for one core.
+void BM_WidestSearch_EngineOneThreadPart(benchmark::State& state) {
+    set_default_search(0, 0x3F, 616);
+    seed_scan_set_threads(1);
+    timed_scan(state, 64 * kSeedsPerLow);
+    seed_scan_set_threads(0);
+}
+BENCHMARK(BM_WidestSearch_EngineOneThreadPart)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Repetitions(3)
+    ->ComputeStatistics("min", best);
+
 // The candidate search over its whole window of 199,740 raw seeds.
 void BM_CandidateSearch_Engine(benchmark::State& state) {
     set_default_candidates();

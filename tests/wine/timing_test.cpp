@@ -136,6 +136,25 @@ TEST_P(Timing, LinesAppearWithFirstCalculationAndShowEachResult) {
     InvalidateRect(p.window(), nullptr, TRUE);
     settle(p);
     expect_lines(p, "起動:9月-1日-1時-1分-1秒", "Cギア:9月-1日12時55分35.76秒");
+
+    // with no entry of the date list selected nothing is calculated; only the
+    // target's hour and the day -1 reach the C-Gear line
+    type_row(p, kRows[0]);
+    p.press(kTiming);
+    p.select(311, -1);
+    p.set_text(kTarget, "C6200600");
+    p.press(kTiming);
+    expect_lines(p, "起動:9月12日12時55分15秒", "Cギア:9月-1日32時55分35.76秒");
+}
+
+TEST_P(Timing, NoLinesWhileTheDateListHasNoSelection) {
+    Program p(GetParam());
+    ASSERT_TRUE(painted(p, 520, 340, "秒で下位0x"));
+    p.select(311, -1);
+    type_row(p, kRows[0]);
+    p.press(kTiming);
+    settle(p);
+    EXPECT_TRUE(area_is_white(p.capture(), kBootX, kBootY, 790, kCGearY + 16));
 }
 
 TEST_P(Timing, StopwatchCountsFreezesAndRestarts) {
@@ -213,6 +232,12 @@ TEST_P(Timing, AdoptCopiesReadingAndCandidateLowBits) {
     p.click(1001 + row);
     EXPECT_EQ(field_text(p, kSeconds), "0");
     EXPECT_EQ(field_text(p, kObtained), "05F0");
+    // only 1001..1010 adopt; every other command leaves the fields alone
+    p.set_text(kSeconds, "x");
+    p.set_text(kObtained, "y");
+    for (int id : {1000, 1011, 0xFFFF, kTiming}) p.press(id);
+    EXPECT_EQ(field_text(p, kSeconds), "x");
+    EXPECT_EQ(field_text(p, kObtained), "y");
     p.set_text(kObtained, "");
     p.press(kStopwatch);
     Sleep(300);

@@ -227,11 +227,26 @@ std::vector<std::string> Program::opened() const {
 }
 
 Pixels Program::capture() const {
+    // The pixels come from the screen, where another test's window may lie on
+    // top: one capture at a time in the whole prefix, with this window raised
+    // above all others until its pixels are read.
+    HANDLE screen = CreateMutexA(nullptr, FALSE, "kivrel-driver-screen");
+    if (screen) WaitForSingleObject(screen, 30000);
+    SetWindowPos(window_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    for (int i = 0; i < 3; ++i) {
+        SendMessageA(window_, WM_NULL, 0, 0);  // the program has handled what raising it asked
+        Sleep(50);
+    }
     RECT r;
     GetClientRect(window_, &r);
     HDC dc = GetDC(window_);
     Pixels p = read_bitmap(dc, 0, 0, r.right, r.bottom);
     ReleaseDC(window_, dc);
+    SetWindowPos(window_, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    if (screen) {
+        ReleaseMutex(screen);
+        CloseHandle(screen);
+    }
     return p;
 }
 

@@ -33,8 +33,8 @@ struct TypeName {
     size_t length;
 };
 
-// Raw seed number i of a block: top byte (top_base + i / width) mod 256,
-// then the hour, then low + i % width, added with 32-bit wrap.
+// Raw seed number i of a block: top byte (top_base + i / width) mod 256 in
+// bits 24..31, OR the hour in bits 16..23, OR the low value low + i % width.
 struct ScanBlock {
     uint32_t top_base;
     uint32_t hour;
@@ -207,7 +207,7 @@ void scan_chunk(const ScanJob& job, uint64_t chunk, GroupKernel kernel, ScanScra
         const int lanes = end - i < kGroupLanes ? static_cast<int>(end - i) : kGroupLanes;
         for (int l = 0; l < lanes; ++l) {
             const uint32_t top_byte = (block.top_base + static_cast<uint32_t>(top)) & 0xFFu;
-            raw_seeds[l] = (top_byte << 24) + hour_bits + block.low + static_cast<uint32_t>(low);
+            raw_seeds[l] = (top_byte << 24) | hour_bits | (block.low + static_cast<uint32_t>(low));
             if (++low == job.width) {
                 low = 0;
                 ++top;

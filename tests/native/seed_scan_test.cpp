@@ -172,6 +172,7 @@ std::vector<SearchCase> search_cases() {
         {"type filter that no type has", 0x10, 0x10, 5, false, 0, {0, 0, 0, 0, 0, 0}, 16, 30},
         {"frame limit 226..228 crosses the renewed words", 0x40, 0x40, 227, false, 0, {25, 25, 25, 25, 25, 0}, -1, 30},
         {"a negative frame limit tests no frame", 0x40, 0x41, -3, false, 0, {0, 0, 0, 0, 0, 0}, -1, 30},
+        {"low values past 16 bits are ORed in as stored", 0x1FFFE, 0x1FFFF, 3, false, 0, {0, 0, 0, 0, 0, 0}, -1, 30},
     };
     // Random searches with a fixed seed: the same cases on every run.
     std::mt19937 random(20240601u);

@@ -36,6 +36,7 @@ static void flush_pending(TextWriter* w) {
 }
 
 void write_bytes(TextWriter* w, const char* bytes, size_t count) {
+    if (count == 0) return;
     if (count > sizeof w->pending - w->used) flush_pending(w);
     if (count > sizeof w->pending) {
         if (std::fwrite(bytes, 1, count, w->file) != count) w->failed = true;

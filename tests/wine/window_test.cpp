@@ -383,13 +383,16 @@ TEST_P(Window, TabMovesThroughTheTabStopsInCreationOrder) {
     ASSERT_EQ(focused_id(p), stops[0]);
 
     std::vector<int> forward = {stops[0]};
-    for (size_t i = 0; i < stops.size(); ++i) forward.push_back(press_tab(p, false));
+    // a Tab that moves nothing ends the walk: the rest would only wait in vain
+    for (size_t i = 0; i < stops.size() && (i == 0 || forward[i] != forward[i - 1]); ++i)
+        forward.push_back(press_tab(p, false));
     std::vector<int> want_forward = stops;
     want_forward.push_back(stops[0]);  // wraps round to the first
     EXPECT_EQ(forward, want_forward);
 
     std::vector<int> backward = {focused_id(p)};
-    for (size_t i = 0; i < stops.size(); ++i) backward.push_back(press_tab(p, true));
+    for (size_t i = 0; i < stops.size() && (i == 0 || backward[i] != backward[i - 1]); ++i)
+        backward.push_back(press_tab(p, true));
     std::vector<int> want_backward = {stops[0]};
     for (size_t i = stops.size(); i-- > 0;) want_backward.push_back(stops[i]);
     EXPECT_EQ(backward, want_backward);

@@ -319,8 +319,9 @@ TEST_P(Window, FieldsTakeTextUpToTheirWidthOnlyInTheFixedBuild) {
 TEST_P(Window, CommandsWithoutHandlerDoNothing) {
     Program p(GetParam(), with_species());
     const std::vector<std::string> before = files_in(p.dir());
-    // 1011 is just past the adopt buttons; 65535 - 1001 wraps far above them
-    for (int id : {0, 300, 1000, 1011, 1012, 65535, 100, 109, 201, 303, 311, 930}) {
+    // 1011 is just past the adopt buttons; 65535 - 1001 wraps far above them;
+    // 1 and 2 are what Enter and Escape in a field send through IsDialogMessage
+    for (int id : {0, 1, 2, 300, 1000, 1011, 1012, 65535, 100, 109, 201, 303, 311, 930}) {
         SendMessageA(p.window(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
     }
     SendMessageA(p.window(), WM_COMMAND, MAKEWPARAM(1011, 0x1234), 0);

@@ -3,7 +3,6 @@
 
 #include "app/app_state.h"
 #include "app/commands.h"
-#include "app/convert.h"
 #include "app/window_win.h"
 #include "tools/candidates.h"
 
@@ -27,12 +26,6 @@ void create_adopt_buttons() {
     }
 }
 
-int32_t read_int_field(HWND field, int length) {
-    char buffer[256];
-    read_field(field, length, buffer);
-    return ms_atoi(buffer);
-}
-
 }  // namespace
 
 void find_candidate_seeds() {
@@ -43,7 +36,7 @@ void find_candidate_seeds() {
 
 void candidates_command() {
     AppState& a = g_app;
-    for (int i = 0; i < kStatCount; ++i) a.iv_thresholds[i] = clamp_int(read_int_field(a.known_iv_fields[i], 4), 0, 31);
+    read_iv_thresholds(a.known_iv_fields);
     a.switch_on_month = clamp_int(read_int_field(a.switch_on_fields[0], 4), 1, 12);
     a.switch_on_day = clamp_int(read_int_field(a.switch_on_fields[1], 5), 1, 31);
     a.switch_on_hour = clamp_int(read_int_field(a.switch_on_fields[2], 5), 0, 24);

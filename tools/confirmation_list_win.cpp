@@ -13,10 +13,8 @@ void confirmation_list_command() {
     char buffer[256];
     read_field(a.species_name_field, 11, buffer);  // at most 10 bytes of the name
     find_species(buffer);
-    read_field(a.confirm_frames_field, 5, buffer);
-    a.frames_consumed = ms_atoi(buffer);
-    read_field(a.level_field, 5, buffer);
-    a.level = ms_atoi(buffer);
+    a.frames_consumed = read_int_field(a.confirm_frames_field, 5);
+    a.level = read_int_field(a.level_field, 5);
     read_field(a.target_seed_field, 256, buffer);
     a.target_seed = ms_strtoul(buffer, 16);
     refresh_mac_and_roaming();

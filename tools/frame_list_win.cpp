@@ -9,19 +9,14 @@
 
 void frame_list_command() {
     AppState& a = g_app;
-    char buffer[256];
-    for (int i = 0; i < kStatCount; ++i) {
-        read_field(a.list_iv_fields[i], 4, buffer);
-        a.iv_thresholds[i] = clamp_int(ms_atoi(buffer), 0, 31);
-    }
-    read_field(a.list_frame_count_field, 5, buffer);
-    const int32_t frames = ms_atoi(buffer);
+    read_iv_thresholds(a.list_iv_fields);
+    const int32_t frames = read_int_field(a.list_frame_count_field, 5);
     a.frame_limit = frames < 0 ? 0 : frames;
+    char buffer[256];
     read_field(a.list_seed_field, 9, buffer);
     a.target_seed = ms_strtoul(buffer, 16);
     a.hp_type_filter = read_type_filter(a.list_hp_type_list);
-    read_field(a.list_hp_power_field, 5, buffer);
-    a.hp_min_power = clamp_int(ms_atoi(buffer), 30, 70);
+    a.hp_min_power = read_min_power(a.list_hp_power_field);
     refresh_mac_and_roaming();
     write_frame_list();
 }

@@ -165,8 +165,11 @@ public:
     }
 
 private:
+    // samples at least once more after stop(), so a command that ends before
+    // the first sample still leaves the final title
     void run() {
-        while (!done_) {
+        for (bool last = false; !last;) {
+            last = done_;
             char text[256] = "";
             GetWindowTextA(window_, text, sizeof text);
             if (seen_.empty() || seen_.back() != text) seen_.push_back(text);

@@ -1,8 +1,8 @@
 # Test drivers: Windows programs that run the real Kivrel under Wine.
 include(GoogleTest)
 
-add_executable(comspec_recorder WIN32 ${CMAKE_SOURCE_DIR}/tests/wine/comspec_recorder.cpp)
-target_link_options(comspec_recorder PRIVATE ${WIN_LINK_OPTIONS})
+add_executable(open_recorder WIN32 ${CMAKE_SOURCE_DIR}/tests/wine/open_recorder.cpp)
+target_link_options(open_recorder PRIVATE ${WIN_LINK_OPTIONS})
 
 add_library(wine_driver STATIC ${CMAKE_SOURCE_DIR}/tests/wine/driver.cpp)
 target_include_directories(wine_driver PUBLIC ${CMAKE_SOURCE_DIR})
@@ -15,7 +15,7 @@ foreach(src ${WINE_TEST_SOURCES})
   add_executable(${name} ${src})
   target_link_libraries(${name} PRIVATE wine_driver)
   target_link_options(${name} PRIVATE ${WIN_LINK_OPTIONS})
-  add_dependencies(${name} Kivrel Kivrel-fixed comspec_recorder)
+  add_dependencies(${name} Kivrel Kivrel-fixed open_recorder)
   gtest_add_tests(TARGET ${name} SOURCES ${src} TEST_PREFIX "wine.")
 endforeach()
 
@@ -32,7 +32,7 @@ add_test(NAME wine.core_tests COMMAND core_tests --gtest_brief=1)
 
 # Both programs import only system DLLs.
 add_test(NAME windows.imports COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-imports.sh
-         $<TARGET_FILE:Kivrel> $<TARGET_FILE:Kivrel-fixed> $<TARGET_FILE:comspec_recorder>)
+         $<TARGET_FILE:Kivrel> $<TARGET_FILE:Kivrel-fixed> $<TARGET_FILE:open_recorder>)
 
 # The release archive: unpacked into an empty folder, the program runs there,
 # and every name the guide gives exists in the program or the archive.

@@ -12,8 +12,15 @@ unzip -q "$ROOT/$ZIP" -d "$UNPACKED"
 DIR="$UNPACKED/Kivrel-1.01"
 status=0
 
-for f in Kivrel.exe Kivrel-fixed.exe pokemon.dat config-example.txt Kivrel-guide.txt; do
+for f in Kivrel.exe Kivrel-fixed.exe pokemon.dat config-example.txt Kivrel-guide.txt Kivrel-screenshot.png; do
     [ -s "$DIR/$f" ] || { echo "missing from the archive: $f"; status=1; }
+done
+
+# Both programs carry the product name and version in their version resource.
+for exe in Kivrel.exe Kivrel-fixed.exe; do
+    info=$(x86_64-w64-mingw32-strings -el "$DIR/$exe" | grep --no-group-separator -A1 -x -E 'ProductName|ProductVersion' | tr '\n' ' ')
+    [ "$info" = "ProductName Kivrel ProductVersion 1.01 " ] ||
+        { echo "$exe: version resource reads '$info'"; status=1; }
 done
 
 # Every name the guide quotes in 「」 is a text of the program or a file of the archive.

@@ -1,6 +1,7 @@
 #!/bin/sh
 # Packs the Windows release: dist/Kivrel-1.01-win64.zip with both programs, the
-# species table, an example config.txt and the player's guide (CP932, CR LF).
+# species table, an example config.txt, the player's guide (CP932, CR LF) and
+# a picture of the window.
 # Usage: make-dist.sh [windows build dir]
 set -eu
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
@@ -11,6 +12,7 @@ trap 'rm -rf "$STAGE"' EXIT
 mkdir -p "$STAGE/$NAME" "$ROOT/dist"
 
 cp "$BUILD/Kivrel.exe" "$BUILD/Kivrel-fixed.exe" "$ROOT/data/pokemon.dat" "$STAGE/$NAME/"
+cp "$ROOT/docs/kivrel.png" "$STAGE/$NAME/Kivrel-screenshot.png"
 # named so that it is not read until the player renames it to config.txt
 printf '00\r\n1B\r\n2C\r\n20.50\r\n05F0\r\n' > "$STAGE/$NAME/config-example.txt"
 # the guide is the README's player section; Notepad on a Japanese system reads CP932

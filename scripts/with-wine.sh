@@ -15,7 +15,7 @@ trap cleanup EXIT INT TERM
 start_virtual_display
 echo "Preparing a Wine prefix in $PREFIX_DIR on display $DISPLAY"
 # KIVREL_WINDOWS_BUILD names another Windows build tree than build/windows
-make_prefix "$PREFIX_DIR" "$(windows_path "${KIVREL_WINDOWS_BUILD:-$ROOT/build/windows}/comspec_recorder.exe")"
+make_prefix "$PREFIX_DIR" "$(windows_path "${KIVREL_WINDOWS_BUILD:-$ROOT/build/windows}/open_recorder.exe")"
 # keep one wineserver for the whole run so each test starts quickly
 wineserver -p
 # start the prefix's services now: started by the first test instead, they

@@ -44,6 +44,26 @@ void remove_tree(const std::string& dir) {
     RemoveDirectoryA(dir.c_str());
 }
 
+// One prefix-wide lock for the screen: a window that appears is mapped on top
+// of the X display whatever Wine's z-order says, so no program starts while
+// another test reads pixels off the screen.
+class ScreenLock {
+public:
+    ScreenLock() : mutex_(CreateMutexA(nullptr, FALSE, "kivrel-driver-screen")) {
+        if (mutex_) WaitForSingleObject(mutex_, 30000);
+    }
+    ~ScreenLock() {
+        if (!mutex_) return;
+        ReleaseMutex(mutex_);
+        CloseHandle(mutex_);
+    }
+    ScreenLock(const ScreenLock&) = delete;
+    ScreenLock& operator=(const ScreenLock&) = delete;
+
+private:
+    HANDLE mutex_;
+};
+
 struct FindState {
     DWORD pid;
     const char* cls;
@@ -136,6 +156,7 @@ Program::Program(const std::string& exe_name, const std::map<std::string, std::s
         CopyFileA(species.c_str(), (dir_ + "\\pokemon.dat").c_str(), FALSE);
     for (const auto& [name, bytes] : files) write_file(dir_ + "\\" + name, bytes);
 
+    const ScreenLock screen;
     std::string cmd = "\"" + exe + "\"";
     STARTUPINFOA si = {};
     si.cb = sizeof si;
@@ -230,8 +251,7 @@ Pixels Program::capture() const {
     // The pixels come from the screen, where another test's window may lie on
     // top: one capture at a time in the whole prefix, with this window raised
     // above all others until its pixels are read.
-    HANDLE screen = CreateMutexA(nullptr, FALSE, "kivrel-driver-screen");
-    if (screen) WaitForSingleObject(screen, 30000);
+    const ScreenLock screen;
     SetWindowPos(window_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     for (int i = 0; i < 3; ++i) {
         SendMessageA(window_, WM_NULL, 0, 0);  // the program has handled what raising it asked
@@ -243,10 +263,6 @@ Pixels Program::capture() const {
     Pixels p = read_bitmap(dc, 0, 0, r.right, r.bottom);
     ReleaseDC(window_, dc);
     SetWindowPos(window_, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    if (screen) {
-        ReleaseMutex(screen);
-        CloseHandle(screen);
-    }
     return p;
 }
 

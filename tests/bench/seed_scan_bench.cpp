@@ -25,6 +25,11 @@ constexpr double kSeedsPerLow = 24.0 * 256.0;
 
 double best(const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); }
 
+// Milliseconds of real time, repeated, with the best run as the "min" row.
+void best_of(benchmark::internal::Benchmark* b, int repetitions) {
+    b->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(repetitions)->ComputeStatistics("min", best);
+}
+
 std::string result_path() { return (std::filesystem::temp_directory_path() / "kivrel-bench-result.txt").string(); }
 
 void no_title(int32_t, int64_t) {}
@@ -83,10 +88,7 @@ BENCHMARK(BM_DefaultSearch_Engine)
     ->ArgName("portable")
     ->Arg(0)
     ->Arg(1)
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime()
-    ->Repetitions(5)
-    ->ComputeStatistics("min", best);
+    ->Apply([](benchmark::internal::Benchmark* b) { best_of(b, 5); });
 
 // The same search on the engine with one thread: the kernel's own speed-up.
 void BM_DefaultSearch_EngineOneThread(benchmark::State& state) {
@@ -95,11 +97,7 @@ void BM_DefaultSearch_EngineOneThread(benchmark::State& state) {
     timed_scan(state, 2561 * kSeedsPerLow);
     seed_scan_set_threads(0);
 }
-BENCHMARK(BM_DefaultSearch_EngineOneThread)
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime()
-    ->Repetitions(3)
-    ->ComputeStatistics("min", best);
+BENCHMARK(BM_DefaultSearch_EngineOneThread)->Apply([](benchmark::internal::Benchmark* b) { best_of(b, 3); });
 
 // The straightforward search, one core, timed on 1/768 of the default search
 // (hour 0, top bytes 0..7, all 2561 low values: 20,488 raw seeds); the
@@ -118,11 +116,7 @@ void BM_DefaultSearch_Straight(benchmark::State& state) {
     state.counters["full_search_s"] = benchmark::Counter(
         seeds / (2561 * kSeedsPerLow), benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
-BENCHMARK(BM_DefaultSearch_Straight)
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime()
-    ->Repetitions(5)
-    ->ComputeStatistics("min", best);
+BENCHMARK(BM_DefaultSearch_Straight)->Apply([](benchmark::internal::Benchmark* b) { best_of(b, 5); });
 
 // Every frame a hit (thresholds 0): 0x600..0x60F with frame limit 30 writes
 // 3,047,424 lines (134 MB); the time is the engine's and the line formatting's.
@@ -138,11 +132,7 @@ void BM_EveryFrameAHit_Engine(benchmark::State& state) {
     }
     state.counters["lines"] = static_cast<double>(lines);
 }
-BENCHMARK(BM_EveryFrameAHit_Engine)
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime()
-    ->Repetitions(3)
-    ->ComputeStatistics("min", best);
+BENCHMARK(BM_EveryFrameAHit_Engine)->Apply([](benchmark::internal::Benchmark* b) { best_of(b, 3); });
 
 // The same 3,047,424 lines written with one fprintf each (no search at all):
 // the rate the engine's own line formatting has to beat.
@@ -159,11 +149,7 @@ void BM_EveryFrameAHit_FprintfPerLine(benchmark::State& state) {
     }
     state.counters["lines"] = static_cast<double>(lines);
 }
-BENCHMARK(BM_EveryFrameAHit_FprintfPerLine)
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime()
-    ->Repetitions(3)
-    ->ComputeStatistics("min", best);
+BENCHMARK(BM_EveryFrameAHit_FprintfPerLine)->Apply([](benchmark::internal::Benchmark* b) { best_of(b, 3); });
 
 // The widest search: low values 0..FFFF, frame limit 616, 402,653,184 raw
 // seeds each twisted in full; run once.
@@ -181,11 +167,7 @@ void BM_WidestSearch_EngineOneThreadPart(benchmark::State& state) {
     timed_scan(state, 64 * kSeedsPerLow);
     seed_scan_set_threads(0);
 }
-BENCHMARK(BM_WidestSearch_EngineOneThreadPart)
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime()
-    ->Repetitions(3)
-    ->ComputeStatistics("min", best);
+BENCHMARK(BM_WidestSearch_EngineOneThreadPart)->Apply([](benchmark::internal::Benchmark* b) { best_of(b, 3); });
 
 // The candidate search over its whole window of 199,740 raw seeds.
 void BM_CandidateSearch_Engine(benchmark::State& state) {
@@ -194,11 +176,7 @@ void BM_CandidateSearch_Engine(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(scan_candidate_seeds(seeds, kMaxCandidates));
     state.counters["seeds"] = 199740;
 }
-BENCHMARK(BM_CandidateSearch_Engine)
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime()
-    ->Repetitions(5)
-    ->ComputeStatistics("min", best);
+BENCHMARK(BM_CandidateSearch_Engine)->Apply([](benchmark::internal::Benchmark* b) { best_of(b, 5); });
 
 void BM_CandidateSearch_Straight(benchmark::State& state) {
     set_default_candidates();
@@ -206,11 +184,7 @@ void BM_CandidateSearch_Straight(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(straight_candidate_seeds(seeds, kMaxCandidates));
     state.counters["seeds"] = 199740;
 }
-BENCHMARK(BM_CandidateSearch_Straight)
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime()
-    ->Repetitions(3)
-    ->ComputeStatistics("min", best);
+BENCHMARK(BM_CandidateSearch_Straight)->Apply([](benchmark::internal::Benchmark* b) { best_of(b, 3); });
 
 }  // namespace
 

@@ -82,9 +82,7 @@ TEST_F(FrameList, EndsAfterTheLastFrameTheGeneratorServes) {
         g_app.frame_limit = k.frames;
         write_frame_list();
         const std::string text = file_bytes("list.txt");
-        size_t lines = 0;
-        for (char c : text) lines += c == '\n';
-        EXPECT_EQ(lines, k.lines + 1) << "roaming " << k.roaming;
+        EXPECT_EQ(count_lines(text), k.lines + 1) << "roaming " << k.roaming;
         const size_t start = text.rfind('\n', text.size() - 2) + 1;
         EXPECT_EQ(text.substr(start), k.last_line) << "roaming " << k.roaming;
     }

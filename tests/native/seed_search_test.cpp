@@ -89,9 +89,7 @@ TEST_F(SeedSearch, EveryFrameIsAHitWhenNothingIsAsked) {
         g_app.roaming = k.roaming;
         run_seed_search();
         const std::string text = file_bytes("result.txt");
-        size_t lines = 0;
-        for (char c : text) lines += c == '\n';
-        EXPECT_EQ(lines, k.lines) << "limit " << k.frame_limit;
+        EXPECT_EQ(count_lines(text), k.lines) << "limit " << k.frame_limit;
     }
 }
 

@@ -40,6 +40,11 @@ protected:
         std::filesystem::remove_all(dir_, ignored);
     }
 
+    static size_t count_lines(const std::string& text) {
+        size_t lines = 0;
+        for (char c : text) lines += c == '\n';
+        return lines;
+    }
     static std::string file_bytes(const char* name) {
         std::ifstream in(name, std::ios::binary);
         std::ostringstream s;

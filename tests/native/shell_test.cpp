@@ -85,7 +85,9 @@ TEST(ConfigFile, LinesReachTheFieldsAsTheWindowAppliesThem) {
         for (int i = 0; i < 5; ++i) {
             SCOPED_TRACE("line " + std::to_string(i + 1));
             EXPECT_EQ(lines.present[i], c.present[i]);
-            if (c.present[i]) EXPECT_EQ(std::string(lines.text[i]), c.text[i]);
+            if (c.present[i]) {
+                EXPECT_EQ(std::string(lines.text[i]), c.text[i]);
+            }
         }
     }
 }

@@ -1,9 +1,10 @@
 # Two set-up commands for a fresh Debian/Ubuntu machine: `make run` and `make test`.
 NATIVE := build/native
 WINDOWS := build/windows
+FUZZ := build/fuzz
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps native windows run test test-native test-windows screenshot bench dist clean
+.PHONY: all deps native windows fuzz run test test-native test-windows test-fuzz screenshot bench dist clean
 
 all: native windows
 
@@ -36,7 +37,7 @@ test-native: native
 test-windows: windows
 	@scripts/with-wine.sh ctest --test-dir $(WINDOWS) --output-on-failure -j $(JOBS)
 
-# both test runs always run; the result fails when either failed
+# every test run always runs; the result fails when any failed
 test: native windows
 	@status=0; \
 	$(MAKE) --no-print-directory test-native || status=1; \
@@ -46,10 +47,12 @@ test: native windows
 dist: windows
 	@scripts/make-dist.sh $(WINDOWS)
 
-# engine against the straightforward searches; pick some with BENCH_ARGS=--benchmark_filter=Default
+# engine against the straightforward searches; pick some with BENCH_ARGS=--benchmark_filter=Default;
+# then the Windows program's own figures under Wine
 BENCH_ARGS ?=
-bench: native
+bench: native windows
 	$(NATIVE)/core_bench --benchmark_counters_tabular=true $(BENCH_ARGS)
+	@scripts/with-wine.sh wine $(WINDOWS)/wine_bench.exe
 
 clean:
 	rm -rf build dist

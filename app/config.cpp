@@ -3,8 +3,9 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/convert.h"
-#include "app/text_file.h"
+#include "core/fields.h"
+#include "core/state.h"
+#include "core/text_file.h"
 
 namespace {
 void drop_final_line_feed(char* s) {
@@ -17,7 +18,7 @@ bool read_config_file(const char* path, ConfigLines* out) {
     std::FILE* f = std::fopen(path, "rb");
     if (!f) return false;
     char buffer[256];
-    for (int i = 0; i < 5; ++i) {
+    for (int32_t i = 0; i < 5; ++i) {
         buffer[0] = '\0';  // a missing line leaves it empty
         read_text_line(f, buffer);
         // MAC lines are taken even when empty; the timing lines only when they hold text
@@ -29,9 +30,11 @@ bool read_config_file(const char* path, ConfigLines* out) {
     return true;
 }
 
-int32_t mac_byte_of_text(const char* text) {
-    char taken[3] = "";  // the field is read through a 3-byte buffer
-    std::strncpy(taken, text, 2);
-    const int32_t value = ms_strtol(taken, 16);
-    return value < 0 ? 0 : (value > 255 ? 255 : value);
+int32_t mac_byte_of_text(const char* text) { return clamp_int(field_hex(text, kMacByteChars), 0, 255); }
+
+void store_mac_and_roaming(const char* const mac_texts[3], bool roaming_checked) {
+    int32_t offset = 0;
+    for (int32_t i = 0; i < 3; ++i) offset = offset * 256 + mac_byte_of_text(mac_texts[i]);
+    g_app.mac_offset = offset;
+    g_app.roaming = roaming_checked;
 }

@@ -1,10 +1,12 @@
 // The child controls of the main window, config.txt and the MAC read-back.
 #include <windows.h>
 
-#include "app/app_state.h"
 #include "app/config.h"
-#include "app/window_win.h"
+#include "app/ids.h"
+#include "app/shell_win.h"
+#include "core/state.h"
 #include "rng/hidden_power.h"
+#include "timing/stopwatch.h"
 
 namespace {
 
@@ -19,29 +21,34 @@ constexpr DWORD kBorderedButtonStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TA
 constexpr DWORD kTabStopButtonStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
 constexpr DWORD kPlainButtonStyle = WS_CHILD | WS_VISIBLE;
 constexpr DWORD kDisplayStyle = WS_CHILD | WS_VISIBLE | SS_NOPREFIX;
+constexpr int kFieldHeight = 22;
+constexpr int kButtonHeight = 25;
 constexpr int kListDroppedHeight = 350;
 
-HWND make(const char* cls, DWORD style, const char* text, int x, int y, int w, int h, int id) {
+HWND make(const char* cls, DWORD style, const char* text, int x, int y, int w, int h, ControlId id) {
     return CreateWindowExA(0, cls, text, style, x, y, w, h, g_app.main_window,
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), g_app.instance, nullptr);
 }
 
-HWND edit(int id, const char* text, int x, int y, int w) { return make("Edit", kEditStyle, text, x, y, w, 22, id); }
+HWND edit(ControlId id, const char* text, int x, int y, int w) { return make("Edit", kEditStyle, text, x, y, w, kFieldHeight, id); }
 
-HWND list(int id, int x, int y, int w) { return make("combobox", kListStyle, "", x, y, w, kListDroppedHeight, id); }
-
-// One IV row: fields first_id.. at x, x+40, ... while x stays below x_end.
-void iv_row(WindowHandle* fields, int first_id, int x, int x_end, int y, const char* text) {
-    for (int i = 0; x < x_end; ++i, x += 40) fields[i] = edit(first_id + i, text, x, y, 20);
+HWND button(ControlId id, DWORD style, const char* text, int x, int y, int w) {
+    return make("Button", style, text, x, y, w, kButtonHeight, id);
 }
 
+HWND list(ControlId id, int x, int y, int w) { return make("combobox", kListStyle, "", x, y, w, kListDroppedHeight, id); }
+
+// One IV row: fields first_id.. at x, x+40, ... while x stays below x_end.
+void iv_row(WindowHandle* fields, ControlId first_id, int x, int x_end, int y, const char* text) {
+    for (int i = 0; x < x_end; ++i, x += 40) fields[i] = edit(static_cast<ControlId>(first_id + i), text, x, y, 20);
+}
+
+void add_entry(HWND list_box, const char* text) { SendMessageA(list_box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text)); }
+
+// "指定無し" (no filter), then the type names: entry n + 1 is type n.
 void fill_type_list(HWND list_box) {
-    SendMessageA(list_box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("指定無し"));
-    char name[256];
-    for (int t = 0; t < kHiddenPowerTypes; ++t) {
-        hidden_power_type_name(t, name);
-        SendMessageA(list_box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
-    }
+    add_entry(list_box, "指定無し");
+    for (int32_t t = 0; t < kHiddenPowerTypes; ++t) add_entry(list_box, hidden_power_type_text(t));
     SendMessageA(list_box, CB_SETCURSEL, 0, 0);
 }
 
@@ -58,60 +65,70 @@ void apply_config() {
 void create_controls() {
     g_app.controls_created = 1;
     AppState& a = g_app;
-    a.mac_fields[0] = edit(109, "", 330, 2, 30);
-    a.mac_fields[1] = edit(110, "", 370, 2, 30);
-    a.mac_fields[2] = edit(111, "", 410, 2, 30);
-    a.roaming_box = make("Button", kCheckBoxStyle, "徘徊", 500, 2, 100, 25, 201);
+    a.mac_fields[0] = edit(kIdMacByte1, "", 330, 2, 30);
+    a.mac_fields[1] = edit(kIdMacByte2, "", 370, 2, 30);
+    a.mac_fields[2] = edit(kIdMacByte3, "", 410, 2, 30);
+    a.roaming_box = make("Button", kCheckBoxStyle, "徘徊", 500, 2, 100, kButtonHeight, kIdRoamingBox);
 
-    iv_row(a.search_iv_fields, 100, 78, 318, 64, "0");
-    a.search_hp_type_list = list(303, 65, 103, 120);
-    fill_type_list(a.search_hp_type_list);
-    a.search_hp_power_field = edit(150, "30", 200, 104, 24);
-    a.search_low_min_field = edit(108, "600", 105, 145, 40);
-    a.search_low_max_field = edit(106, "1000", 170, 145, 40);
-    a.search_frame_limit_field = edit(107, "30", 330, 145, 40);
-    a.search_button = make("Button", kBorderedButtonStyle, "計算", 240, 190, 100, 25, 200);
+    iv_row(a.search_iv_fields, kIdSearchIvFirst, 78, 318, 64, "0");
+    a.search_type_list = list(kIdSearchTypeList, 65, 103, 120);
+    fill_type_list(a.search_type_list);
+    a.search_min_power_field = edit(kIdSearchMinPower, "30", 200, 104, 24);
+    a.search_low_min_field = edit(kIdSearchLowMin, "600", 105, 145, 40);
+    a.search_low_max_field = edit(kIdSearchLowMax, "1000", 170, 145, 40);
+    a.search_last_frame_field = edit(kIdSearchLastFrame, "30", 330, 145, 40);
+    button(kIdSearchButton, kBorderedButtonStyle, "計算", 240, 190, 100);
 
-    a.list_seed_field = edit(119, "", 530, 54, 96);
-    iv_row(a.list_iv_fields, 112, 478, 718, 94, "0");
-    a.list_hp_type_list = list(304, 465, 134, 120);
-    fill_type_list(a.list_hp_type_list);
-    a.list_hp_power_field = edit(120, "30", 600, 134, 24);
-    a.list_frame_count_field = edit(118, "100", 410, 174, 40);
-    a.list_button = make("Button", kBorderedButtonStyle, "リスト出力", 580, 200, 100, 25, 202);
+    a.list_seed_field = edit(kIdListSeed, "", 530, 54, 96);
+    iv_row(a.list_iv_fields, kIdListIvFirst, 478, 718, 94, "0");
+    a.list_type_list = list(kIdListTypeList, 465, 134, 120);
+    fill_type_list(a.list_type_list);
+    a.list_min_power_field = edit(kIdListMinPower, "30", 600, 134, 24);
+    a.list_frame_count_field = edit(kIdListFrameCount, "100", 410, 174, 40);
+    button(kIdListButton, kBorderedButtonStyle, "リスト出力", 580, 200, 100);
 
-    a.stopwatch_display = make("static", kDisplayStyle, "0", 20, 274, 60, 22, 930);
-    a.stopwatch_button = make("Button", kPlainButtonStyle, "起動", 100, 274, 100, 25, 210);
-    for (int i = 0; i < 4; ++i) a.switch_on_fields[i] = edit(130 + i, "", 90 + 50 * i, 309, 24);
-    iv_row(a.known_iv_fields, 134, 78, 318, 339, "");
-    a.candidates_button = make("Button", kTabStopButtonStyle, "初期seed計算", 270, 369, 120, 25, 211);
-    a.candidates_frame_field = edit(154, "20", 120, 369, 40);
+    a.stopwatch_display = make("static", kDisplayStyle, "0", 20, 274, 60, kFieldHeight, kIdStopwatchDisplay);
+    a.stopwatch_button = button(kIdStopwatchButton, kPlainButtonStyle, kStopwatchIdleCaption, 100, 274, 100);
+    for (int i = 0; i < 4; ++i)
+        a.switch_on_fields[i] = edit(static_cast<ControlId>(kIdSwitchOnFirst + i), "", 90 + 50 * i, 309, 24);
+    iv_row(a.known_iv_fields, kIdKnownIvFirst, 78, 318, 339, "");
+    button(kIdCandidatesButton, kTabStopButtonStyle, "初期seed計算", 270, 369, 120);
+    a.candidates_last_frame_field = edit(kIdCandidatesLastFrame, "20", 120, 369, 40);
 
-    a.target_seed_field = edit(140, "", 570, 279, 96);
-    a.timing_month_field = edit(142, "9", 490, 309, 24);
-    a.timing_day_field = edit(143, "12", 540, 309, 24);
-    a.timing_mode_list = list(311, 600, 309, 100);
-    SendMessageA(a.timing_mode_list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("以降"));
-    SendMessageA(a.timing_mode_list, CB_SETCURSEL, 0, 0);
-    a.measured_seconds_field = edit(144, "", 420, 339, 100);
-    a.obtained_low_field = edit(145, "", 600, 339, 48);
-    a.timing_button = make("Button", kTabStopButtonStyle, "計算", 680, 339, 100, 25, 212);
+    a.target_seed_field = edit(kIdTargetSeed, "", 570, 279, 96);
+    a.timing_month_field = edit(kIdTimingMonth, "9", 490, 309, 24);
+    a.timing_day_field = edit(kIdTimingDay, "12", 540, 309, 24);
+    a.date_mode_list = list(kIdDateModeList, 600, 309, 100);
+    add_entry(a.date_mode_list, "以降");
+    SendMessageA(a.date_mode_list, CB_SETCURSEL, 0, 0);
+    a.measured_seconds_field = edit(kIdMeasuredSeconds, "", 420, 339, 100);
+    a.obtained_low_field = edit(kIdObtainedLow, "", 600, 339, 48);
+    button(kIdTimingButton, kTabStopButtonStyle, "計算", 680, 339, 100);
 
-    a.confirm_frames_field = edit(146, "", 420, 450, 36);
-    a.species_name_field = edit(147, "ポケモン名", 550, 450, 90);
-    a.level_field = edit(148, "", 670, 450, 36);
-    a.confirm_button = make("Button", kTabStopButtonStyle, "初期seed確認リスト", 580, 510, 180, 25, 213);
+    a.confirm_frames_field = edit(kIdConfirmFrames, "", 420, 450, 36);
+    a.species_name_field = edit(kIdSpeciesName, "ポケモン名", 550, 450, 90);
+    a.level_field = edit(kIdLevel, "", 670, 450, 36);
+    button(kIdConfirmButton, kTabStopButtonStyle, "初期seed確認リスト", 580, 510, 180);
 
     apply_config();
 }
 
+std::string window_text(HWND control) {
+    const int length = GetWindowTextLengthA(control);
+    std::string text(static_cast<size_t>(length > 0 ? length : 0) + 1, '\0');
+    const int got = GetWindowTextA(control, &text[0], length + 1);
+    text.resize(static_cast<size_t>(got > 0 ? got : 0));
+    return text;
+}
+
+int32_t selected_entry(HWND list_box) { return static_cast<int32_t>(SendMessageA(list_box, CB_GETCURSEL, 0, 0)); }
+
 void refresh_mac_and_roaming() {
-    int32_t bytes[3];
+    std::string held[3];
+    const char* texts[3];
     for (int i = 0; i < 3; ++i) {
-        char buffer[256];
-        read_field(g_app.mac_fields[i], 3, buffer);  // at most two characters
-        bytes[i] = mac_byte_of_text(buffer);
+        held[i] = window_text(g_app.mac_fields[i]);
+        texts[i] = held[i].c_str();
     }
-    g_app.mac_offset = bytes[0] * 65536 + bytes[1] * 256 + bytes[2];
-    g_app.roaming = SendMessageA(g_app.roaming_box, BM_GETCHECK, 0, 0) == BST_CHECKED;
+    store_mac_and_roaming(texts, SendMessageA(g_app.roaming_box, BM_GETCHECK, 0, 0) == BST_CHECKED);
 }

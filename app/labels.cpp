@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "app/app_state.h"
+#include "core/state.h"
 
 namespace {
 constexpr PaintItem line(int x, int y, int x2, int y2) { return {PaintKind::kLine, x, y, x2, y2, nullptr}; }

@@ -1,17 +1,13 @@
 // Entry point, window class, main window, message loop and window procedure.
 #include <windows.h>
-#include <process.h>
 
-#include "app/app_state.h"
-#include "app/commands.h"
-#include "app/window_win.h"
+#include "app/shell_win.h"
+#include "core/state.h"
+#include "core/version.h"
 #include "data/species.h"
-#include "timing/stopwatch_win.h"
 
 namespace {
 
-const char kClassName[] = "Kivrel ver1.01";
-const char kWindowTitle[] = "Kivrel ver1.01";
 constexpr int kWindowWidth = 800;
 constexpr int kWindowHeight = 600;
 
@@ -39,8 +35,6 @@ LRESULT CALLBACK window_procedure(HWND window, UINT message, WPARAM wParam, LPAR
     }
 }
 
-void __cdecl stopwatch_thread_entry(void*) { stopwatch_thread(); }
-
 bool register_window_class(HINSTANCE instance) {
     WNDCLASSEXA wc = {};
     wc.cbSize = sizeof wc;
@@ -51,18 +45,17 @@ bool register_window_class(HINSTANCE instance) {
     wc.hIconSm = wc.hIcon;
     wc.hCursor = static_cast<HCURSOR>(LoadImageA(nullptr, MAKEINTRESOURCEA(32512), IMAGE_CURSOR, 0, 0, LR_SHARED | LR_DEFAULTSIZE));
     wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    wc.lpszClassName = kClassName;
+    wc.lpszClassName = kMainTitle;
     return RegisterClassExA(&wc) != 0;
 }
 
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show_command) {
-    g_app.stopwatch_thread = _beginthread(stopwatch_thread_entry, 0, nullptr);
-    begin_fine_timer();
+    g_app.stopwatch_thread = start_stopwatch();
     g_app.instance = instance;
     if (!register_window_class(instance)) return 0;
-    g_app.main_window = CreateWindowExA(0, kClassName, kWindowTitle, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
+    g_app.main_window = CreateWindowExA(0, kMainTitle, kMainTitle, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
                                         kWindowWidth, kWindowHeight, nullptr, nullptr, instance, nullptr);
     if (!g_app.main_window) return 0;
     ShowWindow(g_app.main_window, show_command);
@@ -74,7 +67,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show_command) {
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
-    end_fine_timer();
-    CloseHandle(reinterpret_cast<HANDLE>(g_app.stopwatch_thread));
+    end_stopwatch(g_app.stopwatch_thread);
     return static_cast<int>(msg.wParam);
 }

@@ -1,10 +1,11 @@
+// Painting: every paint draws the labels, the dividers and the results.
 #include <windows.h>
 
 #include <cstring>
 
-#include "app/app_state.h"
 #include "app/labels.h"
-#include "app/window_win.h"
+#include "app/shell_win.h"
+#include "core/state.h"
 
 namespace {
 

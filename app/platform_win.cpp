@@ -1,9 +1,10 @@
+// The Windows side of the portable core's seam.
 #include <windows.h>
 
 #include <cstdlib>
 
-#include "app/app_state.h"
-#include "app/platform.h"
+#include "core/platform.h"
+#include "core/state.h"
 
 void set_main_title(const char* text) { SetWindowTextA(g_app.main_window, text); }
 

@@ -6,9 +6,10 @@ set(WIN_LINK_OPTIONS -static -static-libgcc -static-libstdc++)
 # move as an unaligned one.
 add_compile_options($<$<COMPILE_LANGUAGE:C,CXX>:-Wa,-muse-unaligned-vector-move>)
 
+configure_file(${CMAKE_SOURCE_DIR}/app/version.rc.in ${KIVREL_GENERATED}/version.rc @ONLY)
+
 function(add_kivrel name)
-  add_executable(${name} WIN32 ${CORE_SOURCES} ${WIN_SOURCES} ${CMAKE_SOURCE_DIR}/app/version.rc ${ARGN})
-  target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR})
+  add_executable(${name} WIN32 ${CORE_SOURCES} ${WIN_SOURCES} ${KIVREL_GENERATED}/version.rc ${ARGN})
   target_compile_options(${name} PRIVATE $<$<COMPILE_LANGUAGE:CXX>:${KIVREL_CHARSET_FLAGS}>)
   target_compile_definitions(${name} PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX)
   target_link_options(${name} PRIVATE ${WIN_LINK_OPTIONS})

@@ -5,15 +5,14 @@ add_executable(open_recorder WIN32 ${CMAKE_SOURCE_DIR}/tests/wine/open_recorder.
 target_link_options(open_recorder PRIVATE ${WIN_LINK_OPTIONS})
 
 add_library(wine_driver STATIC ${CMAKE_SOURCE_DIR}/tests/wine/driver.cpp)
-target_include_directories(wine_driver PUBLIC ${CMAKE_SOURCE_DIR})
 target_compile_options(wine_driver PUBLIC ${KIVREL_CHARSET_FLAGS})
-target_link_libraries(wine_driver PUBLIC gtest gtest_main user32 gdi32)
+target_link_libraries(wine_driver PUBLIC user32 gdi32)
 
 file(GLOB WINE_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/wine/*_test.cpp)
 foreach(src ${WINE_TEST_SOURCES})
   get_filename_component(name ${src} NAME_WE)
   add_executable(${name} ${src})
-  target_link_libraries(${name} PRIVATE wine_driver)
+  target_link_libraries(${name} PRIVATE wine_driver gtest gtest_main)
   target_link_options(${name} PRIVATE ${WIN_LINK_OPTIONS})
   add_dependencies(${name} Kivrel Kivrel-fixed open_recorder)
   gtest_add_tests(TARGET ${name} SOURCES ${src} TEST_PREFIX "wine.")
@@ -23,7 +22,6 @@ endforeach()
 # the Windows C runtime must give the same results.
 file(GLOB NATIVE_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/native/*.cpp)
 add_executable(core_tests ${CORE_SOURCES} ${NATIVE_TEST_SOURCES})
-target_include_directories(core_tests PRIVATE ${CMAKE_SOURCE_DIR})
 target_compile_options(core_tests PRIVATE ${KIVREL_CHARSET_FLAGS})
 target_compile_definitions(core_tests PRIVATE KIVREL_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
 target_link_libraries(core_tests PRIVATE gtest gtest_main)
@@ -37,7 +35,7 @@ add_test(NAME windows.imports COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-imports.
 # The release archive: unpacked into an empty folder, the program runs there,
 # and every name the guide gives exists in the program or the archive.
 add_executable(dist_check ${CMAKE_SOURCE_DIR}/tests/wine/dist_check.cpp)
-target_link_libraries(dist_check PRIVATE wine_driver)
+target_link_libraries(dist_check PRIVATE wine_driver gtest gtest_main)
 target_link_options(dist_check PRIVATE ${WIN_LINK_OPTIONS})
 add_test(NAME windows.release COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-dist.sh ${CMAKE_BINARY_DIR})
 
@@ -52,3 +50,9 @@ set_tests_properties("wine.*/Window.RepaintingNeverCreatesControlsAgain/*"
 # alone on the display, so that no other test's window covers them.
 add_test(NAME windows.screenshot COMMAND ${CMAKE_SOURCE_DIR}/scripts/screenshot.sh --reuse ${CMAKE_BINARY_DIR}/screenshots)
 set_tests_properties(windows.screenshot PROPERTIES RUN_SERIAL TRUE ENVIRONMENT KIVREL_WINDOWS_BUILD=${CMAKE_BINARY_DIR})
+
+# make bench: the Windows program's own figures under Wine (printed, not a test).
+add_executable(wine_bench ${CMAKE_SOURCE_DIR}/tests/bench/wine_bench.cpp)
+target_link_libraries(wine_bench PRIVATE wine_driver)
+target_link_options(wine_bench PRIVATE ${WIN_LINK_OPTIONS})
+add_dependencies(wine_bench Kivrel)

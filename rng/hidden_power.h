@@ -1,17 +1,37 @@
 // Hidden Power type and power from the low two bits of the six IVs.
-// Both take the IVs in the order H, A, B, S, C, D (speed before C and D).
 #pragma once
 
 #include <cstdint>
 
-#include "app/app_state.h"
+#include "core/state.h"
 
-constexpr int kHiddenPowerTypes = 16;
+constexpr int32_t kHiddenPowerTypes = 16;
 
+// Hidden Power weighs the IVs H, A, B, S, C, D (speed before special attack
+// and special defence) as 1, 2, 4, 8, 16, 32: the weighted sum of bit kBit of
+// each, 0..63. Bit 0 gives the type, bit 1 the power. A template so that the
+// seed scan engine sums vectors of IVs with the same formula.
+template <int kBit, class V>
+__attribute__((always_inline)) inline V hidden_power_bits(V h, V a, V b, V s, V c, V d) {
+    return ((h >> kBit) & 1) | (((a >> kBit) & 1) << 1) | (((b >> kBit) & 1) << 2) | (((s >> kBit) & 1) << 3) |
+           (((c >> kBit) & 1) << 4) | (((d >> kBit) & 1) << 5);
+}
+
+// Type 0..15 and power 30..70 of the weighted sums; both grow with the sum.
+constexpr int32_t hidden_power_type_of_bits(int32_t bits) { return 15 * bits / 63; }
+constexpr int32_t hidden_power_power_of_bits(int32_t bits) { return 40 * bits / 63 + 30; }
+
+constexpr int32_t kLowestPower = hidden_power_power_of_bits(0);
+constexpr int32_t kHighestPower = hidden_power_power_of_bits(63);
+
+// The IVs in the order H, A, B, S, C, D.
 int32_t hidden_power_type(int32_t h, int32_t a, int32_t b, int32_t s, int32_t c, int32_t d);
 int32_t hidden_power_power(int32_t h, int32_t a, int32_t b, int32_t s, int32_t c, int32_t d);
 
-// Copies the CP932 name of type 0..15 into buffer (256 bytes).
+// The CP932 name of type 0..15; another type gives "".
+const char* hidden_power_type_text(int32_t type);
+
+// Copies that name into buffer (256 bytes).
 void hidden_power_type_name(int32_t type, char* buffer);
 
 // The same functions given an IvSet, rearranged to H, A, B, S, C, D.

@@ -1,24 +1,48 @@
-// The game's MT19937: seeded from RawSeed + MacOffset, twisted exactly once,
-// read by output position (output i is word i of g_app.mt).
+// The game's MT19937: seeded from raw seed + mac_offset, twisted exactly once,
+// read by output position (output i is word i of the twisted state).
+//
+// The three steps are templates so that the seed scan engine runs the very
+// same arithmetic on vectors of words (GCC vector types) as this scalar code.
 #pragma once
 
 #include <cstdint>
 
-// Fills g_app.mt from the generator seed g (standard MT19937 initialisation).
-void mt_seed(uint32_t g);
+#include "core/state.h"
 
-// Regenerates all 624 words of g_app.mt once, in place.
-void mt_twist();
+// Distance of the word each twist step mixes in.
+constexpr int32_t kMtMiddle = 397;
 
-// Seeds with (raw_seed + MacOffset) mod 2^32 and twists once.
+// Seeding: word i from word i - 1.
+template <class W>
+__attribute__((always_inline)) inline W mt_seed_step(W previous, uint32_t i) {
+    return (previous ^ (previous >> 30)) * 1812433253u + i;
+}
+
+// Twist: the renewed word from its own top bit, the lower 31 bits of the
+// next word and the word kMtMiddle places on.
+template <class W>
+__attribute__((always_inline)) inline W mt_twist_step(W word, W next, W far) {
+    const W y = (word & 0x80000000u) | (next & 0x7FFFFFFFu);
+    return far ^ (y >> 1) ^ ((0u - (y & 1u)) & 0x9908B0DFu);
+}
+
+// IV of a twisted word: the top five bits of its tempered output. Tempering's
+// last step touches no bit above 13 and its third is needed at bits 27..31 only.
+template <class W>
+__attribute__((always_inline)) inline W mt_iv_bits(W x) {
+    W y = x ^ (x >> 11);
+    y ^= (y << 7) & 0x9D2C5680u;
+    return (y >> 27) ^ ((y >> 12) & 0x1Du);
+}
+
+// Fills the state w from the generator seed g.
+void mt_seed(uint32_t* w, uint32_t g);
+
+// Regenerates all kStateWords words of w once, in place.
+void mt_twist(uint32_t* w);
+
+// The global generator seeded with (raw_seed + mac_offset) mod 2^32 and twisted once.
 void prepare_generator(uint32_t raw_seed);
 
-// Top five bits of the tempered word: the IV that output gives, 0..31.
-int32_t iv_of_word(uint32_t x);
-
-// The same five bits without the full-width third tempering step.
-inline int32_t iv_of_word_short(uint32_t x) {
-    uint32_t y = x ^ (x >> 11);
-    y ^= (y << 7) & 0x9D2C5680u;
-    return static_cast<int32_t>((y >> 27) ^ ((y >> 12) & 0x1Du));
-}
+// The IV, 0..31, that output x gives.
+inline int32_t iv_of_word(uint32_t x) { return static_cast<int32_t>(mt_iv_bits(x)); }

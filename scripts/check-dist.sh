@@ -5,11 +5,12 @@
 set -eu
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 BUILD=$1
+. "$BUILD/version.env"
 ZIP=$("$ROOT/scripts/make-dist.sh" "$BUILD")
 UNPACKED=$(mktemp -d)
 trap 'rm -rf "$UNPACKED"' EXIT
 unzip -q "$ROOT/$ZIP" -d "$UNPACKED"
-DIR="$UNPACKED/Kivrel-1.01"
+DIR="$UNPACKED/$KIVREL_NAME-$KIVREL_VERSION"
 status=0
 
 for f in Kivrel.exe Kivrel-fixed.exe pokemon.dat config-example.txt Kivrel-guide.txt Kivrel-screenshot.png; do
@@ -19,7 +20,7 @@ done
 # Both programs carry the product name and version in their version resource.
 for exe in Kivrel.exe Kivrel-fixed.exe; do
     info=$(x86_64-w64-mingw32-strings -el "$DIR/$exe" | grep --no-group-separator -A1 -x -E 'ProductName|ProductVersion' | tr '\n' ' ')
-    [ "$info" = "ProductName Kivrel ProductVersion 1.01 " ] ||
+    [ "$info" = "ProductName $KIVREL_NAME ProductVersion $KIVREL_VERSION " ] ||
         { echo "$exe: version resource reads '$info'"; status=1; }
 done
 

@@ -1,12 +1,13 @@
 #!/bin/sh
-# Packs the Windows release: dist/Kivrel-1.01-win64.zip with both programs, the
-# species table, an example config.txt, the player's guide (CP932, CR LF) and
-# a picture of the window.
+# Packs the Windows release: dist/Kivrel-VERSION-win64.zip (the version from
+# the build tree's version.env) with both programs, the species table, an
+# example config.txt, the player's guide (CP932, CR LF) and a picture of the window.
 # Usage: make-dist.sh [windows build dir]
 set -eu
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 BUILD=${1:-$ROOT/build/windows}
-NAME=Kivrel-1.01
+. "$BUILD/version.env"
+NAME=$KIVREL_NAME-$KIVREL_VERSION
 STAGE=$(mktemp -d)
 trap 'rm -rf "$STAGE"' EXIT
 mkdir -p "$STAGE/$NAME" "$ROOT/dist"

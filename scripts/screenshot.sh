@@ -21,7 +21,6 @@ BUILD=${KIVREL_WINDOWS_BUILD:-$ROOT/build/windows}
 OUT=${1:-$ROOT/build/screenshots}
 WIDTH=800
 HEIGHT=600
-TITLE="Kivrel ver1.01"
 
 for exe in Kivrel.exe Kivrel-fixed.exe; do
     if [ ! -f "$BUILD/$exe" ]; then
@@ -29,6 +28,8 @@ for exe in Kivrel.exe Kivrel-fixed.exe; do
         exit 1
     fi
 done
+. "$BUILD/version.env"
+TITLE=$KIVREL_TITLE
 SPECIES="$BUILD/pokemon.dat"
 [ -f "$SPECIES" ] || SPECIES="$ROOT/data/pokemon.dat"
 

@@ -1,7 +1,8 @@
 #include "timing/cgear_timing.h"
 
-#include "app/app_state.h"
-#include "app/convert.h"
+#include "core/convert.h"
+#include "core/fields.h"
+#include "core/state.h"
 
 namespace {
 
@@ -100,16 +101,16 @@ int32_t centiseconds_from_seconds(double seconds) {
     return static_cast<int32_t>(hundredths);
 }
 
-void store_timing_inputs(const char* seconds, const char* obtained, const char* target, const char* month,
-                         const char* day) {
+void run_cgear_timing(const TimingTexts& t) {
     AppState& a = g_app;
-    a.measured_centiseconds = centiseconds_from_seconds(ms_atof(seconds));
-    a.obtained_low = ms_strtol(obtained, 16);
-    a.target_seed = ms_strtoul(target, 16);
-    a.timing_month = ms_atoi(month);
-    a.timing_day = ms_atoi(day);
+    a.measured_centiseconds = centiseconds_from_seconds(ms_atof(take_field(t.seconds, kWholeFieldChars).text));
+    a.obtained_low = field_hex(t.obtained_low, kWholeFieldChars);
+    a.target_seed = field_hex_unsigned(t.target_seed, kWholeFieldChars);
+    a.timing_month = field_int(t.month, kWholeFieldChars);
+    a.timing_day = field_int(t.day, kWholeFieldChars);
     a.cgear_hour = static_cast<int32_t>((a.target_seed >> 16) & 0xFFu);
     a.cgear_day = -1;
+    if (t.date_mode_entry == 0) compute_cgear_timing();
 }
 
 void compute_cgear_timing() {

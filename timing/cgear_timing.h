@@ -5,12 +5,21 @@
 
 #include <cstdint>
 
-// Stores the five typed timing fields into g_app as the C runtime reads them
-// (seconds with atof, obtained low 16 bits and target in hexadecimal, month
-// and day with atoi), then splits the target: C-Gear hour = its hour byte,
-// C-Gear day = -1.
-void store_timing_inputs(const char* seconds, const char* obtained, const char* target, const char* month,
-                         const char* day);
+// The timing calculation's fields as the window holds them.
+struct TimingTexts {
+    const char* seconds;       // measured seconds from boot to C-Gear switch-on
+    const char* obtained_low;  // the low 16 bits they gave, hexadecimal
+    const char* target_seed;   // hexadecimal
+    const char* month;
+    const char* day;
+    int32_t date_mode_entry;   // selected entry of the date list; 0 is "以降" (on or after)
+};
+
+// Stores the typed fields into g_app as the C runtime reads them (seconds
+// with atof, obtained low 16 bits and target in hexadecimal, month and day
+// with atoi), splits the target (C-Gear hour = its hour byte, C-Gear day =
+// -1), then calculates when the date list reads "以降".
+void run_cgear_timing(const TimingTexts& t);
 
 // Typed seconds to hundredths: seconds * 100.0 truncated toward zero. Beyond
 // the 32-bit range it gives INT32_MAX (or INT32_MIN, also for nan), which the

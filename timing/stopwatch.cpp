@@ -1,24 +1,30 @@
 #include "timing/stopwatch.h"
 
+#include <atomic>
 #include <cstdio>
 
-#include "app/app_state.h"
+#include "core/state.h"
 
 const char kStopwatchIdleCaption[] = "起動";
 const char kStopwatchRunningCaption[] = "Cギア起動";
 
 namespace {
+
 // Clock reading when the running count started; the stopwatch thread's own.
 uint32_t stopwatch_start_ms = 0;
+
+// The state word, shared by the two threads: every access is one indivisible load or store.
+std::atomic_ref<int32_t> stopwatch_state() { return std::atomic_ref<int32_t>(g_app.stopwatch_state); }
+
 }  // namespace
 
 bool stopwatch_pass(uint32_t now_ms, char* text) {
-    const int32_t state = g_app.stopwatch_state.load();
+    const int32_t state = stopwatch_state().load();
     if (state == kStopwatchStartRequested) {
         stopwatch_start_ms = now_ms;
         g_app.stopwatch_centiseconds = 0;
         // published last, so the count never runs from a stale start time
-        g_app.stopwatch_state.store(kStopwatchRunning);
+        stopwatch_state().store(kStopwatchRunning);
         return false;
     }
     if (state != kStopwatchRunning) return false;
@@ -34,14 +40,18 @@ bool stopwatch_pass(uint32_t now_ms, char* text) {
 const char* press_stopwatch() {
     // each side moves the state only out of states the other never writes,
     // so plain loads and stores lose no transition
-    const int32_t state = g_app.stopwatch_state.load();
+    const int32_t state = stopwatch_state().load();
     if (state == kStopwatchIdle) {
-        g_app.stopwatch_state.store(kStopwatchStartRequested);
+        stopwatch_state().store(kStopwatchStartRequested);
         return kStopwatchRunningCaption;
     }
     if (state == kStopwatchRunning) {
-        g_app.stopwatch_state.store(kStopwatchIdle);
+        stopwatch_state().store(kStopwatchIdle);
         return kStopwatchIdleCaption;
     }
     return nullptr;
+}
+
+void format_adopted_low(int32_t n, char* buffer) {
+    std::snprintf(buffer, 256, "%04X", static_cast<unsigned>(g_app.candidate_seeds[n] & 0xFFFFu));
 }

@@ -18,3 +18,7 @@ bool stopwatch_pass(uint32_t now_ms, char* text);
 // the button's new caption, or nullptr when the press is ignored (a start is
 // still pending). The state is stored before the caller shows the caption.
 const char* press_stopwatch();
+
+// Text the adopt button of candidate n puts into the obtained-low field: its
+// low 16 bits as "%04X". Requires 0 <= n < kMaxCandidates.
+void format_adopted_low(int32_t n, char* buffer);

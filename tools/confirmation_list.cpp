@@ -2,15 +2,15 @@
 
 #include <cstdint>
 
-#include "app/app_state.h"
-#include "app/platform.h"
-#include "app/text_file.h"
+#include "core/fields.h"
+#include "core/state.h"
+#include "core/text_file.h"
+#include "data/species.h"
 #include "rng/frame.h"
 #include "rng/mt.h"
 
 namespace {
 
-constexpr char kConfirmationFile[] = "zure.txt";
 constexpr uint32_t kSeedsEachSide = 16;
 
 // The low 32 bits as a signed value: 32-bit arithmetic that wraps instead of
@@ -33,7 +33,7 @@ void write_stat_line(TextWriter* out, uint32_t s, int32_t frame) {
     prepare_generator(s);
     const IvSet iv = read_iv_set(frame, a.roaming);
     int32_t stat[kStatCount];
-    for (int i = 0; i < kStatCount; ++i) {
+    for (int32_t i = 0; i < kStatCount; ++i) {
         const int32_t q = stat_quotient(iv.iv[i], r.base[i], a.level);
         stat[i] = i == kH ? wrap32(static_cast<int64_t>(q) + a.level + 10) : wrap32(static_cast<int64_t>(q) + 5);
     }
@@ -42,17 +42,23 @@ void write_stat_line(TextWriter* out, uint32_t s, int32_t frame) {
 
 }  // namespace
 
+void store_confirmation_inputs(const ConfirmationTexts& t) {
+    AppState& a = g_app;
+    find_species(take_field(t.species_name, kSpeciesNameChars).text);
+    a.frames_consumed = field_int(t.frames_consumed, kFrameChars);
+    a.level = field_int(t.level, kLevelChars);
+    a.target_seed = field_hex_unsigned(t.target_seed, kWholeFieldChars);
+}
+
 void write_confirmation_list() {
     const AppState& a = g_app;
-    // static: the writer's 64 KiB buffer stays off the user-interface thread's stack
-    static TextWriter out;
-    if (!open_text_writer(&out, kConfirmationFile)) return;
-    write_line(&out, "raw初期seed,H,A,B,C,D,S\n");
+    OutputFile out;
+    if (!begin_output(&out, "zure.txt", "raw初期seed,H,A,B,C,D,S\n")) return;
     const int32_t frame = a.frames_consumed;
-    const int32_t last_frame_served = last_frame(a.roaming);
+    const int32_t last_frame_served = final_frame(a.roaming);
     if (frame < 0 || frame > last_frame_served) {
         // stats from words past the state would be invented: say what the field takes instead
-        write_line(&out, "消費数%dは範囲外です(0から%dまで)\n", frame, last_frame_served);
+        write_line(&out.text, "消費数%dは範囲外です(0から%dまで)\n", frame, last_frame_served);
     } else {
         const uint32_t first = a.target_seed - kSeedsEachSide;
         const uint32_t last = a.target_seed + kSeedsEachSide;
@@ -60,11 +66,10 @@ void write_confirmation_list() {
         if (first <= last) {
             // the walk stops on last itself, which may be FFFFFFFF
             for (uint32_t s = first;; ++s) {
-                write_stat_line(&out, s, frame);
+                write_stat_line(&out.text, s, frame);
                 if (s == last) break;
             }
         }
     }
-    // a file cut short (full disk) is not shown as if it were the whole list
-    if (close_text_writer(&out)) open_output_file(kConfirmationFile);
+    end_output(&out);
 }

@@ -4,7 +4,20 @@
 
 #include <cstdint>
 
-#include "app/app_state.h"
+#include "core/state.h"
+
+// The frame list's fields as the window holds them.
+struct FrameListTexts {
+    const char* raw_seed;         // hexadecimal
+    const char* ivs[kStatCount];  // minimum IVs H..S
+    int32_t type_entry;           // selected entry of the type list: 0 none, n + 1 type n
+    const char* min_power;
+    const char* frame_count;
+};
+
+// Reads the fields into g_app: target seed, minimum IVs 0..31, type filter,
+// minimum power 30..70, frame count 0 or more.
+void store_frame_list_inputs(const FrameListTexts& t);
 
 // Writes list.txt from the inputs in g_app and hands it to the viewer. The
 // walk ends after the last frame the generator serves (616, roaming 615).

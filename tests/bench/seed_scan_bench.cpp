@@ -1,8 +1,8 @@
 // Speed of the seed search and the candidate search: the engine on every core
-// against the straightforward single-core searches, measured in the same run.
-// Each benchmark is repeated; the "min" rows hold the best run of each column
-// (the machine may be shared). Rates follow from the times and the seed or
-// line counts given here.
+// against the straightforward single-core path (every raw seed prepared in
+// full, every frame read), measured in the same run. Each benchmark is
+// repeated; the "min" rows hold the best run of each column (the machine may
+// be shared). Rates follow from the times and the seed or line counts given here.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -13,10 +13,13 @@
 #include <string>
 #include <vector>
 
-#include "app/app_state.h"
-#include "app/text_file.h"
-#include "tests/native/straight_search.h"
-#include "tools/seed_scan.h"
+#include "core/state.h"
+#include "core/text_file.h"
+#include "rng/frame.h"
+#include "rng/hidden_power.h"
+#include "rng/mt.h"
+#include "tools/candidates.h"
+#include "tools/seed_search.h"
 
 namespace {
 
@@ -32,17 +35,65 @@ void best_of(benchmark::internal::Benchmark* b, int repetitions) {
 
 std::string result_path() { return (std::filesystem::temp_directory_path() / "kivrel-bench-result.txt").string(); }
 
-void no_title(int32_t, int64_t) {}
+// The straightforward path over top bytes first_top..last_top of one hour:
+// each raw seed prepared in full, each frame read and tested, each hit line
+// written with write_line. Returns the number of lines.
+int64_t straight_search_part(TextWriter* out, int32_t hour, int32_t first_top, int32_t last_top) {
+    const AppState& a = g_app;
+    const int32_t last = last_served_frame(a.last_frame, a.roaming);
+    int64_t lines = 0;
+    for (int32_t t = first_top; t <= last_top; ++t) {
+        for (int32_t w = a.low_min; w <= a.low_max; ++w) {
+            const uint32_t r = (static_cast<uint32_t>(t) << 24) | (static_cast<uint32_t>(hour) << 16) |
+                               static_cast<uint32_t>(w);
+            prepare_generator(r);
+            for (int32_t f = 0; f <= last; ++f) {
+                const IvSet s = read_iv_set(f, a.roaming);
+                const int32_t power = hidden_power_power_of(s);
+                if (power < a.hp_min_power) continue;
+                if (a.hp_type_filter != -1 && hidden_power_type_of(s) != a.hp_type_filter) continue;
+                bool reaches = true;
+                for (int32_t i = 0; i < kStatCount; ++i) reaches = reaches && s.iv[i] >= a.iv_minimums[i];
+                if (!reaches) continue;
+                write_line(out, "%08X,%d,%d,%d,%d,%d,%d,%d,%s,%d\n", static_cast<unsigned>(r), f, s.iv[kH], s.iv[kA],
+                           s.iv[kB], s.iv[kC], s.iv[kD], s.iv[kS], hidden_power_type_text(hidden_power_type_of(s)), power);
+                ++lines;
+            }
+        }
+    }
+    return lines;
+}
+
+// The straightforward candidate search: every raw seed of the window prepared
+// in full and every frame compared with the known IVs.
+int32_t straight_candidates() {
+    const AppState& a = g_app;
+    const int32_t last = last_served_frame(a.last_frame, a.roaming);
+    int32_t count = 0;
+    for (int32_t s = 0; s < 60; ++s) {
+        for (uint32_t d = 0x300; d <= 0x1000; ++d) {
+            const uint32_t top = static_cast<uint32_t>(a.switch_on_month * a.switch_on_day + a.switch_on_minute + s) & 0xFFu;
+            prepare_generator((top << 24) | (static_cast<uint32_t>(a.switch_on_hour) << 16) | d);
+            for (int32_t f = 0; f <= last; ++f) {
+                const IvSet v = read_iv_set(f, a.roaming);
+                int32_t i = 0;
+                while (i < kStatCount && v.iv[i] == a.known_ivs[i]) ++i;
+                count += i == kStatCount;
+            }
+        }
+    }
+    return count;
+}
 
 
 // The search fields as the window starts: low 600..1000 (hex), frame limit
 // 30, minimum IVs 31,31,31,0,31,31, no Hidden Power type, minimum power 30.
 void set_default_search(int32_t low_min = 0x600, int32_t low_max = 0x1000, int32_t frame_limit = 30) {
     const int32_t iv[6] = {31, 31, 31, 0, 31, 31};
-    for (int i = 0; i < 6; ++i) g_app.iv_thresholds[i] = iv[i];
+    for (int i = 0; i < 6; ++i) g_app.iv_minimums[i] = iv[i];
     g_app.low_min = low_min;
     g_app.low_max = low_max;
-    g_app.frame_limit = frame_limit;
+    g_app.last_frame = frame_limit;
     g_app.hp_type_filter = -1;
     g_app.hp_min_power = 30;
     g_app.mac_offset = 0x123456;
@@ -53,24 +104,21 @@ void set_default_search(int32_t low_min = 0x600, int32_t low_max = 0x1000, int32
 // that match nowhere, so the whole window of 199,740 raw seeds is searched.
 void set_default_candidates() {
     const int32_t iv[6] = {31, 30, 29, 28, 27, 26};
-    for (int i = 0; i < 6; ++i) g_app.iv_thresholds[i] = iv[i];
+    for (int i = 0; i < 6; ++i) g_app.known_ivs[i] = iv[i];
     g_app.switch_on_month = 6;
     g_app.switch_on_day = 15;
     g_app.switch_on_hour = 12;
     g_app.switch_on_minute = 30;
-    g_app.frame_limit = 20;
+    g_app.last_frame = 20;
     g_app.mac_offset = 0x123456;
     g_app.roaming = false;
 }
 
+// The whole seed search as the button runs it, writing result.txt into the
+// benchmark's working folder.
 int64_t timed_scan(benchmark::State& state, double seeds) {
-    auto out = std::make_unique<TextWriter>();
     int64_t lines = 0;
-    for (auto _ : state) {
-        open_text_writer(out.get(), result_path().c_str());
-        lines = scan_seed_search(out.get(), no_title);
-        close_text_writer(out.get());
-    }
+    for (auto _ : state) lines = run_seed_search();
     state.counters["seeds"] = seeds;
     state.counters["lines"] = static_cast<double>(lines);
     return lines;
@@ -79,10 +127,10 @@ int64_t timed_scan(benchmark::State& state, double seeds) {
 // The default search (15,734,784 raw seeds) on the engine, every core.
 void BM_DefaultSearch_Engine(benchmark::State& state) {
     set_default_search();
-    seed_scan_set_threads(0);
-    seed_scan_force_portable(state.range(0) != 0);
+    g_app.scan_threads = 0;
+    g_app.scan_kernel = state.range(0) != 0 ? kKernelSse2 : kKernelAutomatic;
     timed_scan(state, 2561 * kSeedsPerLow);
-    seed_scan_force_portable(false);
+    g_app.scan_kernel = kKernelAutomatic;
 }
 BENCHMARK(BM_DefaultSearch_Engine)
     ->ArgName("portable")
@@ -93,9 +141,9 @@ BENCHMARK(BM_DefaultSearch_Engine)
 // The same search on the engine with one thread: the kernel's own speed-up.
 void BM_DefaultSearch_EngineOneThread(benchmark::State& state) {
     set_default_search();
-    seed_scan_set_threads(1);
+    g_app.scan_threads = 1;
     timed_scan(state, 2561 * kSeedsPerLow);
-    seed_scan_set_threads(0);
+    g_app.scan_threads = 0;
 }
 BENCHMARK(BM_DefaultSearch_EngineOneThread)->Apply([](benchmark::internal::Benchmark* b) { best_of(b, 3); });
 
@@ -107,7 +155,7 @@ void BM_DefaultSearch_Straight(benchmark::State& state) {
     auto out = std::make_unique<TextWriter>();
     for (auto _ : state) {
         open_text_writer(out.get(), result_path().c_str());
-        straight_seed_search_part(out.get(), 0, 0, 7);
+        straight_search_part(out.get(), 0, 0, 7);
         close_text_writer(out.get());
     }
     const double seeds = 2561.0 * 8.0;
@@ -122,14 +170,9 @@ BENCHMARK(BM_DefaultSearch_Straight)->Apply([](benchmark::internal::Benchmark* b
 // 3,047,424 lines (134 MB); the time is the engine's and the line formatting's.
 void BM_EveryFrameAHit_Engine(benchmark::State& state) {
     set_default_search(0x600, 0x60F, 30);
-    for (int32_t& v : g_app.iv_thresholds) v = 0;
-    auto out = std::make_unique<TextWriter>();
+    for (int32_t& v : g_app.iv_minimums) v = 0;
     int64_t lines = 0;
-    for (auto _ : state) {
-        open_text_writer(out.get(), result_path().c_str());
-        lines = scan_seed_search(out.get(), no_title);
-        close_text_writer(out.get());
-    }
+    for (auto _ : state) lines = run_seed_search();
     state.counters["lines"] = static_cast<double>(lines);
 }
 BENCHMARK(BM_EveryFrameAHit_Engine)->Apply([](benchmark::internal::Benchmark* b) { best_of(b, 3); });
@@ -163,29 +206,38 @@ BENCHMARK(BM_WidestSearch_Engine)->Unit(benchmark::kSecond)->UseRealTime()->Iter
 // times 1024 is the whole widest search's work for one core.
 void BM_WidestSearch_EngineOneThreadPart(benchmark::State& state) {
     set_default_search(0, 0x3F, 616);
-    seed_scan_set_threads(1);
+    g_app.scan_threads = 1;
     timed_scan(state, 64 * kSeedsPerLow);
-    seed_scan_set_threads(0);
+    g_app.scan_threads = 0;
 }
 BENCHMARK(BM_WidestSearch_EngineOneThreadPart)->Apply([](benchmark::internal::Benchmark* b) { best_of(b, 3); });
 
 // The candidate search over its whole window of 199,740 raw seeds.
 void BM_CandidateSearch_Engine(benchmark::State& state) {
     set_default_candidates();
-    uint32_t seeds[kMaxCandidates];
-    for (auto _ : state) benchmark::DoNotOptimize(scan_candidate_seeds(seeds, kMaxCandidates));
+    for (auto _ : state) search_candidate_seeds();
     state.counters["seeds"] = 199740;
 }
 BENCHMARK(BM_CandidateSearch_Engine)->Apply([](benchmark::internal::Benchmark* b) { best_of(b, 5); });
 
 void BM_CandidateSearch_Straight(benchmark::State& state) {
     set_default_candidates();
-    uint32_t seeds[kMaxCandidates];
-    for (auto _ : state) benchmark::DoNotOptimize(straight_candidate_seeds(seeds, kMaxCandidates));
+    for (auto _ : state) benchmark::DoNotOptimize(straight_candidates());
     state.counters["seeds"] = 199740;
 }
 BENCHMARK(BM_CandidateSearch_Straight)->Apply([](benchmark::internal::Benchmark* b) { best_of(b, 3); });
 
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    // run_seed_search writes result.txt into the working folder
+    const std::filesystem::path dir = std::filesystem::temp_directory_path() / "kivrel-bench";
+    std::filesystem::create_directories(dir);
+    std::filesystem::current_path(dir);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    std::filesystem::remove_all(dir);
+    return 0;
+}

@@ -6,9 +6,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "tests/native/seed_reference.h"
-#include "tests/native/seed_tools_fixture.h"
-#include "tests/native/straight_search.h"
+#include "tests/native/reference.h"
+#include "tests/native/temp_dir.h"
 #include "tools/candidates.h"
 
 namespace {
@@ -20,15 +19,7 @@ constexpr bool kSanitized = true;
 constexpr bool kSanitized = false;
 #endif
 
-using Candidates = SeedToolDir;
-
-// The standard MT19937 tempering.
-uint32_t full_temper(uint32_t x) {
-    x ^= x >> 11;
-    x ^= (x << 7) & 0x9D2C5680u;
-    x ^= (x << 15) & 0xEFC60000u;
-    return x ^ (x >> 18);
-}
+using Candidates = TempDirTest;
 
 std::vector<uint32_t> found() {
     return std::vector<uint32_t>(g_app.candidate_seeds, g_app.candidate_seeds + g_app.candidate_count);
@@ -62,8 +53,8 @@ TEST_F(Candidates, FindsTheRawSeedOfTheKnownIvs) {
     for (const auto& k : cases) {
         set_switch_on(k.month, k.day, k.hour, k.minute);
         const reference::Frame f = reference::frame_ivs(reference::output_ivs(k.raw, k.mac), k.frame, k.roaming);
-        set_ivs(f.iv);
-        g_app.frame_limit = k.frame;
+        for (int i = 0; i < kStatCount; ++i) g_app.known_ivs[i] = f.iv[i];
+        g_app.last_frame = k.frame;
         g_app.roaming = k.roaming;
         g_app.mac_offset = static_cast<int32_t>(k.mac);
         search_candidate_seeds();
@@ -89,8 +80,8 @@ TEST_F(Candidates, SeedMatchingAtTwoFramesIsListedTwice) {
     };
     for (const auto& k : cases) {
         set_switch_on(4, 5, 7, 6);
-        set_ivs(k.iv);
-        g_app.frame_limit = k.limit;
+        for (int i = 0; i < kStatCount; ++i) g_app.known_ivs[i] = k.iv[i];
+        g_app.last_frame = k.limit;
         g_app.roaming = k.roaming;
         search_candidate_seeds();
         const std::vector<uint32_t> got = found();
@@ -102,12 +93,32 @@ TEST_F(Candidates, SeedMatchingAtTwoFramesIsListedTwice) {
     }
 }
 
+// Stored values the window would have clamped: only month x day + minute
+// modulo 256 decides the top bytes, with no overflow on the way.
+TEST_F(Candidates, UnclampedSwitchOnValuesGiveTheirLowByte) {
+    const int known[6] = {17, 12, 18, 12, 4, 0};  // raw seed 20070463 at frame 8
+    for (int i = 0; i < kStatCount; ++i) g_app.known_ivs[i] = known[i];
+    g_app.last_frame = 8;
+    set_switch_on(4, 5, 7, 6);  // 26: second 6 gives top byte 0x20
+    search_candidate_seeds();
+    const std::vector<uint32_t> want = found();
+    ASSERT_FALSE(want.empty());
+    // 0x7FFFFFFF x 2 + 0x7FFFFFFF is 0x7FFFFFFD modulo 2^32: top bytes 0xFD, 0xFE, .., 0x20 at second 35
+    set_switch_on(INT32_MAX, 2, 7, INT32_MAX);
+    search_candidate_seeds();
+    EXPECT_EQ(found(), want);
+    // low byte 0x21: the top bytes 0x21..0x5C pass 0x20 by
+    set_switch_on(INT32_MAX, 2, 7, INT32_MAX - 0xDC);
+    search_candidate_seeds();
+    EXPECT_TRUE(found().empty());
+}
+
 TEST_F(Candidates, NoMatchEmptiesThePreviousList) {
     set_switch_on(2, 14, 9, 45);
     g_app.candidate_count = 7;
     const int known[6] = {31, 0, 31, 0, 31, 0};
-    set_ivs(known);
-    g_app.frame_limit = 0;
+    for (int i = 0; i < kStatCount; ++i) g_app.known_ivs[i] = known[i];
+    g_app.last_frame = 0;
     search_candidate_seeds();
     EXPECT_EQ(g_app.candidate_count, 0);
     if (!kSanitized) {
@@ -115,32 +126,26 @@ TEST_F(Candidates, NoMatchEmptiesThePreviousList) {
     }
 }
 
-// A state whose every output gives IV 7 matches at every frame: the list
-// stops at twenty, later matches are dropped, and the walk still ends safely.
+// The list keeps the first twenty seeds found, in the order found (a seed once
+// per matching frame); later ones are dropped and the search may stop.
 TEST_F(Candidates, ListHoldsTwentyInLoopOrder) {
-    uint32_t word = 0;
-    while (full_temper(word) >> 27 != 7) ++word;
     struct {
         int start_count;
-        int32_t limit;
-        bool roaming;
-        size_t from_r2, from_r3;
-    } const cases[] = {{0, 616, false, 20, 0}, {0, 9999, true, 20, 0}, {0, 5, false, 6, 6}, {18, 0, false, 1, 1},
-                       {19, 3, true, 1, 0}, {20, 3, false, 0, 0}};
+        size_t found_r2, found_r3;  // matching frames of two raw seeds found one after the other
+        size_t kept_r2, kept_r3;
+    } const cases[] = {{0, 617, 0, 20, 0}, {0, 616, 616, 20, 0}, {0, 6, 6, 6, 6}, {18, 1, 1, 1, 1},
+                       {19, 4, 4, 1, 0}, {20, 4, 0, 0, 0}};
     for (const auto& k : cases) {
-        for (uint32_t& w : g_app.mt) w = word;
-        const int sevens[6] = {7, 7, 7, 7, 7, 7};
-        set_ivs(sevens);
-        g_app.frame_limit = k.limit;
-        g_app.roaming = k.roaming;
         g_app.candidate_count = k.start_count;
         for (int n = 0; n < k.start_count; ++n) g_app.candidate_seeds[n] = 0x11111111u;
-        collect_candidate_matches(0x22222222u);
-        collect_candidate_matches(0x33333333u);
+        bool room = k.start_count < kMaxCandidates;
+        for (size_t n = 0; n < k.found_r2; ++n) room = add_candidate(0x22222222u);
+        for (size_t n = 0; n < k.found_r3; ++n) room = add_candidate(0x33333333u);
         std::vector<uint32_t> want(static_cast<size_t>(k.start_count), 0x11111111u);
-        want.insert(want.end(), k.from_r2, 0x22222222u);
-        want.insert(want.end(), k.from_r3, 0x33333333u);
-        EXPECT_EQ(found(), want) << "start " << k.start_count << " limit " << k.limit;
+        want.insert(want.end(), k.kept_r2, 0x22222222u);
+        want.insert(want.end(), k.kept_r3, 0x33333333u);
+        EXPECT_EQ(found(), want) << "start " << k.start_count;
+        EXPECT_EQ(room, want.size() < static_cast<size_t>(kMaxCandidates)) << "start " << k.start_count;
     }
 }
 

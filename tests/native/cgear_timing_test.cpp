@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/app_state.h"
+#include "core/state.h"
 #include "app/labels.h"
 #include "timing/cgear_timing.h"
 
@@ -36,8 +36,7 @@ struct Lines {
 
 // Types the fields and presses "計算" with "以降" selected.
 Lines calculate(const Typed& t) {
-    store_timing_inputs(t.seconds, t.obtained, t.target, t.month, t.day);
-    compute_cgear_timing();
+    run_cgear_timing({t.seconds, t.obtained, t.target, t.month, t.day, 0});
     char boot[256], cgear[256];
     format_boot_line(boot);
     format_cgear_line(cgear);
@@ -161,7 +160,7 @@ TEST(CGearTiming, SecondsConvertTruncatingTowardZeroAndSaturate) {
 TEST(CGearTiming, NotANumberOrInfiniteSecondsGiveNoDate) {
     for (double seconds : {static_cast<double>(NAN), static_cast<double>(INFINITY), -static_cast<double>(INFINITY)}) {
         reset_timing();
-        store_timing_inputs("", "0600", "C60C0600", "9", "12");
+        run_cgear_timing({"", "0600", "C60C0600", "9", "12", 1});  // stored, not calculated
         g_app.measured_centiseconds = centiseconds_from_seconds(seconds);
         compute_cgear_timing();
         EXPECT_EQ(g_app.cgear_day, -1) << seconds;

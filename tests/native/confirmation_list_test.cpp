@@ -14,8 +14,8 @@
 #include <string>
 #include <vector>
 
-#include "app/app_state.h"
-#include "tests/native/platform_recorder.h"
+#include "core/state.h"
+#include "tests/native/temp_dir.h"
 #include "tools/confirmation_list.h"
 
 namespace {
@@ -97,35 +97,10 @@ std::vector<std::string> lines_of(const std::string& text) {
     return lines;
 }
 
-// Runs each test in a fresh working directory, with the list's members of
-// g_app set to known values and restored afterwards.
-class ConfirmationList : public ::testing::Test {
+// Runs each test in a fresh working directory; the species sits at index 7 of the table.
+class ConfirmationList : public TempDirTest {
 protected:
-    void SetUp() override {
-        saved_ = {g_app.target_seed, g_app.frames_consumed, g_app.level, g_app.roaming,
-                  g_app.mac_offset, g_app.species_index, g_app.species[7]};
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        old_dir_ = fs::current_path();
-        dir_ = fs::temp_directory_path() / ("kivrel-zure-" + std::string(info->name()));
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-        fs::current_path(dir_);
-        platform_log().clear();
-    }
-    void TearDown() override {
-        fs::current_path(old_dir_);
-        std::error_code ignored;
-        fs::remove_all(dir_, ignored);
-        g_app.target_seed = saved_.target;
-        g_app.frames_consumed = saved_.frame;
-        g_app.level = saved_.level;
-        g_app.roaming = saved_.roaming;
-        g_app.mac_offset = saved_.mac;
-        g_app.species_index = saved_.index;
-        g_app.species[7] = saved_.record;
-        platform_log().clear();
-    }
-    // Sets the members the list reads; the species sits at index 7 of the table.
+    // Sets the members the list reads.
     static void set_inputs(const ListInputs& in) {
         g_app.target_seed = in.target;
         g_app.frames_consumed = in.frame;
@@ -139,20 +114,8 @@ protected:
     static std::string run(const ListInputs& in) {
         set_inputs(in);
         write_confirmation_list();
-        std::ifstream f("zure.txt", std::ios::binary);
-        std::ostringstream s;
-        s << f.rdbuf();
-        return s.str();
+        return file_bytes("zure.txt");
     }
-    struct Saved {
-        uint32_t target;
-        int32_t frame, level;
-        bool roaming;
-        int32_t mac, index;
-        SpeciesRecord record;
-    } saved_{};
-    fs::path old_dir_;
-    fs::path dir_;
 };
 
 const std::array<int32_t, 6> kMew = {100, 100, 100, 100, 100, 100};

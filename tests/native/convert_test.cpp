@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "app/convert.h"
+#include "core/convert.h"
 
 namespace {
 

@@ -9,14 +9,15 @@
 #include <string>
 #include <vector>
 
-#include "tests/native/seed_reference.h"
-#include "tests/native/seed_tools_fixture.h"
+#include "tests/native/reference.h"
+#include "tests/native/temp_dir.h"
+#include "core/version.h"
 #include "tools/frame_list.h"
 #include "tools/seed_search.h"
 
 namespace {
 
-using FrameList = SeedToolDir;
+using FrameList = TempDirTest;
 
 const std::string kHeader = "消費数,H,A,B,C,D,S,めざパ,威力\r\n";
 
@@ -52,10 +53,10 @@ TEST_F(FrameList, WorkedExamplesForRawSeedZero) {
         g_app.target_seed = k.seed;
         g_app.mac_offset = k.mac;
         g_app.roaming = k.roaming;
-        set_ivs(k.min_iv);
+        for (int i = 0; i < kStatCount; ++i) g_app.iv_minimums[i] = k.min_iv[i];
         g_app.hp_type_filter = k.type_filter;
         g_app.hp_min_power = k.min_power;
-        g_app.frame_limit = k.frames;
+        g_app.frame_count = k.frames;
         platform_log().clear();
         write_frame_list();
         EXPECT_EQ(file_bytes("list.txt"), kHeader + k.lines) << k.what;
@@ -79,7 +80,7 @@ TEST_F(FrameList, EndsAfterTheLastFrameTheGeneratorServes) {
     for (const auto& k : cases) {
         g_app.target_seed = 0;
         g_app.roaming = k.roaming;
-        g_app.frame_limit = k.frames;
+        g_app.frame_count = k.frames;
         write_frame_list();
         const std::string text = file_bytes("list.txt");
         EXPECT_EQ(count_lines(text), k.lines + 1) << "roaming " << k.roaming;
@@ -102,8 +103,8 @@ TEST_F(FrameList, MatchesModel) {
         g_app.target_seed = seed;
         g_app.mac_offset = static_cast<int32_t>(mac);
         g_app.roaming = roaming;
-        g_app.frame_limit = frames;
-        set_ivs(c.min_iv);
+        g_app.frame_count = frames;
+        for (int i = 0; i < kStatCount; ++i) g_app.iv_minimums[i] = c.min_iv[i];
         g_app.hp_type_filter = c.type_filter;
         g_app.hp_min_power = c.min_power;
         write_frame_list();
@@ -112,7 +113,7 @@ TEST_F(FrameList, MatchesModel) {
     }
 }
 
-using SeedToolFiles = SeedToolDir;
+using SeedToolFiles = TempDirTest;
 
 struct FileTool {
     const char* name;
@@ -126,7 +127,7 @@ const FileTool kFileTools[] = {
          run_seed_search();
      }, true},
     {"list.txt", [] {
-         g_app.frame_limit = 50;
+         g_app.frame_count = 50;
          write_frame_list();
      }, false},
 };
@@ -152,7 +153,7 @@ TEST_F(SeedToolFiles, WriteFailingPartWayIsNotHandedToTheViewer) {
         EXPECT_TRUE(platform_log().opened.empty()) << t.name;
         if (t.sets_titles) {
             ASSERT_EQ(platform_log().titles.size(), 25u);
-            EXPECT_EQ(platform_log().titles.back(), "Kivrel ver1.01");
+            EXPECT_EQ(platform_log().titles.back(), kMainTitle);
         } else {
             EXPECT_TRUE(platform_log().titles.empty());
         }

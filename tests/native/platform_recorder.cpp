@@ -1,7 +1,7 @@
 // The front end's side of the core, for tests: records what the core asks.
 #include "tests/native/platform_recorder.h"
 
-#include "app/platform.h"
+#include "core/platform.h"
 
 PlatformLog& platform_log() {
     static PlatformLog log;

@@ -8,32 +8,17 @@
 #include <string>
 #include <vector>
 
-#include "app/app_state.h"
+#include "core/state.h"
 #include "rng/frame.h"
 #include "rng/hidden_power.h"
 #include "rng/mt.h"
+#include "tests/native/temp_dir.h"
 
 namespace {
 
-// Every test here changes the global generator and MacOffset; each one starts
+// Every test here changes the global generator and mac_offset; each one starts
 // from a clean record and leaves it as it found it.
-class Rng : public ::testing::Test {
-protected:
-    void SetUp() override {
-        saved_mac_ = g_app.mac_offset;
-        saved_roaming_ = g_app.roaming;
-        g_app.mac_offset = 0;
-        g_app.roaming = false;
-    }
-    void TearDown() override {
-        g_app.mac_offset = saved_mac_;
-        g_app.roaming = saved_roaming_;
-    }
-
-private:
-    int32_t saved_mac_ = 0;
-    bool saved_roaming_ = false;
-};
+class Rng : public TempDirTest {};
 
 // The standard MT19937 tempering, all four steps.
 uint32_t full_temper(uint32_t x) {
@@ -107,11 +92,11 @@ TEST_F(Rng, TemperedFirstOutputs) {
 }
 
 TEST_F(Rng, SeedFillsStateAsTheInitialisationFormula) {
-    mt_seed(0);
+    mt_seed(g_app.mt, 0);
     EXPECT_EQ(g_app.mt[0], 0u);
     EXPECT_EQ(g_app.mt[1], 1u);  // 1812433253 * 0 + 1
     EXPECT_EQ(g_app.mt[2], 1812433253u * (1u ^ (1u >> 30)) + 2u);
-    mt_seed(5489);
+    mt_seed(g_app.mt, 5489);
     uint32_t w = 5489;
     for (uint32_t i = 1; i < kStateWords; ++i) {
         w = 1812433253u * (w ^ (w >> 30)) + i;
@@ -176,7 +161,7 @@ TEST_F(Rng, ShortenedTemperingAgreesWithFullTempering) {
     for (uint32_t x : words) {
         const int32_t want = static_cast<int32_t>(full_temper(x) >> 27);
         ASSERT_EQ(iv_of_word(x), want) << "word " << x;
-        ASSERT_EQ(iv_of_word_short(x), want) << "word " << x;
+        ASSERT_EQ(static_cast<int32_t>(mt_iv_bits(x)), want) << "word " << x;
     }
 }
 
@@ -218,7 +203,7 @@ TEST_F(Rng, EveryFrameOfBothOrdersReadsItsOutputs) {
         const std::vector<uint32_t> out = reference_outputs(g);
         prepare_generator(g);
         for (bool roaming : {false, true}) {
-            for (int k = 0; k <= last_frame(roaming); ++k) {
+            for (int k = 0; k <= final_frame(roaming); ++k) {
                 std::vector<int32_t> want;
                 for (int p : positions(k, roaming)) {
                     ASSERT_LE(p, 623);
@@ -251,7 +236,7 @@ TEST_F(Rng, LastFramesTakeOutput623) {
 
 TEST_F(Rng, RoamingFrameSharesHabWithNextNormalFrame) {
     prepare_generator(0x12345678);
-    for (int k = 0; k < last_frame(true); ++k) {
+    for (int k = 0; k < final_frame(true); ++k) {
         const IvSet r = read_iv_set(k, true);
         const IvSet n = read_iv_set(k + 1, false);
         ASSERT_EQ(r.iv[kH], n.iv[kH]) << k;
@@ -289,8 +274,8 @@ TEST_F(Rng, LastServedFrameKeepsWalksInsideTheState) {
         {INT32_MAX, false, 616}, {INT32_MAX, true, 615},
         {-1, false, -1},    {-1, true, -1},  // an empty walk stays empty
     };
-    EXPECT_EQ(last_frame(false), 616);
-    EXPECT_EQ(last_frame(true), 615);
+    EXPECT_EQ(final_frame(false), 616);
+    EXPECT_EQ(final_frame(true), 615);
     for (const auto& r : table) {
         EXPECT_EQ(last_served_frame(r.limit, r.roaming), r.last) << "limit " << r.limit << " roaming " << r.roaming;
         // the highest word any frame of the walk needs

@@ -8,16 +8,17 @@
 #include <string>
 #include <vector>
 
-#include "tests/native/seed_reference.h"
-#include "tests/native/seed_tools_fixture.h"
+#include "tests/native/reference.h"
+#include "tests/native/temp_dir.h"
+#include "core/version.h"
 #include "tools/seed_search.h"
 
 namespace {
 
-using SeedSearch = SeedToolDir;
+using SeedSearch = TempDirTest;
 
 struct SearchCase {
-    int low_min, low_max, frame_limit;
+    int low_min, low_max, last_frame;
     bool roaming;
     uint32_t mac;
     reference::Conditions c;
@@ -26,32 +27,24 @@ struct SearchCase {
 void apply(const SearchCase& k) {
     g_app.low_min = k.low_min;
     g_app.low_max = k.low_max;
-    g_app.frame_limit = k.frame_limit;
+    g_app.last_frame = k.last_frame;
     g_app.roaming = k.roaming;
     g_app.mac_offset = static_cast<int32_t>(k.mac);
-    for (int i = 0; i < kStatCount; ++i) g_app.iv_thresholds[i] = k.c.min_iv[i];
+    for (int i = 0; i < kStatCount; ++i) g_app.iv_minimums[i] = k.c.min_iv[i];
     g_app.hp_type_filter = k.c.type_filter;
     g_app.hp_min_power = k.c.min_power;
 }
 
+// Random searches (the engine's own table holds the chosen edge cases).
 std::vector<SearchCase> search_cases() {
-    std::vector<SearchCase> cases = {
-        // nothing asked: every frame of every seed is a hit
-        {0x600, 0x600, 2, false, 0, {{0, 0, 0, 0, 0, 0}, -1, 30}},
-        {0xFFFF, 0xFFFF, 0, true, 0xFFFFFF, {{0, 0, 0, 0, 0, 0}, -1, 30}},
-        // roaming at the largest limit: the walk ends at frame 615
-        {0x300, 0x300, 616, true, 0x1B2C, {{20, 20, 20, 20, 20, 20}, -1, 70}},
-        {0x300, 0x300, 616, false, 0x1B2C, {{20, 20, 20, 20, 20, 20}, -1, 70}},
-        // a type filter drops frames whose IVs all pass
-        {0x1000, 0x1001, 30, false, 0x123456, {{10, 10, 10, 10, 10, 10}, 15, 30}},
-    };
+    std::vector<SearchCase> cases;
     std::mt19937 pick(20261208);
     for (int n = 0; n < 6; ++n) {
         SearchCase k{};
         k.low_min = static_cast<int>(pick() % 0x10000);
         k.low_max = k.low_min + static_cast<int>(pick() % 2);
         if (k.low_max > 0xFFFF) k.low_max = 0xFFFF;
-        k.frame_limit = n == 0 ? 616 : static_cast<int>(pick() % 60);
+        k.last_frame = n == 0 ? 616 : static_cast<int>(pick() % 60);
         k.roaming = (pick() & 1) != 0;
         k.mac = pick() & 0xFFFFFF;
         for (int& v : k.c.min_iv) v = static_cast<int>(pick() % 26);
@@ -65,12 +58,12 @@ std::vector<SearchCase> search_cases() {
 TEST_F(SeedSearch, MatchesModelFileAndTitles) {
     for (const SearchCase& k : search_cases()) {
         SCOPED_TRACE(testing::Message() << std::hex << "low " << k.low_min << ".." << k.low_max << std::dec
-                                        << " limit " << k.frame_limit << " roaming " << k.roaming << " mac " << k.mac);
+                                        << " limit " << k.last_frame << " roaming " << k.roaming << " mac " << k.mac);
         apply(k);
         platform_log().clear();
         run_seed_search();
         const reference::SearchResult want =
-            reference::seed_search(k.low_min, k.low_max, k.frame_limit, k.roaming, k.mac, k.c);
+            reference::seed_search(k.low_min, k.low_max, k.last_frame, k.roaming, k.mac, k.c);
         EXPECT_TRUE(file_bytes("result.txt") == want.file) << "result.txt differs from the model";
         EXPECT_EQ(platform_log().titles, want.titles);
         EXPECT_EQ(platform_log().opened, std::vector<std::string>{"result.txt"});
@@ -79,17 +72,17 @@ TEST_F(SeedSearch, MatchesModelFileAndTitles) {
 
 TEST_F(SeedSearch, EveryFrameIsAHitWhenNothingIsAsked) {
     struct {
-        int frame_limit;
+        int last_frame;
         bool roaming;
         size_t lines;
     } const cases[] = {{0, false, 6144 + 1}, {3, false, 6144 * 4 + 1}, {40, true, 6144 * 41 + 1}};
     for (const auto& k : cases) {
         g_app.low_min = g_app.low_max = 0x0ABC;
-        g_app.frame_limit = k.frame_limit;
+        g_app.last_frame = k.last_frame;
         g_app.roaming = k.roaming;
         run_seed_search();
         const std::string text = file_bytes("result.txt");
-        EXPECT_EQ(count_lines(text), k.lines) << "limit " << k.frame_limit;
+        EXPECT_EQ(count_lines(text), k.lines) << "limit " << k.last_frame;
     }
 }
 
@@ -100,7 +93,7 @@ TEST_F(SeedSearch, EmptyRangeGivesHeaderAndStepsThroughTheHours) {
     EXPECT_EQ(file_bytes("result.txt"), "raw初期seed,消費数,H,A,B,C,D,S,めざパ,威力\r\n");
     std::vector<std::string> titles;
     for (int h = 0; h < 24; ++h) titles.push_back(std::to_string(h) + "時計算中 候補:0個");
-    titles.push_back("Kivrel ver1.01");
+    titles.push_back(kMainTitle);
     EXPECT_EQ(platform_log().titles, titles);
     EXPECT_EQ(platform_log().opened, std::vector<std::string>{"result.txt"});
 }

@@ -8,33 +8,19 @@
 #include <fstream>
 #include <string>
 
-#include "app/app_state.h"
+#include "core/state.h"
 #include "app/config.h"
 #include "app/labels.h"
-#include "app/text_file.h"
+#include "core/text_file.h"
+#include "tests/native/temp_dir.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-// A file with the given bytes in the temporary directory, removed afterwards.
-class TempFile {
-public:
-    explicit TempFile(const std::string& bytes) {
-        path_ = fs::temp_directory_path() /
-                ("kivrel-shell-" + std::to_string(reinterpret_cast<uintptr_t>(this)) + ".txt");
-        std::ofstream out(path_, std::ios::binary);
-        out << bytes;
-    }
-    ~TempFile() {
-        std::error_code ignored;
-        fs::remove(path_, ignored);
-    }
-    std::string path() const { return path_.string(); }
-
-private:
-    fs::path path_;
-};
+using ConfigFile = TempDirTest;
+using TextLine = TempDirTest;
+using PaintedResults = TempDirTest;
 
 struct ConfigCase {
     const char* name;
@@ -45,7 +31,7 @@ struct ConfigCase {
 
 std::string repeat(char c, int n) { return std::string(static_cast<size_t>(n), c); }
 
-TEST(ConfigFile, LinesReachTheFieldsAsTheWindowAppliesThem) {
+TEST_F(ConfigFile, LinesReachTheFieldsAsTheWindowAppliesThem) {
     const ConfigCase cases[] = {
         {"three MAC lines", "00\n1B\n2C\n", {"00", "1B", "2C", "", ""}, {true, true, true, false, false}},
         {"five lines, the last without a line feed",
@@ -78,10 +64,10 @@ TEST(ConfigFile, LinesReachTheFieldsAsTheWindowAppliesThem) {
     };
     for (const ConfigCase& c : cases) {
         SCOPED_TRACE(c.name);
-        TempFile file(c.bytes);
+        write_file("config.txt", c.bytes);
         ConfigLines lines;
         std::memset(&lines, 0x5A, sizeof lines);
-        ASSERT_TRUE(read_config_file(file.path().c_str(), &lines));
+        ASSERT_TRUE(read_config_file("config.txt", &lines));
         for (int i = 0; i < 5; ++i) {
             SCOPED_TRACE("line " + std::to_string(i + 1));
             EXPECT_EQ(lines.present[i], c.present[i]);
@@ -92,17 +78,14 @@ TEST(ConfigFile, LinesReachTheFieldsAsTheWindowAppliesThem) {
     }
 }
 
-TEST(ConfigFile, MissingFileIsReportedAndLeavesNothing) {
-    const fs::path missing = fs::temp_directory_path() / "kivrel-shell-no-such-config.txt";
-    std::error_code ignored;
-    fs::remove(missing, ignored);
+TEST_F(ConfigFile, MissingFileIsReportedAndLeavesNothing) {
     ConfigLines lines = {};
-    EXPECT_FALSE(read_config_file(missing.string().c_str(), &lines));
+    EXPECT_FALSE(read_config_file("config.txt", &lines));
 }
 
-TEST(TextLine, EndOfFileLeavesTheBufferAsItWas) {
-    TempFile file("x");
-    std::FILE* f = std::fopen(file.path().c_str(), "rb");
+TEST_F(TextLine, EndOfFileLeavesTheBufferAsItWas) {
+    write_file("line.txt", "x");
+    std::FILE* f = std::fopen("line.txt", "rb");
     ASSERT_NE(f, nullptr);
     char buffer[256] = "";
     EXPECT_TRUE(read_text_line(f, buffer));
@@ -223,35 +206,6 @@ TEST(PaintItems, JapaneseLabelsAreCp932) {
     EXPECT_STREQ(kPaintItems[31].text, "\x8B\x4E\x93\xAE\x81\xA8" "C\x83\x4D\x83\x41\x83\x74\x83\x8C\x81\x5B\x83\x80"
                                        "\x91\xAA\x92\xE8");
 }
-
-// Restores the results that the formatting tests change.
-class PaintedResults : public ::testing::Test {
-protected:
-    void SetUp() override { saved_ = snapshot(); }
-    void TearDown() override { restore(saved_); }
-
-private:
-    struct Saved {
-        uint32_t seeds[kMaxCandidates];
-        int32_t values[10];
-    } saved_;
-    static Saved snapshot() {
-        Saved s;
-        std::memcpy(s.seeds, g_app.candidate_seeds, sizeof s.seeds);
-        const int32_t v[10] = {g_app.boot_month,  g_app.boot_day,    g_app.boot_hour,  g_app.boot_minute,
-                               g_app.boot_second, g_app.cgear_month, g_app.cgear_day,  g_app.cgear_hour,
-                               g_app.cgear_minute, g_app.cgear_centiseconds};
-        std::memcpy(s.values, v, sizeof v);
-        return s;
-    }
-    static void restore(const Saved& s) {
-        std::memcpy(g_app.candidate_seeds, s.seeds, sizeof s.seeds);
-        int32_t* v[10] = {&g_app.boot_month,  &g_app.boot_day,    &g_app.boot_hour,  &g_app.boot_minute,
-                          &g_app.boot_second, &g_app.cgear_month, &g_app.cgear_day,  &g_app.cgear_hour,
-                          &g_app.cgear_minute, &g_app.cgear_centiseconds};
-        for (int i = 0; i < 10; ++i) *v[i] = s.values[i];
-    }
-};
 
 TEST_F(PaintedResults, CandidateRowsAreEightUpperCaseHexDigits) {
     const struct {

@@ -11,44 +11,27 @@
 #include <string>
 #include <vector>
 
-#include "app/app_state.h"
+#include "core/state.h"
 #include "data/species.h"
+#include "tests/native/temp_dir.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string read_bytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-// A fresh directory for the files of one test, removed afterwards.
-class SpeciesFiles : public ::testing::Test {
+// A fresh directory for the files of one test, an empty table to start from.
+class SpeciesFiles : public TempDirTest {
 protected:
     void SetUp() override {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        dir_ = fs::temp_directory_path() / ("kivrel-species-" + std::string(info->name()));
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
+        TempDirTest::SetUp();
         std::memset(g_app.species, 0, sizeof g_app.species);
         g_app.species_index = 0;
     }
-    void TearDown() override {
-        std::memset(g_app.species, 0, sizeof g_app.species);
-        g_app.species_index = 0;
-        std::error_code ignored;
-        fs::remove_all(dir_, ignored);
+    // Writes bytes to pokemon.dat and loads it.
+    static bool load(const std::string& bytes) {
+        write_file("pokemon.dat", bytes);
+        return load_species_table("pokemon.dat");
     }
-    // Writes bytes to a file of the test's directory and loads it.
-    bool load(const std::string& bytes) {
-        const fs::path path = dir_ / "pokemon.dat";
-        std::ofstream(path, std::ios::binary) << bytes;
-        return load_species_table(path.string().c_str());
-    }
-    fs::path dir_;
 };
 
 struct Row {
@@ -87,8 +70,8 @@ const struct {
     {649, {{71, 120, 95, 120, 95, 99}, "\x83\x51\x83\x6d\x83\x5a\x83\x4e\x83\x67"}},      // Genesect
 };
 
-TEST(ShippedSpeciesFile, Has649CrLfLinesOfSixNumbersAndAShortName) {
-    const std::string bytes = read_bytes(fs::path(KIVREL_SOURCE_DIR) / "data" / "pokemon.dat");
+TEST_F(SpeciesFiles, ShippedFileHas649CrLfLinesOfSixNumbersAndAShortName) {
+    const std::string bytes = file_bytes(fs::path(KIVREL_SOURCE_DIR) / "data" / "pokemon.dat");
     ASSERT_FALSE(bytes.empty());
     ASSERT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
     std::vector<std::string> lines;
@@ -126,7 +109,7 @@ TEST(ShippedSpeciesFile, Has649CrLfLinesOfSixNumbersAndAShortName) {
 }
 
 TEST_F(SpeciesFiles, ShippedFileLoadsAndEveryNameFindsItsOwnLine) {
-    const std::string bytes = read_bytes(fs::path(KIVREL_SOURCE_DIR) / "data" / "pokemon.dat");
+    const std::string bytes = file_bytes(fs::path(KIVREL_SOURCE_DIR) / "data" / "pokemon.dat");
     ASSERT_TRUE(load(bytes));
     for (const auto& known : kKnownRows) expect_record(known.line - 1, known.row);
     for (int i = 0; i < kSpeciesCount; ++i) {
@@ -137,7 +120,7 @@ TEST_F(SpeciesFiles, ShippedFileLoadsAndEveryNameFindsItsOwnLine) {
 }
 
 TEST_F(SpeciesFiles, MissingOrEmptyFileReportsFailureAndLeavesTableEmpty) {
-    EXPECT_FALSE(load_species_table((dir_ / "absent.dat").string().c_str()));
+    EXPECT_FALSE(load_species_table("absent.dat"));
     EXPECT_FALSE(load(""));
     for (int i = 0; i < kSpeciesCount; ++i) expect_record(i, {{0, 0, 0, 0, 0, 0}, ""});
     // with an empty table an empty name matches every record, the last one wins

@@ -4,13 +4,13 @@
 #include <cstdint>
 #include <string>
 
-#include "app/app_state.h"
+#include "core/state.h"
 #include "timing/stopwatch.h"
 
 namespace {
 
 void reset_stopwatch() {
-    g_app.stopwatch_state.store(kStopwatchIdle);
+    g_app.stopwatch_state = kStopwatchIdle;
     g_app.stopwatch_centiseconds = 0;
 }
 
@@ -29,14 +29,14 @@ TEST(Stopwatch, PressesMoveIdleToRequestedAndRunningToIdle) {
     reset_stopwatch();
     EXPECT_EQ(pass_at(100), "");  // idle passes touch nothing
     EXPECT_EQ(press(), "Cギア起動");
-    EXPECT_EQ(g_app.stopwatch_state.load(), kStopwatchStartRequested);
+    EXPECT_EQ(g_app.stopwatch_state, kStopwatchStartRequested);
     // a press before the thread has taken up the start is ignored
     EXPECT_EQ(press(), "(ignored)");
-    EXPECT_EQ(g_app.stopwatch_state.load(), kStopwatchStartRequested);
+    EXPECT_EQ(g_app.stopwatch_state, kStopwatchStartRequested);
     EXPECT_EQ(pass_at(200), "");  // takes up the start; no reading yet
-    EXPECT_EQ(g_app.stopwatch_state.load(), kStopwatchRunning);
+    EXPECT_EQ(g_app.stopwatch_state, kStopwatchRunning);
     EXPECT_EQ(press(), "起動");
-    EXPECT_EQ(g_app.stopwatch_state.load(), kStopwatchIdle);
+    EXPECT_EQ(g_app.stopwatch_state, kStopwatchIdle);
 }
 
 TEST(Stopwatch, ReadingGrowsInHundredthsWithTwoDecimals) {

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "app/ids.h"
 #include "tests/wine/driver.h"
 
 using driver::Program;
@@ -79,17 +80,17 @@ TEST_P(Confirmation, TypedSpeciesGivesTheListAndOpensIt) {
     for (const auto& in : cases) {
         SCOPED_TRACE(in.target_field);
         Program p(GetParam());
-        p.set_text(147, in.name_field);
-        p.set_text(146, std::to_string(in.frame));
-        p.set_text(148, std::to_string(in.level));
-        p.set_text(140, in.target_field);
-        for (int i = 0; i < 3; ++i) p.set_text(109 + i, in.mac_fields[i]);
-        if (in.roaming) p.click(201);
-        p.press(213);
+        p.set_text(kIdSpeciesName, in.name_field);
+        p.set_text(kIdConfirmFrames, std::to_string(in.frame));
+        p.set_text(kIdLevel, std::to_string(in.level));
+        p.set_text(kIdTargetSeed, in.target_field);
+        for (int i = 0; i < 3; ++i) p.set_text(kIdMacByte1 + i, in.mac_fields[i]);
+        if (in.roaming) p.click(kIdRoamingBox);
+        p.press(kIdConfirmButton);
         EXPECT_EQ(p.file("zure.txt"), expected_list(in, mac_offset_of(in)));
         EXPECT_EQ(p.opened(), std::vector<std::string>{"/c zure.txt"});
         // pressed again with the same inputs: the same file, shown again
-        p.press(213);
+        p.press(kIdConfirmButton);
         EXPECT_EQ(p.file("zure.txt"), expected_list(in, mac_offset_of(in)));
         EXPECT_EQ(p.opened(), (std::vector<std::string>{"/c zure.txt", "/c zure.txt"}));
     }
@@ -98,29 +99,29 @@ TEST_P(Confirmation, TypedSpeciesGivesTheListAndOpensIt) {
 TEST_P(Confirmation, UnknownNameKeepsThePreviousSpecies) {
     Program p(GetParam());
     Inputs in = {"Pikachu", {45, 49, 49, 65, 65, 45}, 10, 30, 0x20, "20", {"0", "0", "0"}, false};
-    p.set_text(146, "10");
-    p.set_text(148, "30");
-    p.set_text(140, "20");
+    p.set_text(kIdConfirmFrames, "10");
+    p.set_text(kIdLevel, "30");
+    p.set_text(kIdTargetSeed, "20");
     // nothing chosen yet: the first species of the table
-    p.set_text(147, in.name_field);
-    p.press(213);
+    p.set_text(kIdSpeciesName, in.name_field);
+    p.press(kIdConfirmButton);
     EXPECT_EQ(p.file("zure.txt"), expected_list(in, 0));
     // Mew chosen, then a name that is not in the table: still Mew
-    p.set_text(147, kMew);
-    p.press(213);
-    p.set_text(147, "\x83\x7e\x83\x85");
-    p.press(213);
+    p.set_text(kIdSpeciesName, kMew);
+    p.press(kIdConfirmButton);
+    p.set_text(kIdSpeciesName, "\x83\x7e\x83\x85");
+    p.press(kIdConfirmButton);
     in.base = {100, 100, 100, 100, 100, 100};
     EXPECT_EQ(p.file("zure.txt"), expected_list(in, 0));
 }
 
 TEST_P(Confirmation, FramesPastTheGeneratorGiveTheRangeLine) {
     Program p(GetParam());
-    p.set_text(147, kMew);
-    p.set_text(146, "617");
-    p.set_text(148, "50");
-    p.set_text(140, "1000");
-    p.press(213);
+    p.set_text(kIdSpeciesName, kMew);
+    p.set_text(kIdConfirmFrames, "617");
+    p.set_text(kIdLevel, "50");
+    p.set_text(kIdTargetSeed, "1000");
+    p.press(kIdConfirmButton);
     EXPECT_EQ(p.file("zure.txt"), std::string("raw\x8f\x89\x8a\xfa" "seed,H,A,B,C,D,S\r\n"
                                               "\x8f\xc1\x94\xef\x90\x94" "617\x82\xcd\x94\xcd\x88\xcd\x8a\x4f\x82\xc5"
                                               "\x82\xb7(0\x82\xa9\x82\xe7" "616\x82\xdc\x82\xc5)\r\n"));

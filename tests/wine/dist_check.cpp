@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 
+#include "app/ids.h"
 #include "tests/wine/driver.h"
 
 TEST(Release, UnpackedProgramWritesFrameList) {
@@ -11,9 +12,9 @@ TEST(Release, UnpackedProgramWritesFrameList) {
     ASSERT_NE(dir, nullptr) << "KIVREL_DIST_DIR names the unpacked release folder";
     driver::Program p(std::string(dir) + "\\Kivrel.exe");
     ASSERT_NE(p.window(), nullptr) << p.message_box_text();
-    p.set_text(119, "0");
-    p.set_text(118, "3");
-    p.press(202);
+    p.set_text(kIdListSeed, "0");
+    p.set_text(kIdListFrameCount, "3");
+    p.press(kIdListButton);
     // raw seed 0 with no MAC bytes: frames 0..2 all pass the default minimums
     EXPECT_EQ(p.file("list.txt"),
               "消費数,H,A,B,C,D,S,めざパ,威力\r\n"

@@ -1,6 +1,10 @@
 #include "tests/wine/driver.h"
 
+#include "app/ids.h"
+#include "core/version.h"
+
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <sstream>
@@ -165,11 +169,11 @@ Program::Program(const std::string& exe_name, const std::map<std::string, std::s
     WaitForInputIdle(process_.hProcess, kStartTimeoutMs);
     const DWORD start = GetTickCount();
     while (GetTickCount() - start < kStartTimeoutMs) {
-        FindState s{process_.dwProcessId, "Kivrel ver1.01", nullptr};
+        FindState s{process_.dwProcessId, kMainTitle, nullptr};
         EnumWindows(find_main, reinterpret_cast<LPARAM>(&s));
-        if (s.found && GetDlgItem(s.found, 213)) {
+        if (s.found && GetDlgItem(s.found, kIdConfirmButton)) {
             window_ = s.found;
-            // 213 is the last control the first paint creates (Wine may deliver a sent
+            // the confirmation button is the last control the first paint creates (Wine may deliver a sent
             // message while controls are still being made); a message sent now is
             // handled once that paint has also read config.txt
             SendMessageTimeoutA(window_, WM_NULL, 0, 0, SMTO_NORMAL, kStartTimeoutMs, nullptr);
@@ -277,6 +281,18 @@ int Program::wait_exit(DWORD ms) {
 int Program::close() {
     PostMessageA(window_, WM_CLOSE, 0, 0);
     return wait_exit(10000);
+}
+
+bool is_reading(const std::string& s) {
+    const size_t dot = s.find('.');
+    if (dot == std::string::npos || dot == 0 || s.size() != dot + 3) return false;
+    for (size_t i = 0; i < s.size(); ++i)
+        if (i != dot && (s[i] < '0' || s[i] > '9')) return false;
+    return true;
+}
+
+int hundredths_of(const std::string& reading) {
+    return static_cast<int>(std::strtod(reading.c_str(), nullptr) * 100.0 + 0.5);
 }
 
 Pixels render_text(const std::string& cp932, int width, int height) {

@@ -74,6 +74,11 @@ private:
     bool ended_ = false;
 };
 
+// A stopwatch reading as the display shows it: "%.2f" seconds.
+bool is_reading(const std::string& text);
+// The hundredths of a reading.
+int hundredths_of(const std::string& reading);
+
 // Renders text with the system font at (0,0) on white into a bitmap of the
 // given size, as the program's paint draws it, for comparison with a capture.
 Pixels render_text(const std::string& cp932, int width, int height);

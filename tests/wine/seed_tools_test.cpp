@@ -12,20 +12,15 @@
 #include <thread>
 #include <vector>
 
-#include "tests/native/seed_reference.h"
+#include "tests/native/reference.h"
+#include "app/ids.h"
+#include "core/version.h"
 #include "tests/wine/driver.h"
 
 using driver::Program;
 
 namespace {
 
-constexpr int kRoamingBox = 201;
-constexpr int kSearchIv = 100, kLowMax = 106, kSearchFrames = 107, kLowMin = 108, kSearchPower = 150;
-constexpr int kSearchTypes = 303, kSearchButton = 200;
-constexpr int kListIv = 112, kListFrames = 118, kListSeed = 119, kListPower = 120, kListTypes = 304;
-constexpr int kListButton = 202;
-constexpr int kSwitchOn = 130, kKnownIv = 134, kCandidateFrames = 154, kCandidateButton = 211;
-constexpr int kFirstAdopt = 1001;
 
 const std::string kListHeader = "消費数,H,A,B,C,D,S,めざパ,威力\r\n";
 const std::string kResultHeader = "raw初期seed,消費数,H,A,B,C,D,S,めざパ,威力\r\n";
@@ -40,29 +35,29 @@ void set_row(Program& p, int first_id, const std::vector<std::string>& texts) {
 
 TEST_P(SeedTools, FrameListWorkedExamples) {
     Program p(GetParam());
-    set_row(p, kListIv, {"0", "0", "0", "0", "0", "0"});
-    p.set_text(kListSeed, "0");
-    p.set_text(kListPower, "30");
-    p.set_text(kListFrames, "3");
-    p.press(kListButton);
+    set_row(p, kIdListIvFirst, {"0", "0", "0", "0", "0", "0"});
+    p.set_text(kIdListSeed, "0");
+    p.set_text(kIdListMinPower, "30");
+    p.set_text(kIdListFrameCount, "3");
+    p.press(kIdListButton);
     EXPECT_EQ(p.file("list.txt"), kListHeader +
                                        "0,22,27,19,27,17,27,ドラゴン,49\r\n1,27,19,27,17,27,13,あく,54\r\n"
                                        "2,19,27,17,27,13,19,あく,47\r\n");
     EXPECT_EQ(p.opened(), std::vector<std::string>{"/c list.txt"});
-    EXPECT_EQ(p.title(), "Kivrel ver1.01");
+    EXPECT_EQ(p.title(), kMainTitle);
 
-    p.set_text(kListPower, "50");
-    p.press(kListButton);
+    p.set_text(kIdListMinPower, "50");
+    p.press(kIdListButton);
     EXPECT_EQ(p.file("list.txt"), kListHeader + "1,27,19,27,17,27,13,あく,54\r\n");
 
-    p.set_text(kListPower, "30");
-    p.select(kListTypes, 16);  // あく
-    p.press(kListButton);
+    p.set_text(kIdListMinPower, "30");
+    p.select(kIdListTypeList, 16);  // あく
+    p.press(kIdListButton);
     EXPECT_EQ(p.file("list.txt"), kListHeader + "1,27,19,27,17,27,13,あく,54\r\n2,19,27,17,27,13,19,あく,47\r\n");
 
-    p.select(kListTypes, 0);
-    p.click(kRoamingBox);
-    p.press(kListButton);
+    p.select(kIdListTypeList, 0);
+    p.click(kIdRoamingBox);
+    p.press(kIdListButton);
     EXPECT_EQ(p.file("list.txt"), kListHeader +
                                        "0,27,19,27,13,17,27,あく,39\r\n1,19,27,17,19,27,13,あく,62\r\n"
                                        "2,27,17,27,20,13,19,でんき,38\r\n");
@@ -85,37 +80,37 @@ struct ListClamp {
 
 TEST_P(SeedTools, FrameListReadsAndClampsItsFields) {
     const ListClamp cases[] = {
-        {kListIv, "99", {0, {31, 0, 0, 0, 0, 0}, 40, 30, 0}},
-        {kListIv + 1, "-4", {0, {0, 0, 0, 0, 0, 0}, 40, 30, 0}},
-        {kListIv + 2, "", {0, {0, 0, 0, 0, 0, 0}, 40, 30, 0}},
-        {kListIv + 3, "+25", {0, {0, 0, 0, 25, 0, 0}, 40, 30, 0}},
-        {kListIv + 4, "0031", {0, {0, 0, 0, 0, 3, 0}, 40, 30, 0}},  // three characters are read
-        {kListIv + 5, "2x", {0, {0, 0, 0, 0, 0, 2}, 40, 30, 0}},
-        {kListFrames, "1000", {0, {0, 0, 0, 0, 0, 0}, 1000, 30, 0}},  // ends at frame 616
-        {kListFrames, "12345", {0, {0, 0, 0, 0, 0, 0}, 1234, 30, 0}},
-        {kListFrames, "-5", {0, {0, 0, 0, 0, 0, 0}, 0, 30, 0}},
-        {kListFrames, "", {0, {0, 0, 0, 0, 0, 0}, 0, 30, 0}},
-        {kListFrames, "abc", {0, {0, 0, 0, 0, 0, 0}, 0, 30, 0}},
-        {kListSeed, "1234", {0x1234, {0, 0, 0, 0, 0, 0}, 40, 30, 0}},
-        {kListSeed, "0x1234", {0x1234, {0, 0, 0, 0, 0, 0}, 40, 30, 0}},
-        {kListSeed, "-1", {0xFFFFFFFFu, {0, 0, 0, 0, 0, 0}, 40, 30, 0}},
-        {kListSeed, "123456789", {0x12345678, {0, 0, 0, 0, 0, 0}, 40, 30, 0}},
-        {kListSeed, "zz", {0, {0, 0, 0, 0, 0, 0}, 40, 30, 0}},
-        {kListPower, "71", {0, {0, 0, 0, 0, 0, 0}, 40, 70, 0}},
-        {kListPower, "10", {0, {0, 0, 0, 0, 0, 0}, 40, 30, 0}},
-        {kListPower, "0070", {0, {0, 0, 0, 0, 0, 0}, 40, 70, 0}},
-        {kListPower, "00070", {0, {0, 0, 0, 0, 0, 0}, 40, 30, 0}},  // four characters are read
-        {109, "1FF", {0, {0, 0, 0, 0, 0, 0}, 40, 30, 0x1F0000}},  // a MAC byte takes two characters
+        {kIdListIvFirst, "99", {0, {31, 0, 0, 0, 0, 0}, 40, 30, 0}},
+        {kIdListIvFirst + 1, "-4", {0, {0, 0, 0, 0, 0, 0}, 40, 30, 0}},
+        {kIdListIvFirst + 2, "", {0, {0, 0, 0, 0, 0, 0}, 40, 30, 0}},
+        {kIdListIvFirst + 3, "+25", {0, {0, 0, 0, 25, 0, 0}, 40, 30, 0}},
+        {kIdListIvFirst + 4, "0031", {0, {0, 0, 0, 0, 3, 0}, 40, 30, 0}},  // three characters are read
+        {kIdListIvFirst + 5, "2x", {0, {0, 0, 0, 0, 0, 2}, 40, 30, 0}},
+        {kIdListFrameCount, "1000", {0, {0, 0, 0, 0, 0, 0}, 1000, 30, 0}},  // ends at frame 616
+        {kIdListFrameCount, "12345", {0, {0, 0, 0, 0, 0, 0}, 1234, 30, 0}},
+        {kIdListFrameCount, "-5", {0, {0, 0, 0, 0, 0, 0}, 0, 30, 0}},
+        {kIdListFrameCount, "", {0, {0, 0, 0, 0, 0, 0}, 0, 30, 0}},
+        {kIdListFrameCount, "abc", {0, {0, 0, 0, 0, 0, 0}, 0, 30, 0}},
+        {kIdListSeed, "1234", {0x1234, {0, 0, 0, 0, 0, 0}, 40, 30, 0}},
+        {kIdListSeed, "0x1234", {0x1234, {0, 0, 0, 0, 0, 0}, 40, 30, 0}},
+        {kIdListSeed, "-1", {0xFFFFFFFFu, {0, 0, 0, 0, 0, 0}, 40, 30, 0}},
+        {kIdListSeed, "123456789", {0x12345678, {0, 0, 0, 0, 0, 0}, 40, 30, 0}},
+        {kIdListSeed, "zz", {0, {0, 0, 0, 0, 0, 0}, 40, 30, 0}},
+        {kIdListMinPower, "71", {0, {0, 0, 0, 0, 0, 0}, 40, 70, 0}},
+        {kIdListMinPower, "10", {0, {0, 0, 0, 0, 0, 0}, 40, 30, 0}},
+        {kIdListMinPower, "0070", {0, {0, 0, 0, 0, 0, 0}, 40, 70, 0}},
+        {kIdListMinPower, "00070", {0, {0, 0, 0, 0, 0, 0}, 40, 30, 0}},  // four characters are read
+        {kIdMacByte1, "1FF", {0, {0, 0, 0, 0, 0, 0}, 40, 30, 0x1F0000}},  // a MAC byte takes two characters
     };
     Program p(GetParam());
     for (const ListClamp& k : cases) {
-        set_row(p, 109, {"", "", ""});
-        set_row(p, kListIv, {"0", "0", "0", "0", "0", "0"});
-        p.set_text(kListSeed, "0");
-        p.set_text(kListPower, "30");
-        p.set_text(kListFrames, "40");
+        set_row(p, kIdMacByte1, {"", "", ""});
+        set_row(p, kIdListIvFirst, {"0", "0", "0", "0", "0", "0"});
+        p.set_text(kIdListSeed, "0");
+        p.set_text(kIdListMinPower, "30");
+        p.set_text(kIdListFrameCount, "40");
         p.set_text(k.id, k.text);
-        p.press(kListButton);
+        p.press(kIdListButton);
         const reference::Conditions c{{k.used.iv[0], k.used.iv[1], k.used.iv[2], k.used.iv[3], k.used.iv[4],
                                        k.used.iv[5]},
                                       -1,
@@ -144,14 +139,14 @@ struct SearchUsed {
 };
 
 void type_search(Program& p, const SearchInputs& in) {
-    set_row(p, kSearchIv, in.iv);
-    p.set_text(kLowMin, in.low_min);
-    p.set_text(kLowMax, in.low_max);
-    p.set_text(kSearchFrames, in.frames);
-    p.set_text(kSearchPower, in.power);
-    p.select(kSearchTypes, in.type_entry);
-    const bool checked = SendMessageA(p.control(kRoamingBox), BM_GETCHECK, 0, 0) == BST_CHECKED;
-    if (checked != in.roaming) p.click(kRoamingBox);
+    set_row(p, kIdSearchIvFirst, in.iv);
+    p.set_text(kIdSearchLowMin, in.low_min);
+    p.set_text(kIdSearchLowMax, in.low_max);
+    p.set_text(kIdSearchLastFrame, in.frames);
+    p.set_text(kIdSearchMinPower, in.power);
+    p.select(kIdSearchTypeList, in.type_entry);
+    const bool checked = SendMessageA(p.control(kIdRoamingBox), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    if (checked != in.roaming) p.click(kIdRoamingBox);
 }
 
 // The titles seen while the search runs, read from outside without waiting.
@@ -183,21 +178,21 @@ private:
 
 TEST_P(SeedTools, SeedSearchWritesResultAndShowsProgress) {
     Program p(GetParam());
-    set_row(p, 109, {"01", "2", "3"});
+    set_row(p, kIdMacByte1, {"01", "2", "3"});
     const SearchInputs in{{"20", "18", "0", "22", "15", "25"}, "600", "603", "40", "40", 0, true};
     type_search(p, in);
     TitleWatch watch(p.window());
-    p.press(kSearchButton);
+    p.press(kIdSearchButton);
     const std::vector<std::string> titles = watch.stop();
     const reference::SearchResult want =
         reference::seed_search(0x600, 0x603, 40, true, 0x010203, {{20, 18, 0, 22, 15, 25}, -1, 40});
     EXPECT_TRUE(p.file("result.txt") == want.file) << "result.txt differs from the model";
     EXPECT_EQ(p.opened(), std::vector<std::string>{"/c result.txt"});
-    EXPECT_EQ(p.title(), "Kivrel ver1.01");
+    EXPECT_EQ(p.title(), kMainTitle);
     // every title seen is one of the expected, in their order
     size_t at = 0;
     for (const std::string& t : titles) {
-        if (t == "Kivrel ver1.01" && at == 0) continue;  // before the search began
+        if (t == kMainTitle && at == 0) continue;  // before the search began
         while (at < want.titles.size() && want.titles[at] != t) ++at;
         EXPECT_LT(at, want.titles.size()) << "unexpected title " << t;
     }
@@ -226,11 +221,11 @@ TEST_P(SeedTools, SeedSearchReadsAndClampsItsFields) {
     Program p(GetParam());
     for (const SearchClamp& k : cases) {
         type_search(p, k.in);
-        p.press(kSearchButton);
+        p.press(kIdSearchButton);
         const reference::SearchResult want =
             reference::seed_search(k.used.low_min, k.used.low_max, k.used.frame_limit, k.in.roaming, 0, k.used.c);
         EXPECT_TRUE(p.file("result.txt") == want.file) << k.what;
-        EXPECT_EQ(p.title(), "Kivrel ver1.01") << k.what;
+        EXPECT_EQ(p.title(), kMainTitle) << k.what;
     }
     EXPECT_EQ(p.opened().size(), std::size(cases));
 }
@@ -240,8 +235,8 @@ TEST_P(SeedTools, SeedSearchReadsAndClampsItsFields) {
 TEST_P(SeedTools, FileHeldOpenElsewhereIsLeftAlone) {
     Program p(GetParam());
     type_search(p, {{"0", "0", "0", "0", "0", "0"}, "600", "600", "5", "30", 0, false});
-    p.set_text(kListSeed, "0");
-    p.set_text(kListFrames, "5");
+    p.set_text(kIdListSeed, "0");
+    p.set_text(kIdListFrameCount, "5");
     for (const char* name : {"result.txt", "list.txt"}) {
         const std::string path = p.dir() + "\\" + name;
         driver::write_file(path, "old\r\n");
@@ -249,11 +244,11 @@ TEST_P(SeedTools, FileHeldOpenElsewhereIsLeftAlone) {
                                   FILE_ATTRIBUTE_NORMAL, nullptr);
         ASSERT_NE(held, INVALID_HANDLE_VALUE);
         TitleWatch watch(p.window());
-        p.press(std::string(name) == "result.txt" ? kSearchButton : kListButton);
+        p.press(std::string(name) == "result.txt" ? kIdSearchButton : kIdListButton);
         const std::vector<std::string> titles = watch.stop();
         CloseHandle(held);
         EXPECT_EQ(p.file(name), "old\r\n") << name;
-        EXPECT_EQ(titles, std::vector<std::string>{"Kivrel ver1.01"}) << name;
+        EXPECT_EQ(titles, std::vector<std::string>{kMainTitle}) << name;
     }
     EXPECT_TRUE(p.opened().empty());
 }
@@ -262,7 +257,7 @@ TEST_P(SeedTools, FileHeldOpenElsewhereIsLeftAlone) {
 
 std::vector<HWND> adopt_buttons(const Program& p) {
     std::vector<HWND> found;
-    for (int id = kFirstAdopt; id < kFirstAdopt + 20; ++id)
+    for (int id = kIdFirstAdopt; id < kIdFirstAdopt + 20; ++id)
         if (HWND b = p.control(id)) found.push_back(b);
     return found;
 }
@@ -283,9 +278,9 @@ void settle(const Program& p) {
 
 void type_candidate_inputs(Program& p, const std::vector<std::string>& switch_on, const std::vector<std::string>& ivs,
                            const char* frames) {
-    set_row(p, kSwitchOn, switch_on);
-    set_row(p, kKnownIv, ivs);
-    p.set_text(kCandidateFrames, frames);
+    set_row(p, kIdSwitchOnFirst, switch_on);
+    set_row(p, kIdKnownIvFirst, ivs);
+    p.set_text(kIdCandidatesLastFrame, frames);
 }
 
 // True once the visible rows (the client area is 573 pixels high) show the
@@ -309,7 +304,7 @@ TEST_P(SeedTools, CandidatesGetAdoptButtonsAndRows) {
     // raw seed 20070463 gives these IVs at frames 8 and 316: two rows, two buttons
     const int known[6] = {17, 12, 18, 12, 4, 0};
     type_candidate_inputs(p, {"4", "5", "7", "6"}, {"17", "12", "18", "12", "4", "0"}, "316");
-    p.press(kCandidateButton);
+    p.press(kIdCandidatesButton);
     settle(p);
     const std::vector<uint32_t> want = reference::candidates(4, 5, 7, 6, 316, false, 0, known);
     ASSERT_GE(want.size(), 2u);
@@ -317,7 +312,7 @@ TEST_P(SeedTools, CandidatesGetAdoptButtonsAndRows) {
     ASSERT_EQ(buttons.size(), std::min<size_t>(want.size(), 10));
     for (size_t n = 0; n < buttons.size(); ++n) {
         HWND b = buttons[n];
-        EXPECT_EQ(GetDlgCtrlID(b), kFirstAdopt + static_cast<int>(n));
+        EXPECT_EQ(GetDlgCtrlID(b), kIdFirstAdopt + static_cast<int>(n));
         EXPECT_EQ(GetParent(b), p.window());
         char cls[32] = "";
         GetClassNameA(b, cls, sizeof cls);
@@ -340,13 +335,13 @@ TEST_P(SeedTools, CandidatesGetAdoptButtonsAndRows) {
     // nothing matches: the old buttons and rows are gone
     const int none[6] = {31, 0, 31, 0, 31, 0};
     type_candidate_inputs(p, {"4", "5", "7", "6"}, {"31", "0", "31", "0", "31", "0"}, "0");
-    p.press(kCandidateButton);
+    p.press(kIdCandidatesButton);
     settle(p);
     ASSERT_TRUE(reference::candidates(4, 5, 7, 6, 0, false, 0, none).empty());
     EXPECT_TRUE(adopt_buttons(p).empty());
     EXPECT_FALSE(driver::shows_text(p.capture(), 144, 405, hex8(want[0])));
     EXPECT_TRUE(p.opened().empty());
-    EXPECT_EQ(p.title(), "Kivrel ver1.01");
+    EXPECT_EQ(p.title(), kMainTitle);
 }
 
 struct CandidateClamp {
@@ -372,7 +367,7 @@ TEST_P(SeedTools, CandidatesReadAndClampTheirFields) {
         std::vector<std::string> ivs;
         for (int v : f.iv) ivs.push_back(std::to_string(v));
         type_candidate_inputs(p, k.switch_on, ivs, k.frames);
-        p.press(kCandidateButton);
+        p.press(kIdCandidatesButton);
         settle(p);
         const std::vector<uint32_t> want =
             reference::candidates(k.month, k.day, k.hour, k.minute, k.frame_limit, false, 0, f.iv);
@@ -398,7 +393,7 @@ TEST_P(SeedTools, CandidateIvFieldsClamp) {
     std::vector<std::string> ivs = {"99", "-4"};
     for (int i = 2; i < 6; ++i) ivs.push_back(std::to_string(f.iv[i]));
     type_candidate_inputs(p, {"3", "4", "5", "6"}, ivs, "0");
-    p.press(kCandidateButton);
+    p.press(kIdCandidatesButton);
     settle(p);
     const std::vector<uint32_t> want = reference::candidates(3, 4, 5, 6, 0, false, 0, f.iv);
     EXPECT_NE(std::find(want.begin(), want.end(), raw), want.end());

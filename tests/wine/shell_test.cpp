@@ -1,6 +1,8 @@
 // The main window of both builds: class, title, client area, closing.
 #include <gtest/gtest.h>
 
+#include "app/ids.h"
+#include "core/version.h"
 #include "tests/wine/driver.h"
 
 using driver::Program;
@@ -11,8 +13,8 @@ TEST_P(Shell, WindowHasClassTitleAndClientArea) {
     Program p(GetParam());
     char cls[64] = "";
     GetClassNameA(p.window(), cls, sizeof cls);
-    EXPECT_STREQ(cls, "Kivrel ver1.01");
-    EXPECT_EQ(p.title(), "Kivrel ver1.01");
+    EXPECT_STREQ(cls, kMainTitle);
+    EXPECT_EQ(p.title(), kMainTitle);
     RECT w, c;
     GetWindowRect(p.window(), &w);
     GetClientRect(p.window(), &c);

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "app/ids.h"
+#include "core/version.h"
 #include "tests/wine/driver.h"
 
 using driver::Program;
@@ -33,41 +35,41 @@ struct ControlSpec {
 // Every child control, in creation order.
 std::vector<ControlSpec> expected_controls() {
     std::vector<ControlSpec> c = {
-        {109, "Edit", kEdit, "", 330, 2, 30, 22},
-        {110, "Edit", kEdit, "", 370, 2, 30, 22},
-        {111, "Edit", kEdit, "", 410, 2, 30, 22},
-        {201, "Button", kCheck, "徘徊", 500, 2, 100, 25},
+        {kIdMacByte1, "Edit", kEdit, "", 330, 2, 30, 22},
+        {kIdMacByte2, "Edit", kEdit, "", 370, 2, 30, 22},
+        {kIdMacByte3, "Edit", kEdit, "", 410, 2, 30, 22},
+        {kIdRoamingBox, "Button", kCheck, "徘徊", 500, 2, 100, 25},
     };
-    for (int i = 0; i < 6; ++i) c.push_back({100 + i, "Edit", kEdit, "0", 78 + 40 * i, 64, 20, 22});
-    c.push_back({303, "ComboBox", kList, "", 65, 103, 120, 350});
-    c.push_back({150, "Edit", kEdit, "30", 200, 104, 24, 22});
-    c.push_back({108, "Edit", kEdit, "600", 105, 145, 40, 22});
-    c.push_back({106, "Edit", kEdit, "1000", 170, 145, 40, 22});
-    c.push_back({107, "Edit", kEdit, "30", 330, 145, 40, 22});
-    c.push_back({200, "Button", kBordered, "計算", 240, 190, 100, 25});
-    c.push_back({119, "Edit", kEdit, "", 530, 54, 96, 22});
-    for (int i = 0; i < 6; ++i) c.push_back({112 + i, "Edit", kEdit, "0", 478 + 40 * i, 94, 20, 22});
-    c.push_back({304, "ComboBox", kList, "", 465, 134, 120, 350});
-    c.push_back({120, "Edit", kEdit, "30", 600, 134, 24, 22});
-    c.push_back({118, "Edit", kEdit, "100", 410, 174, 40, 22});
-    c.push_back({202, "Button", kBordered, "リスト出力", 580, 200, 100, 25});
-    c.push_back({930, "Static", kDisplay, "0", 20, 274, 60, 22});
-    c.push_back({210, "Button", kPlain, "起動", 100, 274, 100, 25});
-    for (int i = 0; i < 4; ++i) c.push_back({130 + i, "Edit", kEdit, "", 90 + 50 * i, 309, 24, 22});
-    for (int i = 0; i < 6; ++i) c.push_back({134 + i, "Edit", kEdit, "", 78 + 40 * i, 339, 20, 22});
-    c.push_back({211, "Button", kTabStop, "初期seed計算", 270, 369, 120, 25});
-    c.push_back({154, "Edit", kEdit, "20", 120, 369, 40, 22});
-    c.push_back({140, "Edit", kEdit, "", 570, 279, 96, 22});
-    c.push_back({142, "Edit", kEdit, "9", 490, 309, 24, 22});
-    c.push_back({143, "Edit", kEdit, "12", 540, 309, 24, 22});
-    c.push_back({311, "ComboBox", kList, "", 600, 309, 100, 350});
-    c.push_back({144, "Edit", kEdit, "", 420, 339, 100, 22});
-    c.push_back({145, "Edit", kEdit, "", 600, 339, 48, 22});
-    c.push_back({212, "Button", kTabStop, "計算", 680, 339, 100, 25});
-    c.push_back({146, "Edit", kEdit, "", 420, 450, 36, 22});
-    c.push_back({147, "Edit", kEdit, "ポケモン名", 550, 450, 90, 22});
-    c.push_back({148, "Edit", kEdit, "", 670, 450, 36, 22});
-    c.push_back({213, "Button", kTabStop, "初期seed確認リスト", 580, 510, 180, 25});
+    for (int i = 0; i < 6; ++i) c.push_back({kIdSearchIvFirst + i, "Edit", kEdit, "0", 78 + 40 * i, 64, 20, 22});
+    c.push_back({kIdSearchTypeList, "ComboBox", kList, "", 65, 103, 120, 350});
+    c.push_back({kIdSearchMinPower, "Edit", kEdit, "30", 200, 104, 24, 22});
+    c.push_back({kIdSearchLowMin, "Edit", kEdit, "600", 105, 145, 40, 22});
+    c.push_back({kIdSearchLowMax, "Edit", kEdit, "1000", 170, 145, 40, 22});
+    c.push_back({kIdSearchLastFrame, "Edit", kEdit, "30", 330, 145, 40, 22});
+    c.push_back({kIdSearchButton, "Button", kBordered, "計算", 240, 190, 100, 25});
+    c.push_back({kIdListSeed, "Edit", kEdit, "", 530, 54, 96, 22});
+    for (int i = 0; i < 6; ++i) c.push_back({kIdListIvFirst + i, "Edit", kEdit, "0", 478 + 40 * i, 94, 20, 22});
+    c.push_back({kIdListTypeList, "ComboBox", kList, "", 465, 134, 120, 350});
+    c.push_back({kIdListMinPower, "Edit", kEdit, "30", 600, 134, 24, 22});
+    c.push_back({kIdListFrameCount, "Edit", kEdit, "100", 410, 174, 40, 22});
+    c.push_back({kIdListButton, "Button", kBordered, "リスト出力", 580, 200, 100, 25});
+    c.push_back({kIdStopwatchDisplay, "Static", kDisplay, "0", 20, 274, 60, 22});
+    c.push_back({kIdStopwatchButton, "Button", kPlain, "起動", 100, 274, 100, 25});
+    for (int i = 0; i < 4; ++i) c.push_back({kIdSwitchOnFirst + i, "Edit", kEdit, "", 90 + 50 * i, 309, 24, 22});
+    for (int i = 0; i < 6; ++i) c.push_back({kIdKnownIvFirst + i, "Edit", kEdit, "", 78 + 40 * i, 339, 20, 22});
+    c.push_back({kIdCandidatesButton, "Button", kTabStop, "初期seed計算", 270, 369, 120, 25});
+    c.push_back({kIdCandidatesLastFrame, "Edit", kEdit, "20", 120, 369, 40, 22});
+    c.push_back({kIdTargetSeed, "Edit", kEdit, "", 570, 279, 96, 22});
+    c.push_back({kIdTimingMonth, "Edit", kEdit, "9", 490, 309, 24, 22});
+    c.push_back({kIdTimingDay, "Edit", kEdit, "12", 540, 309, 24, 22});
+    c.push_back({kIdDateModeList, "ComboBox", kList, "", 600, 309, 100, 350});
+    c.push_back({kIdMeasuredSeconds, "Edit", kEdit, "", 420, 339, 100, 22});
+    c.push_back({kIdObtainedLow, "Edit", kEdit, "", 600, 339, 48, 22});
+    c.push_back({kIdTimingButton, "Button", kTabStop, "計算", 680, 339, 100, 25});
+    c.push_back({kIdConfirmFrames, "Edit", kEdit, "", 420, 450, 36, 22});
+    c.push_back({kIdSpeciesName, "Edit", kEdit, "ポケモン名", 550, 450, 90, 22});
+    c.push_back({kIdLevel, "Edit", kEdit, "", 670, 450, 36, 22});
+    c.push_back({kIdConfirmButton, "Button", kTabStop, "初期seed確認リスト", 580, 510, 180, 25});
     return c;
 }
 
@@ -235,7 +237,7 @@ TEST_P(Window, ControlsAreCreatedInTheirOrder) {
 
 TEST_P(Window, ListsHoldTheirEntriesWithTheFirstSelected) {
     Program p(GetParam(), with_species());
-    for (int id : {303, 304}) {
+    for (int id : {kIdSearchTypeList, kIdListTypeList}) {
         SCOPED_TRACE("list " + std::to_string(id));
         HWND list = p.control(id);
         ASSERT_EQ(SendMessageW(list, CB_GETCOUNT, 0, 0), 17);
@@ -244,15 +246,15 @@ TEST_P(Window, ListsHoldTheirEntriesWithTheFirstSelected) {
         EXPECT_EQ(p.list_selection(id), 0);
         EXPECT_EQ(p.text(id), "指定無し");
     }
-    HWND mode = p.control(311);
+    HWND mode = p.control(kIdDateModeList);
     ASSERT_EQ(SendMessageW(mode, CB_GETCOUNT, 0, 0), 1);
     EXPECT_EQ(list_entry(mode, 0), "以降");
-    EXPECT_EQ(p.list_selection(311), 0);
+    EXPECT_EQ(p.list_selection(kIdDateModeList), 0);
 }
 
 TEST_P(Window, RepaintingNeverCreatesControlsAgain) {
     Program p(GetParam(), with_species());
-    p.set_text(100, "31");  // a field's text survives every repaint
+    p.set_text(kIdSearchIvFirst, "31");  // a field's text survives every repaint
     // covered by another window and uncovered
     RECT w;
     GetWindowRect(p.window(), &w);
@@ -277,7 +279,7 @@ TEST_P(Window, RepaintingNeverCreatesControlsAgain) {
     settle(p);
     expect_each_control_once(p.window());
     expect_painted(p);
-    EXPECT_EQ(p.text(100), "31");
+    EXPECT_EQ(p.text(kIdSearchIvFirst), "31");
 }
 
 TEST_P(Window, PaintShowsDividersAndLabels) {
@@ -297,8 +299,8 @@ TEST_P(Window, FieldsTakeTextUpToTheirWidthOnlyInTheFixedBuild) {
         int id;
         std::string typed;
     } cases[] = {
-        {100, "1111111111"},                        // a 20-pixel IV field
-        {119, "0123456789ABCDEF0123456789ABCDEF"},  // the 96-pixel raw seed field
+        {kIdSearchIvFirst, "1111111111"},                        // a 20-pixel IV field
+        {kIdListSeed, "0123456789ABCDEF0123456789ABCDEF"},  // the 96-pixel raw seed field
     };
     for (const auto& c : cases) {
         SCOPED_TRACE("field " + std::to_string(c.id));
@@ -321,14 +323,15 @@ TEST_P(Window, CommandsWithoutHandlerDoNothing) {
     const std::vector<std::string> before = files_in(p.dir());
     // 1011 is just past the adopt buttons; 65535 - 1001 wraps far above them;
     // 1 and 2 are what Enter and Escape in a field send through IsDialogMessage
-    for (int id : {0, 1, 2, 300, 1000, 1011, 1012, 65535, 100, 109, 201, 303, 311, 930}) {
+    for (int id : {0, 1, 2, 300, 1000, 1011, 1012, 65535, int{kIdSearchIvFirst}, int{kIdMacByte1}, int{kIdRoamingBox},
+                   int{kIdSearchTypeList}, int{kIdDateModeList}, int{kIdStopwatchDisplay}}) {
         SendMessageA(p.window(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
     }
     SendMessageA(p.window(), WM_COMMAND, MAKEWPARAM(1011, 0x1234), 0);
     HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, p.process_id());
     EXPECT_EQ(WaitForSingleObject(process, 0), static_cast<DWORD>(WAIT_TIMEOUT));  // still running
     CloseHandle(process);
-    EXPECT_EQ(p.title(), "Kivrel ver1.01");
+    EXPECT_EQ(p.title(), kMainTitle);
     EXPECT_EQ(files_in(p.dir()), before);
     EXPECT_TRUE(p.opened().empty());
     expect_each_control_once(p.window());
@@ -426,11 +429,11 @@ TEST(ConfigFile, FieldsShowTheRememberedInputs) {
         std::map<std::string, std::string> files;
         if (!c.bytes.empty()) files["config.txt"] = c.bytes;
         Program p("Kivrel.exe", with_species(files));
-        EXPECT_EQ(p.text(109), c.mac[0]);
-        EXPECT_EQ(p.text(110), c.mac[1]);
-        EXPECT_EQ(p.text(111), c.mac[2]);
-        EXPECT_EQ(p.text(144), c.seconds);
-        EXPECT_EQ(p.text(145), c.low);
+        EXPECT_EQ(p.text(kIdMacByte1), c.mac[0]);
+        EXPECT_EQ(p.text(kIdMacByte2), c.mac[1]);
+        EXPECT_EQ(p.text(kIdMacByte3), c.mac[2]);
+        EXPECT_EQ(p.text(kIdMeasuredSeconds), c.seconds);
+        EXPECT_EQ(p.text(kIdObtainedLow), c.low);
         // read only, never written back
         EXPECT_EQ(p.file("config.txt"), c.bytes);
     }
@@ -438,16 +441,16 @@ TEST(ConfigFile, FieldsShowTheRememberedInputs) {
 
 // list.txt for raw seed 12345678 with the MAC fields and roaming box as given.
 std::string frame_list_with(Program& p, const std::string (&mac)[3], bool roaming) {
-    for (int i = 0; i < 3; ++i) p.set_text(109 + i, mac[i]);
-    SendMessageA(p.control(201), BM_SETCHECK, roaming ? BST_CHECKED : BST_UNCHECKED, 0);
-    p.press(202);
+    for (int i = 0; i < 3; ++i) p.set_text(kIdMacByte1 + i, mac[i]);
+    SendMessageA(p.control(kIdRoamingBox), BM_SETCHECK, roaming ? BST_CHECKED : BST_UNCHECKED, 0);
+    p.press(kIdListButton);
     return p.file("list.txt");
 }
 
 TEST(MacFields, TheirTextsReachTheGeneratorAsBytes) {
     Program p("Kivrel.exe", with_species());
-    p.set_text(119, "12345678");
-    p.set_text(118, "20");
+    p.set_text(kIdListSeed, "12345678");
+    p.set_text(kIdListFrameCount, "20");
     const struct {
         std::string typed[3];
         std::string same_as[3];
@@ -473,9 +476,9 @@ TEST(MacFields, TheirTextsReachTheGeneratorAsBytes) {
 
 TEST(MacFields, ConfigValuesAreUsedWhenAToolRuns) {
     Program p("Kivrel.exe", with_species({{"config.txt", "00\n1B\n2C\n"}}));
-    p.set_text(119, "12345678");
-    p.set_text(118, "20");
-    p.press(202);
+    p.set_text(kIdListSeed, "12345678");
+    p.set_text(kIdListFrameCount, "20");
+    p.press(kIdListButton);
     const std::string from_config = p.file("list.txt");
     ASSERT_FALSE(from_config.empty());
     EXPECT_EQ(from_config, frame_list_with(p, {"0", "1b", "2c"}, false));

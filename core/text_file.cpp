@@ -1,13 +1,27 @@
-#include "app/text_file.h"
+#include "core/text_file.h"
 
 #include <cstdarg>
 #include <cstring>
 
-bool read_text_line(std::FILE* file, char* buffer) {
+#include "core/platform.h"
+
+namespace {
+
+constexpr size_t kLineBytes = 255;            // what a 256-byte line buffer holds before its zero
+constexpr size_t kPendingBytes = size_t{1} << 16;
+
+void flush_pending(TextWriter* w) {
+    if (w->used && std::fwrite(w->pending.get(), 1, w->used, w->file) != w->used) w->failed = true;
+    w->used = 0;
+}
+
+}  // namespace
+
+size_t read_text_line(std::FILE* file, char* buffer) {
     // fgets on a text-mode stream: CR LF reaches the buffer as one LF, also when
     // the CR is the last byte that fits, and a lone CR stays as it is
-    int used = 0;
-    while (used < 255) {
+    size_t used = 0;
+    while (used < kLineBytes) {
         int c = std::getc(file);
         if (c == EOF) break;
         if (c == '\r') {
@@ -18,31 +32,32 @@ bool read_text_line(std::FILE* file, char* buffer) {
         buffer[used++] = static_cast<char>(c);
         if (c == '\n') break;
     }
-    if (used == 0) return false;
-    buffer[used] = '\0';
-    return true;
+    if (used > 0) buffer[used] = '\0';
+    return used;
+}
+
+void skip_rest_of_line(std::FILE* file) {
+    int c;
+    while ((c = std::getc(file)) != EOF && c != '\n') {
+    }
 }
 
 bool open_text_writer(TextWriter* w, const char* name) {
     w->file = std::fopen(name, "wb");
     w->failed = false;
     w->used = 0;
+    if (!w->pending) w->pending.reset(new char[kPendingBytes]);
     return w->file != nullptr;
-}
-
-static void flush_pending(TextWriter* w) {
-    if (w->used && std::fwrite(w->pending, 1, w->used, w->file) != w->used) w->failed = true;
-    w->used = 0;
 }
 
 void write_bytes(TextWriter* w, const char* bytes, size_t count) {
     if (count == 0) return;
-    if (count > sizeof w->pending - w->used) flush_pending(w);
-    if (count > sizeof w->pending) {
+    if (count > kPendingBytes - w->used) flush_pending(w);
+    if (count > kPendingBytes) {
         if (std::fwrite(bytes, 1, count, w->file) != count) w->failed = true;
         return;
     }
-    std::memcpy(w->pending + w->used, bytes, count);
+    std::memcpy(w->pending.get() + w->used, bytes, count);
     w->used += count;
 }
 
@@ -70,4 +85,17 @@ bool close_text_writer(TextWriter* w) {
     if (std::fclose(w->file) != 0) w->failed = true;
     w->file = nullptr;
     return !w->failed;
+}
+
+bool begin_output(OutputFile* out, const char* name, const char* header) {
+    out->name = name;
+    if (!open_text_writer(&out->text, name)) return false;
+    write_line(&out->text, "%s", header);
+    return true;
+}
+
+bool end_output(OutputFile* out) {
+    const bool complete = close_text_writer(&out->text);
+    if (complete) open_output_file(out->name);
+    return complete;
 }

@@ -1,7 +1,8 @@
-// A plain, separately written model of the three seed tools for tests: the
-// library's MT19937 (its first 624 outputs are the once-twisted state), IVs as
-// the top five bits, Hidden Power from the published formulas, output lines
-// built with std::string. Shared by the native tests and the Wine drivers.
+// The one reference model of the tests: a plain, separately written model of
+// the seed tools, seed by seed and frame by frame. The library's MT19937 (its
+// first 624 outputs are the once-twisted state), IVs as the top five bits,
+// Hidden Power from the published formulas, output lines built with
+// std::string. Shared by the native tests, the Wine drivers and the benchmarks.
 #pragma once
 
 #include <cstdint>
@@ -10,16 +11,19 @@
 #include <string>
 #include <vector>
 
+#include "core/version.h"
+
 namespace reference {
 
 struct Frame {
     int iv[6];  // H, A, B, C, D, S
 };
 
-// IVs of outputs 0..623 of the generator seeded with raw + mac.
-inline std::vector<int> output_ivs(uint32_t raw, uint32_t mac) {
+// IVs of outputs 0..count-1 (at most 624) of the generator seeded with raw + mac.
+inline std::vector<int> output_ivs(uint32_t raw, uint32_t mac, int count = 624) {
+    count = count < 0 ? 0 : (count > 624 ? 624 : count);
     std::mt19937 mt(raw + mac);
-    std::vector<int> o(624);
+    std::vector<int> o(static_cast<size_t>(count));
     for (int& x : o) x = static_cast<int>(mt() >> 27);
     return o;
 }
@@ -89,7 +93,7 @@ inline SearchResult seed_search(int low_min, int low_max, int frame_limit, bool 
         for (uint32_t t = 0; t < 256; ++t) {
             for (int w = low_min; w <= low_max; ++w) {
                 const uint32_t raw = t << 24 | h << 16 | static_cast<uint32_t>(w);
-                const std::vector<int> o = output_ivs(raw, mac);
+                const std::vector<int> o = output_ivs(raw, mac, last + 9);
                 for (int k = 0; k <= last; ++k) {
                     const Frame f = frame_ivs(o, k, roaming);
                     if (!reaches(f, c)) continue;
@@ -101,7 +105,7 @@ inline SearchResult seed_search(int low_min, int low_max, int frame_limit, bool 
             }
         }
     }
-    out.titles.push_back("Kivrel ver1.01");
+    out.titles.push_back(kMainTitle);
     return out;
 }
 
@@ -125,7 +129,7 @@ inline std::vector<uint32_t> candidates(int month, int day, int hour, int minute
         for (uint32_t d = 0x300; d <= 0x1000; ++d) {
             const uint32_t top = static_cast<uint32_t>(month * day + minute + s) % 256;
             const uint32_t raw = top << 24 | static_cast<uint32_t>(hour) << 16 | d;
-            const std::vector<int> o = output_ivs(raw, mac);
+            const std::vector<int> o = output_ivs(raw, mac, last + 9);
             for (int k = 0; k <= last; ++k) {
                 const Frame f = frame_ivs(o, k, roaming);
                 bool same = true;

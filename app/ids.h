@@ -1,0 +1,54 @@
+// The identifier of every child control of the main window. A push button's
+// identifier is also the command it sends.
+#pragma once
+
+#include <cstdint>
+
+enum ControlId : int32_t {
+    // top strip
+    kIdMacByte1 = 109,
+    kIdMacByte2 = 110,
+    kIdMacByte3 = 111,
+    kIdRoamingBox = 201,
+
+    // seed search
+    kIdSearchIvFirst = 100,  // H; A..S follow at 101..105
+    kIdSearchTypeList = 303,
+    kIdSearchMinPower = 150,
+    kIdSearchLowMin = 108,
+    kIdSearchLowMax = 106,
+    kIdSearchLastFrame = 107,
+    kIdSearchButton = 200,
+
+    // frame list
+    kIdListSeed = 119,
+    kIdListIvFirst = 112,  // H; A..S follow at 113..117
+    kIdListTypeList = 304,
+    kIdListMinPower = 120,
+    kIdListFrameCount = 118,
+    kIdListButton = 202,
+
+    // stopwatch and candidates
+    kIdStopwatchDisplay = 930,
+    kIdStopwatchButton = 210,
+    kIdSwitchOnFirst = 130,  // month; day, hour, minute follow at 131..133
+    kIdKnownIvFirst = 134,   // H; A..S follow at 135..139
+    kIdCandidatesButton = 211,
+    kIdCandidatesLastFrame = 154,
+    kIdFirstAdopt = 1001,  // the adopt button of candidate n is 1001 + n, n < kAdoptButtons
+
+    // C-Gear timing
+    kIdTargetSeed = 140,
+    kIdTimingMonth = 142,
+    kIdTimingDay = 143,
+    kIdDateModeList = 311,
+    kIdMeasuredSeconds = 144,
+    kIdObtainedLow = 145,
+    kIdTimingButton = 212,
+
+    // confirmation list
+    kIdConfirmFrames = 146,
+    kIdSpeciesName = 147,
+    kIdLevel = 148,
+    kIdConfirmButton = 213,
+};

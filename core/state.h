@@ -1,0 +1,115 @@
+// The one global state record of Kivrel. Everything the program remembers
+// lives here for the whole run; all members start at zero. The record is a
+// plain value: a test saves and restores it by copying.
+//
+// This header is shared by the portable core and the Windows front end, so it
+// names window handles through the same incomplete types <windows.h> uses
+// (HWND is HWND__*, HINSTANCE is HINSTANCE__*) without including it.
+#pragma once
+
+#include <cstdint>
+
+#include "core/game.h"
+
+struct HWND__;
+struct HINSTANCE__;
+using WindowHandle = HWND__*;
+using InstanceHandle = HINSTANCE__*;
+
+struct AppState {
+    // Shell.
+    InstanceHandle instance;
+    WindowHandle main_window;
+    int32_t controls_created;
+    uintptr_t stopwatch_thread;
+
+    // Child controls the handlers read or write, in creation order.
+    WindowHandle mac_fields[3];
+    WindowHandle roaming_box;
+    WindowHandle search_iv_fields[kStatCount];
+    WindowHandle search_type_list;
+    WindowHandle search_min_power_field;
+    WindowHandle search_low_min_field;
+    WindowHandle search_low_max_field;
+    WindowHandle search_last_frame_field;
+    WindowHandle list_seed_field;
+    WindowHandle list_iv_fields[kStatCount];
+    WindowHandle list_type_list;
+    WindowHandle list_min_power_field;
+    WindowHandle list_frame_count_field;
+    WindowHandle stopwatch_display;
+    WindowHandle stopwatch_button;
+    WindowHandle switch_on_fields[4];  // month, day, hour, minute
+    WindowHandle known_iv_fields[kStatCount];
+    WindowHandle candidates_last_frame_field;
+    WindowHandle target_seed_field;
+    WindowHandle timing_month_field;
+    WindowHandle timing_day_field;
+    WindowHandle date_mode_list;
+    WindowHandle measured_seconds_field;
+    WindowHandle obtained_low_field;
+    WindowHandle confirm_frames_field;
+    WindowHandle species_name_field;
+    WindowHandle level_field;
+
+    // Random number core: the generator state, prepared afresh per raw seed.
+    uint32_t mt[kStateWords];
+    int32_t mac_offset;  // 0..0xFFFFFF, added to every raw seed before seeding
+    bool roaming;        // frames read in the roaming order
+
+    // Inputs of the seed tools, written by each handler before use.
+    int32_t iv_minimums[kStatCount];  // seed search and frame list: at least these IVs
+    int32_t known_ivs[kStatCount];    // candidates: exactly these IVs
+    int32_t low_min;                  // seed search: low 16 bits low_min..low_max
+    int32_t low_max;
+    int32_t last_frame;               // seed search and candidates: frames 0..last_frame
+    int32_t frame_count;              // frame list: frames 0..frame_count - 1
+    int32_t hp_type_filter;           // -1 for none, else 0..15
+    int32_t hp_min_power;             // 30..70
+    uint32_t target_seed;
+
+    // Seed scan engine settings; 0 picks the kernel and the thread count.
+    ScanKernel scan_kernel;
+    int32_t scan_threads;
+
+    // Initial seed candidates.
+    int32_t switch_on_month;
+    int32_t switch_on_day;
+    int32_t switch_on_hour;
+    int32_t switch_on_minute;
+    uint32_t candidate_seeds[kMaxCandidates];
+    int32_t candidate_count;
+    WindowHandle adopt_buttons[kAdoptButtons];
+
+    // Species table and confirmation list.
+    SpeciesRecord species[kSpeciesCount];
+    int32_t species_index;
+    int32_t frames_consumed;
+    int32_t level;
+
+    // Stopwatch. The state word is shared with the stopwatch thread and only
+    // ever touched through std::atomic_ref; the centiseconds are that thread's.
+    alignas(4) int32_t stopwatch_state;
+    uint32_t stopwatch_centiseconds;
+
+    // C-Gear timing inputs.
+    int32_t measured_centiseconds;
+    int32_t obtained_low;
+    int32_t timing_month;
+    int32_t timing_day;
+
+    // C-Gear timing results, painted once timing_shown is 1.
+    int32_t cgear_month;
+    int32_t cgear_day;
+    int32_t cgear_hour;
+    int32_t cgear_minute;
+    int32_t cgear_centiseconds;
+    int32_t boot_month;
+    int32_t boot_day;
+    int32_t boot_hour;
+    int32_t boot_minute;
+    int32_t boot_second;
+    uint8_t timing_shown;
+};
+
+extern AppState g_app;

@@ -18,11 +18,19 @@ $(NATIVE)/build.ninja: | deps
 $(WINDOWS)/build.ninja: | deps
 	cmake -S . -B $(WINDOWS) -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake
 
+$(FUZZ)/build.ninja: | deps
+	cmake -S . -B $(FUZZ) -G Ninja -DCMAKE_BUILD_TYPE=Release -DKIVREL_FUZZ=ON \
+		-DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
+
 native: deps $(NATIVE)/build.ninja
 	cmake --build $(NATIVE) -j $(JOBS)
 
 windows: deps $(WINDOWS)/build.ninja
 	cmake --build $(WINDOWS) -j $(JOBS)
+
+# libFuzzer targets for config.txt, pokemon.dat and the number conversions
+fuzz: deps $(FUZZ)/build.ninja
+	cmake --build $(FUZZ) -j $(JOBS)
 
 # the script checks for a display first, then installs, builds Kivrel.exe and runs it
 run:
@@ -37,11 +45,16 @@ test-native: native
 test-windows: windows
 	@scripts/with-wine.sh ctest --test-dir $(WINDOWS) --output-on-failure -j $(JOBS)
 
+# each fuzz target for about 20 s from the committed corpus
+test-fuzz: fuzz
+	cd $(FUZZ) && ctest --output-on-failure -j 3
+
 # every test run always runs; the result fails when any failed
-test: native windows
+test: native windows fuzz
 	@status=0; \
 	$(MAKE) --no-print-directory test-native || status=1; \
 	$(MAKE) --no-print-directory test-windows || status=1; \
+	$(MAKE) --no-print-directory test-fuzz || status=1; \
 	exit $$status
 
 dist: windows

@@ -1,0 +1,22 @@
+// config.txt as any bytes: the reader must stay inside its buffers, and what it
+// hands the fields must be what a field can hold.
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "app/config.h"
+#include "tests/fuzz/fuzz_file.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const std::string path = write_fuzz_file("config.txt", data, size);
+    ConfigLines lines;
+    if (!read_config_file(path.c_str(), &lines)) std::abort();
+    for (int i = 0; i < 5; ++i) {
+        if (std::memchr(lines.text[i], '\0', sizeof lines.text[i]) == nullptr) std::abort();
+        const int32_t byte = mac_byte_of_text(lines.text[i]);
+        if (byte < 0 || byte > 255) std::abort();
+    }
+    return 0;
+}

@@ -36,6 +36,10 @@ void hold_row(HeldTexts& held, const WindowHandle* fields, const char** texts) {
 void repaint() { InvalidateRect(g_app.main_window, nullptr, FALSE); }
 
 void seed_search_command() {
+    if (search_running()) {
+        start_or_stop_search();  // the button reads "中止" now
+        return;
+    }
     const AppState& a = g_app;
     HeldTexts held;
     SeedSearchTexts t{};
@@ -47,7 +51,7 @@ void seed_search_command() {
     t.min_power = hold(held, a.search_min_power_field);
     store_seed_search_inputs(t);
     refresh_mac_and_roaming();
-    run_seed_search();
+    start_or_stop_search();
 }
 
 void frame_list_command() {
@@ -143,6 +147,8 @@ void adopt_command(uint16_t id) {
 }  // namespace
 
 void dispatch_command(uint16_t id) {
+    // the buttons are disabled meanwhile; a command sent anyway waits too
+    if (command_waits_for_search(id)) return;
     switch (id) {
     case kIdSearchButton: seed_search_command(); break;
     case kIdListButton: frame_list_command(); break;

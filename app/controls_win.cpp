@@ -77,7 +77,7 @@ void create_controls() {
     a.search_low_min_field = edit(kIdSearchLowMin, "600", 105, 145, 40);
     a.search_low_max_field = edit(kIdSearchLowMax, "1000", 170, 145, 40);
     a.search_last_frame_field = edit(kIdSearchLastFrame, "30", 330, 145, 40);
-    button(kIdSearchButton, kBorderedButtonStyle, "計算", 240, 190, 100);
+    button(kIdSearchButton, kBorderedButtonStyle, kCalculateCaption, 240, 190, 100);
 
     a.list_seed_field = edit(kIdListSeed, "", 530, 54, 96);
     iv_row(a.list_iv_fields, kIdListIvFirst, 478, 718, 94, "0");
@@ -103,7 +103,7 @@ void create_controls() {
     SendMessageA(a.date_mode_list, CB_SETCURSEL, 0, 0);
     a.measured_seconds_field = edit(kIdMeasuredSeconds, "", 420, 339, 100);
     a.obtained_low_field = edit(kIdObtainedLow, "", 600, 339, 48);
-    button(kIdTimingButton, kTabStopButtonStyle, "計算", 680, 339, 100);
+    button(kIdTimingButton, kTabStopButtonStyle, kCalculateCaption, 680, 339, 100);
 
     a.confirm_frames_field = edit(kIdConfirmFrames, "", 420, 450, 36);
     a.species_name_field = edit(kIdSpeciesName, "ポケモン名", 550, 450, 90);

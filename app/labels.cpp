@@ -58,6 +58,8 @@ const PaintItem kPaintItems[] = {
 };
 const int kPaintItemCount = static_cast<int>(sizeof kPaintItems / sizeof kPaintItems[0]);
 
+const char kNoCandidatesText[] = "候補なし";
+
 void format_candidate_row(int n, char* buffer) {
     std::snprintf(buffer, 256, "%08X", static_cast<unsigned>(g_app.candidate_seeds[n]));
 }

@@ -13,6 +13,9 @@ struct PaintItem {
 extern const PaintItem kPaintItems[];
 extern const int kPaintItemCount;
 
+// Painted in place of the candidate rows after a search that found none.
+extern const char kNoCandidatesText[];  // "候補なし"
+
 // Texts of the three painted results, formatted into buffer (256 bytes).
 void format_candidate_row(int n, char* buffer);  // "%08X" of candidate n
 void format_boot_line(char* buffer);             // "起動:%d月%d日%d時%d分%d秒"

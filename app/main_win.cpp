@@ -1,6 +1,8 @@
 // Entry point, window class, main window, message loop and window procedure.
 #include <windows.h>
 
+#include <cstdlib>
+
 #include "app/shell_win.h"
 #include "core/state.h"
 #include "core/version.h"
@@ -28,9 +30,15 @@ LRESULT CALLBACK window_procedure(HWND window, UINT message, WPARAM wParam, LPAR
     switch (message) {
     case WM_CREATE: on_create(window); return 0;
     case WM_PAINT: on_paint(window); return 0;
-    case WM_CLOSE: DestroyWindow(window); return 0;
+    case WM_CLOSE:
+        // a running search is stopped first; its end closes the window
+        if (search_running()) stop_search_and_close();
+        else DestroyWindow(window);
+        return 0;
     case WM_DESTROY: PostQuitMessage(0); return 0;
     case WM_COMMAND: dispatch_command(LOWORD(wParam)); return 0;
+    case kMsgShowMessage: return show_message_box(reinterpret_cast<const char*>(lParam), static_cast<unsigned>(wParam));
+    case kMsgSearchDone: finish_search(); return 0;
     default: return DefWindowProcA(window, message, wParam, lParam);
     }
 }
@@ -49,9 +57,18 @@ bool register_window_class(HINSTANCE instance) {
     return RegisterClassExA(&wc) != 0;
 }
 
+// The tests of the size guard set its threshold through the environment; a
+// player never does, and then it is the shipped 1 GiB.
+void read_test_settings() {
+    char text[32];
+    const DWORD n = GetEnvironmentVariableA("KIVREL_TEST_SEARCH_GUARD_BYTES", text, sizeof text);
+    if (n > 0 && n < sizeof text) g_app.search_guard_bytes = std::strtoull(text, nullptr, 10);
+}
+
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show_command) {
+    read_test_settings();
     g_app.stopwatch_thread = start_stopwatch();
     g_app.instance = instance;
     if (!register_window_class(instance)) return 0;
@@ -67,6 +84,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show_command) {
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
+    wait_for_search_threads();
     end_stopwatch(g_app.stopwatch_thread);
     return static_cast<int>(msg.wParam);
 }

@@ -20,6 +20,8 @@ void draw_item(HDC dc, const PaintItem& item) {
         break;
     case PaintKind::kText: draw_text(dc, item.x, item.y, item.text); break;
     case PaintKind::kCandidateRows:
+        // a search that found nothing says so, so that nothing found and nothing done look different
+        if (g_app.candidates_searched && g_app.candidate_count == 0) draw_text(dc, item.x, item.y, kNoCandidatesText);
         for (int n = 0; n < g_app.candidate_count && n < kMaxCandidates; ++n) {
             format_candidate_row(n, buffer);
             draw_text(dc, item.x, item.y + item.y2 * n, buffer);

@@ -28,6 +28,17 @@ target_link_libraries(core_tests PRIVATE gtest gtest_main)
 target_link_options(core_tests PRIVATE ${WIN_LINK_OPTIONS})
 add_test(NAME wine.core_tests COMMAND core_tests --gtest_brief=1)
 
+# Writes that fail part way: the driver and the program it starts run under a
+# file-size limit of 512 bytes, with the signal that would end them ignored,
+# so that a write past the limit fails as on a full disk.
+add_executable(write_failure_check ${CMAKE_SOURCE_DIR}/tests/wine/write_failure_check.cpp)
+target_link_libraries(write_failure_check PRIVATE wine_driver gtest gtest_main)
+target_link_options(write_failure_check PRIVATE ${WIN_LINK_OPTIONS})
+add_dependencies(write_failure_check Kivrel Kivrel-fixed open_recorder)
+add_test(NAME wine.WriteFailingPartWay
+         COMMAND sh -c "trap '' XFSZ && exec prlimit --fsize=512 \"$0\" \"$1\" --gtest_brief=1"
+                 ${CMAKE_SOURCE_DIR}/scripts/wine-run $<TARGET_FILE:write_failure_check>)
+
 # Both programs import only system DLLs.
 add_test(NAME windows.imports COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-imports.sh
          $<TARGET_FILE:Kivrel> $<TARGET_FILE:Kivrel-fixed> $<TARGET_FILE:open_recorder>)

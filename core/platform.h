@@ -1,6 +1,9 @@
 // What the portable core asks of the front end. The Windows program
 // implements these in app/platform_win.cpp; native tests record the calls.
+// Every one may be called from any thread.
 #pragma once
+
+#include <string>
 
 // Shows text as the main window's title.
 void set_main_title(const char* text);
@@ -8,3 +11,15 @@ void set_main_title(const char* text);
 // Hands a closed output file to the command interpreter so that the user's
 // associated viewer opens it.
 void open_output_file(const char* name);
+
+// Shows a message of the program and returns when the player has closed it.
+void show_message(const char* text);
+
+// Asks the player a yes/no question; true for yes.
+bool ask_yes_no(const char* text);
+
+// Puts the file from in place of to (replacing it); false when that fails.
+bool replace_file(const char* from, const char* to);
+
+// Where a file of the working folder is, as the player would look for it.
+std::string full_path(const char* name);

@@ -72,6 +72,17 @@ struct AppState {
     ScanKernel scan_kernel;
     int32_t scan_threads;
 
+    // The seed search runs on its own thread. The stop word and the count of
+    // live search threads are shared with it and only ever touched through
+    // std::atomic_ref; the rest is the user-interface thread's.
+    bool search_running;       // from the press until the search has ended
+    bool close_after_search;   // the window was closed during a search
+    alignas(4) int32_t search_stop;
+    alignas(4) int32_t search_threads;  // a thread lives on while it removes a dropped file
+    // Bytes of result.txt past which a search asks before going on; 0 is the
+    // shipped 1 GiB. Tests set it lower; the program never does.
+    uint64_t search_guard_bytes;
+
     // Initial seed candidates.
     int32_t switch_on_month;
     int32_t switch_on_day;
@@ -79,6 +90,7 @@ struct AppState {
     int32_t switch_on_minute;
     uint32_t candidate_seeds[kMaxCandidates];
     int32_t candidate_count;
+    bool candidates_searched;  // a candidate search has run: an empty list says so
     WindowHandle adopt_buttons[kAdoptButtons];
 
     // Species table and confirmation list.

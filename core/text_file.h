@@ -1,11 +1,14 @@
 // The program's text files, with the same bytes on every platform: lines are
 // read as Windows text mode delivers them (CR LF folded to LF) and written
-// with CR LF. Output files are written whole and only then shown.
+// with CR LF. Output files are written beside their name and put in place
+// only when whole, then shown.
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <memory>
+#include <string>
 
 // fgets into buffer (256 bytes) as on a text-mode stream: each CR LF is read
 // as one LF, so a line of up to 255 bytes fits whatever its line end. Returns
@@ -19,9 +22,10 @@ void skip_rest_of_line(std::FILE* file);
 // Collects one output file's text and writes it in large pieces.
 struct TextWriter {
     std::FILE* file = nullptr;
-    bool failed = false;
+    bool failed = false;              // a write has failed; nothing more is written
     std::unique_ptr<char[]> pending;  // made when the file is opened
     size_t used = 0;
+    uint64_t written = 0;             // bytes handed over so far
 };
 
 // Opens (creating or emptying) name for writing; false when it cannot be opened.
@@ -36,17 +40,28 @@ void write_bytes(TextWriter* w, const char* bytes, size_t count);
 // Flushes and closes; true only when every byte reached the file.
 bool close_text_writer(TextWriter* w);
 
-// One output file of a tool: created with its header line, written, closed,
-// and handed to the viewer only when it is complete.
+// Output files larger than this are not handed to the viewer: no text viewer
+// opens such a file usefully. The player is told where the file is instead.
+constexpr uint64_t kViewerLimitBytes = uint64_t{64} << 20;
+
+// One output file of a tool: written under a temporary name beside its own,
+// put in place of the earlier file only when complete, then shown.
 struct OutputFile {
     const char* name = nullptr;
+    std::string temp_name;
     TextWriter text;
 };
 
-// Creates (or empties) name and writes header (ending in "\n"); false when
-// the file cannot be opened, and then nothing else is to be done.
+// Starts name: checks that the earlier file can be replaced, creates the
+// temporary file and writes header (ending in "\n"). False when the file
+// cannot be written; the player has been told, and nothing else is to be done.
 bool begin_output(OutputFile* out, const char* name, const char* header);
 
-// Closes the file and hands it to the viewer when every byte reached it; a
-// file cut short (a full disk) is never shown as if it were whole.
+// Ends a complete file: puts it in place of name and hands it to the viewer,
+// or says where it is when it is larger than kViewerLimitBytes. When a write
+// failed, drops it instead, as drop_output(out, true). True when in place.
 bool end_output(OutputFile* out);
+
+// Ends a file that is not kept: the temporary file goes and the earlier file
+// stays as it was. With tell, the player is told that writing name failed.
+void drop_output(OutputFile* out, bool tell);

@@ -1,5 +1,6 @@
 #include "engine/seed_scan.h"
 
+#include <atomic>
 #include <condition_variable>
 #include <memory>
 #include <mutex>
@@ -43,14 +44,12 @@ bool cpu_has(ScanKernel kernel) {
     return kernel == kKernelSse2;
 }
 
-GroupKernel choose_kernel() {
-    ScanKernel k = g_app.scan_kernel;
+GroupKernel choose_kernel(ScanKernel k) {
     if (k == kKernelAutomatic || !scan_kernel_available(k)) k = scan_kernel_available(kKernelAvx2) ? kKernelAvx2 : kKernelSse2;
     return k == kKernelAvx2 ? scan_group_avx2 : scan_group_sse2;
 }
 
-int32_t thread_count() {
-    int32_t n = g_app.scan_threads;
+int32_t thread_count(int32_t n) {
     if (n <= 0) n = static_cast<int32_t>(std::thread::hardware_concurrency());
     if (n <= 0) n = 1;
     return n > kMaxThreads ? kMaxThreads : n;
@@ -134,6 +133,10 @@ void keep_hits(const ScanJob& job, const ScanPlan& plan, const uint32_t* raw_see
     out->used = static_cast<size_t>(p - out->kept.data());
 }
 
+bool stop_requested(const ScanJob& job) {
+    return job.stop != nullptr && std::atomic_ref<int32_t>(*job.stop).load(std::memory_order_relaxed) != 0;
+}
+
 // Runs the raw seeds of one chunk through the kernel, kGroupLanes at a time.
 void scan_chunk(const ScanJob& job, const ScanPlan& plan, const Chunking& cut, uint64_t chunk, GroupKernel kernel,
                 ScanScratch* scratch, ChunkResult* out) {
@@ -146,7 +149,7 @@ void scan_chunk(const ScanJob& job, const ScanPlan& plan, const Chunking& cut, u
     uint64_t low = first % job.width;
     const uint32_t hour_bits = block.hour << 16;
     uint32_t raw_seeds[kGroupLanes];
-    for (uint64_t i = first; i < end; i += kGroupLanes) {
+    for (uint64_t i = first; i < end && !stop_requested(job); i += kGroupLanes) {
         const int32_t lanes = end - i < kGroupLanes ? static_cast<int32_t>(end - i) : kGroupLanes;
         for (int32_t l = 0; l < lanes; ++l) {
             const uint32_t top_byte = (block.top_base + static_cast<uint32_t>(top)) & 0xFFu;
@@ -212,10 +215,10 @@ bool take_chunk(const ScanContext& scan, uint64_t chunk, const ChunkResult& resu
 bool scan_kernel_available(ScanKernel kernel) { return cpu_has(kernel); }
 
 void run_scan(const ScanJob& job) {
-    ScanContext scan{&job, make_plan(job), {}, choose_kernel()};
+    ScanContext scan{&job, make_plan(job), {}, choose_kernel(job.kernel)};
     scan.cut = make_chunking(job, scan.plan);
     if (scan.cut.total == 0) return;
-    const int32_t threads = thread_count();
+    const int32_t threads = thread_count(job.threads);
     Pipeline pipe;
     pipe.slots.resize(static_cast<size_t>(threads) + 3);
     std::vector<std::thread> workers;
@@ -232,7 +235,7 @@ void run_scan(const ScanJob& job) {
         std::unique_ptr<ScanScratch> scratch(new ScanScratch);
         for (uint64_t c = 0; c < scan.cut.total; ++c) {
             scan_chunk(job, scan.plan, scan.cut, c, scan.kernel, scratch.get(), &pipe.slots[0]);
-            if (!take_chunk(scan, c, pipe.slots[0])) break;
+            if (stop_requested(job) || !take_chunk(scan, c, pipe.slots[0])) break;
         }
         return;
     }
@@ -243,7 +246,7 @@ void run_scan(const ScanJob& job) {
             std::unique_lock<std::mutex> lock(pipe.mutex);
             pipe.done.wait(lock, [&] { return result.ready; });
         }
-        const bool go_on = take_chunk(scan, c, result);
+        const bool go_on = !stop_requested(job) && take_chunk(scan, c, result);
         {
             std::lock_guard<std::mutex> lock(pipe.mutex);
             result.ready = false;

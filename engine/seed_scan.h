@@ -55,10 +55,17 @@ struct ScanJob {
     // the scan. Every chunk lies in one block.
     bool (*take)(void* context, int32_t block, const char* kept, size_t size, int64_t hits);
     void* context;
+
+    // How: the kernel (automatic: the widest available), the threads (0: one
+    // per core), and a word another thread may set to non-zero to end the
+    // scan early (read through std::atomic_ref; null: none).
+    ScanKernel kernel;
+    int32_t threads;
+    int32_t* stop;
 };
 
-// Scans the job's raw seeds with the kernel and threads g_app.scan_kernel and
-// g_app.scan_threads ask for; returns when all are scanned or take said stop.
+// Scans the job's raw seeds; returns when all are scanned, take said stop or
+// the stop word was set.
 void run_scan(const ScanJob& job);
 
 // True when this processor and system can run the kernel.

@@ -48,6 +48,7 @@ void store_candidate_inputs(const CandidateTexts& t) {
 void search_candidate_seeds() {
     AppState& a = g_app;
     a.candidate_count = 0;
+    a.candidates_searched = true;
     // The top byte is (month x day + minute + second) mod 256: unsigned
     // arithmetic keeps it exact for any stored values.
     const uint32_t top_base = static_cast<uint32_t>(a.switch_on_month) * static_cast<uint32_t>(a.switch_on_day) +
@@ -65,5 +66,7 @@ void search_candidate_seeds() {
     job.hit_bytes = sizeof(uint32_t);
     job.keep_hit = keep_raw_seed;
     job.take = take_candidates;
+    job.kernel = a.scan_kernel;
+    job.threads = a.scan_threads;
     run_scan(job);
 }

@@ -1,5 +1,6 @@
 #include "tools/seed_search.h"
 
+#include <atomic>
 #include <cinttypes>
 #include <cstdio>
 #include <cstring>
@@ -15,6 +16,8 @@
 namespace {
 
 constexpr char kResultFile[] = "result.txt";
+// result.txt past this asks the player first: nobody writes 17 GiB by accident
+constexpr uint64_t kSearchGuardBytes = uint64_t{1} << 30;
 constexpr int32_t kHours = 24;
 constexpr uint64_t kTopBytes = 256;
 // Longest hit line: "FFFFFFFF,616,31,31,31,31,31,31," + a type name of 8 bytes + ",70\r\n".
@@ -59,17 +62,35 @@ size_t format_hit(const ScanHit& hit, char* out) {
 
 struct SearchProgress {
     OutputFile* out;
+    uint64_t guard_bytes;
     int32_t hours_shown;
     int64_t lines;
+    bool asked;    // the player has agreed to a result.txt past the guard
+    bool refused;  // the player said no
 };
+
+// Asks whether result.txt may pass the guard, saying how many lines it has.
+bool player_allows_large_result(int64_t lines) {
+    char question[256];
+    std::snprintf(question, sizeof question, "result.txtが1GBを超えます(ここまでで %" PRId64 " 行)。続けますか?", lines);
+    return ask_yes_no(question);
+}
 
 bool take_lines(void* context, int32_t hour, const char* lines, size_t size, int64_t count) {
     auto* progress = static_cast<SearchProgress*>(context);
+    TextWriter& text = progress->out->text;
     // the title of an hour is set before its first line is written
     while (progress->hours_shown <= hour) show_hour_progress(progress->hours_shown++, progress->lines);
-    write_bytes(&progress->out->text, lines, size);
+    if (!progress->asked && text.written + size > progress->guard_bytes) {
+        progress->asked = true;
+        if (!player_allows_large_result(progress->lines)) {
+            progress->refused = true;
+            return false;
+        }
+    }
+    write_bytes(&text, lines, size);
     progress->lines += count;
-    return true;
+    return !text.failed;  // the first failed write ends the search
 }
 
 }  // namespace
@@ -84,35 +105,67 @@ void store_seed_search_inputs(const SeedSearchTexts& t) {
     a.hp_min_power = clamp_int(field_int(t.min_power, kPowerChars), kLowestPower, kHighestPower);
 }
 
-int64_t run_seed_search() {
-    const AppState& a = g_app;
+SeedSearchInputs seed_search_inputs() {
+    AppState& a = g_app;
+    SeedSearchInputs in{};
+    for (int32_t s = 0; s < kStatCount; ++s) in.iv_minimums[s] = a.iv_minimums[s];
+    in.low_min = a.low_min;
+    in.low_max = a.low_max;
+    in.last_frame = a.last_frame;
+    in.hp_type_filter = a.hp_type_filter;
+    in.hp_min_power = a.hp_min_power;
+    in.mac_offset = a.mac_offset;
+    in.roaming = a.roaming;
+    in.kernel = a.scan_kernel;
+    in.threads = a.scan_threads;
+    in.guard_bytes = a.search_guard_bytes != 0 ? a.search_guard_bytes : kSearchGuardBytes;
+    in.stop = &a.search_stop;
+    return in;
+}
+
+int64_t run_seed_search(const SeedSearchInputs& in) {
     OutputFile out;
-    if (!begin_output(&out, kResultFile, "raw初期seed,消費数,H,A,B,C,D,S,めざパ,威力\n")) return 0;
+    if (!begin_output(&out, kResultFile, "raw初期seed,消費数,H,A,B,C,D,S,めざパ,威力\n")) {
+        if (in.ended) in.ended();
+        return 0;
+    }
 
     // the lines follow the loops: hour, top byte, low value, frame
     ScanJob job{};
     job.block_count = kHours;
-    for (int32_t h = 0; h < kHours; ++h) job.blocks[h] = {0, static_cast<uint32_t>(h), static_cast<uint32_t>(a.low_min)};
-    const int64_t width = static_cast<int64_t>(a.low_max) - a.low_min + 1;
+    for (int32_t h = 0; h < kHours; ++h) job.blocks[h] = {0, static_cast<uint32_t>(h), static_cast<uint32_t>(in.low_min)};
+    const int64_t width = static_cast<int64_t>(in.low_max) - in.low_min + 1;
     job.tops = kTopBytes;
     job.width = width > 0 ? static_cast<uint64_t>(width) : 0;
-    job.last_frame = a.last_frame;
-    job.roaming = a.roaming;
-    job.mac_offset = static_cast<uint32_t>(a.mac_offset);
+    job.last_frame = in.last_frame;
+    job.roaming = in.roaming;
+    job.mac_offset = static_cast<uint32_t>(in.mac_offset);
     job.exact = false;
-    for (int32_t s = 0; s < kStatCount; ++s) job.ivs[s] = a.iv_minimums[s];
-    job.min_power = a.hp_min_power;
-    job.type_filter = a.hp_type_filter;
+    for (int32_t s = 0; s < kStatCount; ++s) job.ivs[s] = in.iv_minimums[s];
+    job.min_power = in.hp_min_power;
+    job.type_filter = in.hp_type_filter;
     job.hit_bytes = kHitLineBytes;
     job.keep_hit = format_hit;
-    SearchProgress progress{&out, 0, 0};
+    SearchProgress progress{&out, in.guard_bytes, 0, 0, false, false};
     job.take = take_lines;
     job.context = &progress;
+    job.kernel = in.kernel;
+    job.threads = in.threads;
+    job.stop = in.stop;
     run_scan(job);
-    // every hour is shown, also those that had nothing to scan
-    while (progress.hours_shown < kHours) show_hour_progress(progress.hours_shown++, progress.lines);
 
+    const bool stopped = progress.refused || (in.stop && std::atomic_ref<int32_t>(*in.stop).load() != 0);
+    if (!stopped && !out.text.failed) {
+        // every hour is shown, also those that had nothing to scan
+        while (progress.hours_shown < kHours) show_hour_progress(progress.hours_shown++, progress.lines);
+    }
     set_main_title(kMainTitle);
-    end_output(&out);
+    if (stopped) {
+        if (in.ended) in.ended();
+        drop_output(&out, false);
+    } else {
+        end_output(&out);  // a failed write is dropped and reported there
+        if (in.ended) in.ended();
+    }
     return progress.lines;
 }

@@ -20,7 +20,32 @@ struct SeedSearchTexts {
 // frame 0..616, type filter, minimum power 30..70.
 void store_seed_search_inputs(const SeedSearchTexts& t);
 
-// Writes result.txt from the inputs in g_app, showing progress in the title
-// ("%d時計算中 候補:%d個" before each hour), then hands the file to the viewer.
-// An unopenable file changes nothing. Returns the number of hit lines.
-int64_t run_seed_search();
+// Everything one seed search reads, taken from g_app before it starts, so
+// that the search can run on a thread of its own while the window goes on.
+struct SeedSearchInputs {
+    int32_t iv_minimums[kStatCount];
+    int32_t low_min, low_max, last_frame;
+    int32_t hp_type_filter, hp_min_power;
+    int32_t mac_offset;
+    bool roaming;
+    ScanKernel kernel;
+    int32_t threads;
+    uint64_t guard_bytes;  // ask before result.txt grows past this
+    int32_t* stop;         // set to non-zero (through std::atomic_ref) to stop the search
+    void (*ended)();       // called once the search has ended (null: nothing to tell)
+};
+
+// The inputs as g_app holds them, with g_app.search_stop as the stop word.
+SeedSearchInputs seed_search_inputs();
+
+// Writes result.txt, showing progress in the title ("%d時計算中 候補:%d個"
+// before each hour) and restoring it at the end, then hands the file to the
+// viewer. The lines go to a temporary file that replaces result.txt only
+// when the search is complete: a search stopped (by the stop word, or by the
+// player's "no" when result.txt would pass the guard) or cut short by a
+// failed write leaves the earlier result.txt as it was. A file that cannot
+// be written is reported before anything runs. Calls in.ended once the title
+// is back and result.txt is in place, or, for a file that is dropped, before
+// it is removed (a large file takes a moment to go). Returns the lines written.
+int64_t run_seed_search(const SeedSearchInputs& in);
+inline int64_t run_seed_search() { return run_seed_search(seed_search_inputs()); }

@@ -300,23 +300,4 @@ TEST_F(ConfirmationList, ExtremeBaseStatsWrapIn32BitsWithoutUndefinedBehaviour) 
     }
 }
 
-TEST_F(ConfirmationList, UnopenableFileIsNeitherWrittenNorShown) {
-    // a directory named zure.txt cannot be opened as a file
-    fs::create_directory("zure.txt");
-    set_inputs({0x10, 0, 50, false, 0, kMew});
-    write_confirmation_list();
-    EXPECT_TRUE(fs::is_directory("zure.txt"));
-    EXPECT_TRUE(platform_log().opened.empty());
-}
-
-#ifdef __linux__
-TEST_F(ConfirmationList, FileCutShortIsNotShown) {
-    // every write to /dev/full fails as on a full disk
-    fs::create_symlink("/dev/full", "zure.txt");
-    set_inputs({0x10, 0, 50, false, 0, kMew});
-    write_confirmation_list();
-    EXPECT_TRUE(platform_log().opened.empty());
-}
-#endif
-
 }  // namespace

@@ -1,6 +1,5 @@
 // The frame list: the worked examples for raw seed 0, the end of the walk at
-// the last frame served, a model cross-check, and how both file-writing seed
-// tools behave when their file cannot be written.
+// the last frame served, and a model cross-check.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -112,53 +111,5 @@ TEST_F(FrameList, MatchesModel) {
             << "seed " << seed << " frames " << frames;
     }
 }
-
-using SeedToolFiles = TempDirTest;
-
-struct FileTool {
-    const char* name;
-    void (*run)();
-    bool sets_titles;
-};
-
-const FileTool kFileTools[] = {
-    {"result.txt", [] {
-         g_app.low_min = g_app.low_max = 0x600;
-         run_seed_search();
-     }, true},
-    {"list.txt", [] {
-         g_app.frame_count = 50;
-         write_frame_list();
-     }, false},
-};
-
-TEST_F(SeedToolFiles, UnopenableFileWritesNothingAndOpensNothing) {
-    for (const FileTool& t : kFileTools) {
-        std::filesystem::create_directory(t.name);  // a directory cannot be opened for writing
-        platform_log().clear();
-        t.run();
-        EXPECT_TRUE(platform_log().opened.empty()) << t.name;
-        EXPECT_TRUE(platform_log().titles.empty()) << t.name;
-        EXPECT_TRUE(std::filesystem::is_empty(t.name)) << t.name;
-    }
-}
-
-#ifdef __linux__
-TEST_F(SeedToolFiles, WriteFailingPartWayIsNotHandedToTheViewer) {
-    if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
-    for (const FileTool& t : kFileTools) {
-        std::filesystem::create_symlink("/dev/full", t.name);  // every write fails: disk full
-        platform_log().clear();
-        t.run();
-        EXPECT_TRUE(platform_log().opened.empty()) << t.name;
-        if (t.sets_titles) {
-            ASSERT_EQ(platform_log().titles.size(), 25u);
-            EXPECT_EQ(platform_log().titles.back(), kMainTitle);
-        } else {
-            EXPECT_TRUE(platform_log().titles.empty());
-        }
-    }
-}
-#endif
 
 }  // namespace

@@ -235,6 +235,48 @@ void Program::press(int id) {
     SendMessageA(window_, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(control(id)));
 }
 
+void Program::post_press(int id) {
+    PostMessageA(window_, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(control(id)));
+}
+
+bool Program::wait_search_end(DWORD ms) {
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < ms) {
+        if (text(kIdSearchButton) == "計算") return true;
+        Sleep(5);
+    }
+    return false;
+}
+
+bool Program::run_search(DWORD ms) {
+    press(kIdSearchButton);
+    return wait_search_end(ms);
+}
+
+std::string Program::wait_message_box(DWORD ms) {
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < ms) {
+        FindState box{process_.dwProcessId, "#32770", nullptr};
+        EnumWindows(find_main, reinterpret_cast<LPARAM>(&box));
+        if (box.found) {
+            // the box's window comes before its text: wait for the text too
+            message_box_ = box.found;
+            const std::string text = message_box_text();
+            if (!text.empty()) return text;
+        }
+        Sleep(10);
+    }
+    return {};
+}
+
+void Program::answer_message_box(int button) {
+    if (!message_box_) return;
+    PostMessageA(message_box_, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
+    // the box is gone once the program has taken the answer
+    for (int i = 0; i < 200 && IsWindow(message_box_); ++i) Sleep(10);
+    message_box_ = nullptr;
+}
+
 void Program::click(int id) { SendMessageA(control(id), BM_CLICK, 0, 0); }
 
 int Program::list_selection(int id) const { return static_cast<int>(SendMessageA(control(id), CB_GETCURSEL, 0, 0)); }

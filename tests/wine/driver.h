@@ -50,6 +50,16 @@ public:
     std::string message_box_text() const;        // text of a message box shown at start, else empty
     void set_text(int id, const std::string& cp932);
     void press(int id);                          // WM_COMMAND as a button click sends it; returns when handled
+    void post_press(int id);                     // the same, posted: returns at once (the command may ask something)
+    // Presses the seed search button and waits until the search has ended
+    // (its button reads "計算" again); false when it did not end in time.
+    bool run_search(DWORD ms = 120000);
+    // Waits until the search button reads "計算"; false when it did not in time.
+    bool wait_search_end(DWORD ms = 120000);
+    // The text of a message box the program shows, waiting up to ms for it; "" when none came.
+    std::string wait_message_box(DWORD ms = 20000);
+    // Closes the program's message box with the given button (IDOK, IDYES, IDNO).
+    void answer_message_box(int button);
     void click(int id);                          // BM_CLICK on the button
     int list_selection(int id) const;
     void select(int id, int index);

@@ -182,7 +182,7 @@ TEST_P(SeedTools, SeedSearchWritesResultAndShowsProgress) {
     const SearchInputs in{{"20", "18", "0", "22", "15", "25"}, "600", "603", "40", "40", 0, true};
     type_search(p, in);
     TitleWatch watch(p.window());
-    p.press(kIdSearchButton);
+    ASSERT_TRUE(p.run_search());
     const std::vector<std::string> titles = watch.stop();
     const reference::SearchResult want =
         reference::seed_search(0x600, 0x603, 40, true, 0x010203, {{20, 18, 0, 22, 15, 25}, -1, 40});
@@ -221,7 +221,7 @@ TEST_P(SeedTools, SeedSearchReadsAndClampsItsFields) {
     Program p(GetParam());
     for (const SearchClamp& k : cases) {
         type_search(p, k.in);
-        p.press(kIdSearchButton);
+        ASSERT_TRUE(p.run_search()) << k.what;
         const reference::SearchResult want =
             reference::seed_search(k.used.low_min, k.used.low_max, k.used.frame_limit, k.in.roaming, 0, k.used.c);
         EXPECT_TRUE(p.file("result.txt") == want.file) << k.what;
@@ -231,7 +231,8 @@ TEST_P(SeedTools, SeedSearchReadsAndClampsItsFields) {
 }
 
 // A result.txt or list.txt held open by another program (no sharing): the
-// tool writes nothing, opens nothing and leaves the title alone.
+// tool says it cannot write the file, writes nothing, opens nothing and
+// leaves the title alone.
 TEST_P(SeedTools, FileHeldOpenElsewhereIsLeftAlone) {
     Program p(GetParam());
     type_search(p, {{"0", "0", "0", "0", "0", "0"}, "600", "600", "5", "30", 0, false});
@@ -244,7 +245,11 @@ TEST_P(SeedTools, FileHeldOpenElsewhereIsLeftAlone) {
                                   FILE_ATTRIBUTE_NORMAL, nullptr);
         ASSERT_NE(held, INVALID_HANDLE_VALUE);
         TitleWatch watch(p.window());
-        p.press(std::string(name) == "result.txt" ? kIdSearchButton : kIdListButton);
+        p.post_press(std::string(name) == "result.txt" ? kIdSearchButton : kIdListButton);
+        EXPECT_EQ(p.wait_message_box(), std::string(name) + "を作成できませんでした。書き込めないフォルダーか、"
+                                                            "同じ名前のフォルダーか、ほかのプログラムが開いているファイルです。");
+        p.answer_message_box(IDOK);
+        EXPECT_TRUE(p.wait_search_end(10000));
         const std::vector<std::string> titles = watch.stop();
         CloseHandle(held);
         EXPECT_EQ(p.file(name), "old\r\n") << name;
@@ -301,6 +306,7 @@ bool shows_rows(const Program& p, const std::vector<uint32_t>& want) {
 
 TEST_P(SeedTools, CandidatesGetAdoptButtonsAndRows) {
     Program p(GetParam());
+    EXPECT_FALSE(driver::shows_text(p.capture(), 144, 405, "候補なし"));  // no search yet
     // raw seed 20070463 gives these IVs at frames 8 and 316: two rows, two buttons
     const int known[6] = {17, 12, 18, 12, 4, 0};
     type_candidate_inputs(p, {"4", "5", "7", "6"}, {"17", "12", "18", "12", "4", "0"}, "316");
@@ -339,9 +345,18 @@ TEST_P(SeedTools, CandidatesGetAdoptButtonsAndRows) {
     settle(p);
     ASSERT_TRUE(reference::candidates(4, 5, 7, 6, 0, false, 0, none).empty());
     EXPECT_TRUE(adopt_buttons(p).empty());
-    EXPECT_FALSE(driver::shows_text(p.capture(), 144, 405, hex8(want[0])));
+    const driver::Pixels nothing_found = p.capture();
+    EXPECT_FALSE(driver::shows_text(nothing_found, 144, 405, hex8(want[0])));
+    // found nothing is said where the rows would be
+    EXPECT_TRUE(driver::shows_text(nothing_found, 144, 405, "候補なし"));
     EXPECT_TRUE(p.opened().empty());
     EXPECT_EQ(p.title(), kMainTitle);
+
+    // the next search that finds some shows its rows in that place again
+    type_candidate_inputs(p, {"4", "5", "7", "6"}, {"17", "12", "18", "12", "4", "0"}, "316");
+    p.press(kIdCandidatesButton);
+    settle(p);
+    EXPECT_TRUE(shows_rows(p, want));
 }
 
 struct CandidateClamp {

@@ -1,0 +1,88 @@
+// The seed search on a thread of its own: the window goes on answering and
+// painting, the search button turns into the stop button, and the buttons
+// whose commands would change the search's inputs wait until it has ended.
+#include <windows.h>
+#include <process.h>
+
+#include <atomic>
+#include <memory>
+
+#include "app/ids.h"
+#include "app/shell_win.h"
+#include "core/state.h"
+#include "tools/seed_search.h"
+
+namespace {
+
+// Commands that use the generator or the shared inputs; locked while a search runs.
+constexpr ControlId kLockedButtons[] = {kIdListButton, kIdCandidatesButton, kIdConfirmButton};
+
+std::atomic_ref<int32_t> stop_word() { return std::atomic_ref<int32_t>(g_app.search_stop); }
+std::atomic_ref<int32_t> live_threads() { return std::atomic_ref<int32_t>(g_app.search_threads); }
+
+void tell_window_search_ended() { PostMessageA(g_app.main_window, kMsgSearchDone, 0, 0); }
+
+unsigned __stdcall search_thread(void* inputs) {
+    // the thread owns its copy of the inputs; it touches no other part of g_app
+    const std::unique_ptr<SeedSearchInputs> in(static_cast<SeedSearchInputs*>(inputs));
+    run_seed_search(*in);
+    live_threads().fetch_sub(1);
+    return 0;
+}
+
+void show_search_running(bool running) {
+    const HWND main = g_app.main_window;
+    SetWindowTextA(GetDlgItem(main, kIdSearchButton), running ? kStopCaption : kCalculateCaption);
+    for (ControlId id : kLockedButtons) EnableWindow(GetDlgItem(main, id), !running);
+    for (WindowHandle b : g_app.adopt_buttons)
+        if (b) EnableWindow(b, !running);
+}
+
+}  // namespace
+
+bool search_running() { return g_app.search_running; }
+
+bool command_waits_for_search(uint16_t id) {
+    if (!search_running()) return false;
+    for (ControlId locked : kLockedButtons)
+        if (id == locked) return true;
+    return static_cast<uint16_t>(id - kIdFirstAdopt) < kAdoptButtons;
+}
+
+void start_or_stop_search() {
+    if (search_running()) {
+        stop_word().store(1);
+        return;
+    }
+    stop_word().store(0);
+    auto* inputs = new SeedSearchInputs(seed_search_inputs());
+    inputs->ended = tell_window_search_ended;
+    g_app.search_running = true;
+    show_search_running(true);
+    live_threads().fetch_add(1);
+    const uintptr_t thread = _beginthreadex(nullptr, 0, search_thread, inputs, 0, nullptr);
+    if (thread == 0) {
+        // no thread to be had: the search runs here, as it always could
+        search_thread(inputs);
+        return;
+    }
+    // the thread runs on by itself; the program waits for it only at its end
+    CloseHandle(reinterpret_cast<HANDLE>(thread));
+}
+
+void stop_search_and_close() {
+    g_app.close_after_search = true;
+    stop_word().store(1);
+}
+
+void finish_search() {
+    if (!search_running()) return;
+    g_app.search_running = false;
+    show_search_running(false);
+    if (g_app.close_after_search) DestroyWindow(g_app.main_window);
+}
+
+void wait_for_search_threads() {
+    // the window is gone: what is left is a dropped file being removed
+    while (live_threads().load() != 0) Sleep(10);
+}

@@ -1,0 +1,172 @@
+// The three output files when something goes wrong: a file that cannot be
+// created, a write that fails part way, a stopped search, the size guard, and a
+// file too large for a viewer. The earlier file always stays as it was.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#ifdef __linux__
+#include <csignal>
+#include <sys/resource.h>
+#endif
+
+#include "core/version.h"
+#include "tests/native/temp_dir.h"
+#include "tools/confirmation_list.h"
+#include "tools/frame_list.h"
+#include "core/text_file.h"
+#include "tools/seed_search.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+using OutputFiles = TempDirTest;
+
+struct FileTool {
+    const char* name;
+    void (*run)();
+};
+
+const FileTool kFileTools[] = {
+    {"result.txt", [] {
+         g_app.low_min = g_app.low_max = 0x600;
+         g_app.last_frame = 3;
+         run_seed_search();
+     }},
+    {"list.txt", [] {
+         g_app.frame_count = 100;
+         write_frame_list();
+     }},
+    {"zure.txt", [] {
+         g_app.target_seed = 0x1000;
+         write_confirmation_list();
+     }},
+};
+
+const std::string kEarlier = "earlier\r\n";
+
+bool starts_with(const std::string& s, const std::string& head) { return s.compare(0, head.size(), head) == 0; }
+
+// Nothing of a dropped file is left beside the earlier one.
+void expect_no_temporary_file(const char* name) {
+    for (const auto& entry : fs::directory_iterator("."))
+        EXPECT_NE(entry.path().filename().string().rfind(std::string(name) + ".", 0), 0u) << entry.path();
+}
+
+TEST_F(OutputFiles, FileThatCannotBeCreatedIsSaidAndNothingRuns) {
+    for (const FileTool& t : kFileTools) {
+        fs::create_directory(t.name);  // a folder of that name cannot be replaced by a file
+        platform_log().clear();
+        t.run();
+        ASSERT_EQ(platform_log().messages.size(), 1u) << t.name;
+        EXPECT_TRUE(starts_with(platform_log().messages[0], std::string(t.name) + "を作成できませんでした"));
+        EXPECT_TRUE(platform_log().opened.empty()) << t.name;
+        EXPECT_TRUE(platform_log().titles.empty()) << t.name;
+        EXPECT_TRUE(fs::is_directory(t.name) && fs::is_empty(t.name)) << t.name;
+        expect_no_temporary_file(t.name);
+    }
+}
+
+#ifdef __linux__
+// A file-size limit fails every write past it, as a full disk would.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        old_handler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = saved_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, old_handler_);
+    }
+
+private:
+    rlimit saved_{};
+    void (*old_handler_)(int) = nullptr;
+};
+
+TEST_F(OutputFiles, WriteFailingPartWayKeepsTheEarlierFileAndSaysSo) {
+    for (const FileTool& t : kFileTools) {
+        write_file(t.name, kEarlier);
+        platform_log().clear();
+        {
+            const FileSizeLimit limit(512);
+            t.run();
+        }
+        EXPECT_EQ(file_bytes(t.name), kEarlier) << t.name;
+        expect_no_temporary_file(t.name);
+        ASSERT_EQ(platform_log().messages.size(), 1u) << t.name;
+        EXPECT_TRUE(starts_with(platform_log().messages[0], std::string(t.name) + "の書き込みに失敗しました"));
+        EXPECT_TRUE(platform_log().opened.empty()) << t.name;
+        if (std::string(t.name) == "result.txt") {
+            // the search ends at the first failed write, and its title comes back
+            EXPECT_LT(platform_log().titles.size(), 25u);
+            EXPECT_EQ(platform_log().titles.back(), kMainTitle);
+        }
+    }
+}
+#endif
+
+TEST_F(OutputFiles, StoppedSearchLeavesTheEarlierResult) {
+    write_file("result.txt", kEarlier);
+    g_app.low_min = 0x600;
+    g_app.low_max = 0x6FF;
+    g_app.search_stop = 1;  // the stop button, pressed as the search starts
+    run_seed_search();
+    EXPECT_EQ(file_bytes("result.txt"), kEarlier);
+    expect_no_temporary_file("result.txt");
+    EXPECT_TRUE(platform_log().opened.empty());
+    EXPECT_TRUE(platform_log().messages.empty());
+    EXPECT_EQ(platform_log().titles, std::vector<std::string>{kMainTitle});
+}
+
+TEST_F(OutputFiles, SearchAsksOnceBeforeResultPassesTheGuard) {
+    g_app.low_min = g_app.low_max = 0x600;
+    g_app.last_frame = 3;  // every frame a hit: 24,576 lines of about 40 bytes
+    g_app.search_guard_bytes = 100000;
+    for (const bool go_on : {false, true}) {
+        write_file("result.txt", kEarlier);
+        platform_log().clear();
+        platform_log().answers = {go_on};
+        const int64_t lines = run_seed_search();
+        ASSERT_EQ(platform_log().messages.size(), 1u);
+        const std::string& question = platform_log().messages[0];
+        EXPECT_TRUE(starts_with(question, "result.txtが1GBを超えます(ここまでで ")) << question;
+        EXPECT_NE(question.find(" 行)。続けますか?"), std::string::npos) << question;
+        if (go_on) {
+            EXPECT_EQ(lines, 24576);
+            EXPECT_EQ(count_lines(file_bytes("result.txt")), 24577u);
+            EXPECT_EQ(platform_log().opened, std::vector<std::string>{"result.txt"});
+        } else {
+            EXPECT_EQ(file_bytes("result.txt"), kEarlier);
+            EXPECT_TRUE(platform_log().opened.empty());
+            // the lines it had found are the number it gave
+            EXPECT_NE(question.find(" " + std::to_string(lines) + " 行"), std::string::npos) << question;
+        }
+        expect_no_temporary_file("result.txt");
+        EXPECT_EQ(platform_log().titles.back(), kMainTitle);
+    }
+}
+
+TEST_F(OutputFiles, FileTooLargeForAViewerIsKeptAndItsPlaceSaid) {
+    g_app.low_min = g_app.low_max = 0x600;
+    g_app.last_frame = 300;  // every frame a hit: 1,849,344 lines, about 72 MiB
+    run_seed_search();
+    EXPECT_TRUE(platform_log().opened.empty());
+    ASSERT_EQ(platform_log().messages.size(), 1u);
+    const std::string& message = platform_log().messages[0];
+    EXPECT_TRUE(starts_with(message, "result.txtは")) << message;
+    EXPECT_NE(message.find("MBあり、大きすぎるため開きません。場所: " + fs::absolute("result.txt").string()), std::string::npos)
+        << message;
+    EXPECT_GT(fs::file_size("result.txt"), kViewerLimitBytes);
+}
+
+}  // namespace

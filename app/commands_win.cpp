@@ -127,6 +127,7 @@ void confirmation_list_command() {
     t.frames_consumed = hold(held, a.confirm_frames_field);
     t.level = hold(held, a.level_field);
     t.target_seed = hold(held, a.target_seed_field);
+    t.nature_entry = selected_entry(a.nature_list);
     store_confirmation_inputs(t);
     refresh_mac_and_roaming();
     write_confirmation_list();

@@ -5,6 +5,7 @@
 #include "app/ids.h"
 #include "app/shell_win.h"
 #include "core/state.h"
+#include "data/natures.h"
 #include "rng/hidden_power.h"
 #include "timing/stopwatch.h"
 
@@ -109,6 +110,12 @@ void create_controls() {
     a.species_name_field = edit(kIdSpeciesName, "ポケモン名", 550, 450, 90);
     a.level_field = edit(kIdLevel, "", 670, 450, 36);
     button(kIdConfirmButton, kTabStopButtonStyle, "初期seed確認リスト", 580, 510, 180);
+
+    // made after the controls above, so that their Tab order stays as it was
+    a.nature_list = list(kIdNatureList, 640, 478, 120);
+    add_entry(a.nature_list, "補正なし");
+    for (int32_t n = 0; n < kNatureCount; ++n) add_entry(a.nature_list, nature_name(n));
+    SendMessageA(a.nature_list, CB_SETCURSEL, 0, 0);
 
     apply_config();
 }

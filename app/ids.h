@@ -51,4 +51,5 @@ enum ControlId : int32_t {
     kIdSpeciesName = 147,
     kIdLevel = 148,
     kIdConfirmButton = 213,
+    kIdNatureList = 312,
 };

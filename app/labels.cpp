@@ -55,6 +55,7 @@ const PaintItem kPaintItems[] = {
     {PaintKind::kCGearLine, 440, 410, 0, 0, nullptr},
     text(460, 450, "個消費"),
     text(650, 450, "Lv"),
+    text(595, 481, "性格:"),
 };
 const int kPaintItemCount = static_cast<int>(sizeof kPaintItems / sizeof kPaintItems[0]);
 

@@ -51,6 +51,7 @@ struct AppState {
     WindowHandle confirm_frames_field;
     WindowHandle species_name_field;
     WindowHandle level_field;
+    WindowHandle nature_list;
 
     // Random number core: the generator state, prepared afresh per raw seed.
     uint32_t mt[kStateWords];
@@ -96,6 +97,9 @@ struct AppState {
     // Species table and confirmation list.
     SpeciesRecord species[kSpeciesCount];
     int32_t species_index;
+    bool species_found;         // the last name looked up names a record
+    char species_name[256];     // that name, as it was looked up
+    int32_t nature_entry;       // selected entry of the nature list: 0 none, n + 1 nature n
     int32_t frames_consumed;
     int32_t level;
 

@@ -60,8 +60,13 @@ bool load_species_table(const char* path) {
     return true;
 }
 
-void find_species(const char* name) {
+bool find_species(const char* name) {
+    bool found = false;
     for (int32_t i = 0; i < kSpeciesCount; ++i) {
-        if (std::strcmp(name, g_app.species[i].name) == 0) g_app.species_index = i;
+        if (std::strcmp(name, g_app.species[i].name) == 0) {
+            g_app.species_index = i;
+            found = true;
+        }
     }
+    return found;
 }

@@ -8,5 +8,5 @@
 bool load_species_table(const char* path = "pokemon.dat");
 
 // Sets g_app.species_index to the last record whose name equals name
-// byte for byte; keeps it when none does.
-void find_species(const char* name);
+// byte for byte and returns true; keeps it and returns false when none does.
+bool find_species(const char* name);

@@ -1,10 +1,12 @@
 #include "tools/confirmation_list.h"
 
 #include <cstdint>
+#include <cstdio>
 
 #include "core/fields.h"
 #include "core/state.h"
 #include "core/text_file.h"
+#include "data/natures.h"
 #include "data/species.h"
 #include "rng/frame.h"
 #include "rng/mt.h"
@@ -25,8 +27,22 @@ int32_t stat_quotient(int32_t iv, int32_t base, int32_t level) {
     return t / 100;
 }
 
+}  // namespace
+
+int32_t stat_with_nature(int32_t neutral, Stat s, int32_t nature) {
+    if (nature < 0 || nature >= kNatureCount) return neutral;
+    const Stat raised = nature_raised_stat(nature);
+    const Stat lowered = nature_lowered_stat(nature);
+    if (raised == lowered) return neutral;
+    if (s == raised) return wrap32(static_cast<int64_t>(neutral) * 110 / 100);
+    if (s == lowered) return wrap32(static_cast<int64_t>(neutral) * 90 / 100);
+    return neutral;
+}
+
+namespace {
+
 // One line: raw seed s and the six stats of the chosen species at the chosen
-// level with the IVs of frame (which lies within the prepared state).
+// level and nature with the IVs of frame (which lies within the prepared state).
 void write_stat_line(TextWriter* out, uint32_t s, int32_t frame) {
     const AppState& a = g_app;
     const SpeciesRecord& r = a.species[a.species_index];
@@ -35,7 +51,9 @@ void write_stat_line(TextWriter* out, uint32_t s, int32_t frame) {
     int32_t stat[kStatCount];
     for (int32_t i = 0; i < kStatCount; ++i) {
         const int32_t q = stat_quotient(iv.iv[i], r.base[i], a.level);
-        stat[i] = i == kH ? wrap32(static_cast<int64_t>(q) + a.level + 10) : wrap32(static_cast<int64_t>(q) + 5);
+        const int32_t neutral =
+            i == kH ? wrap32(static_cast<int64_t>(q) + a.level + 10) : wrap32(static_cast<int64_t>(q) + 5);
+        stat[i] = stat_with_nature(neutral, static_cast<Stat>(i), a.nature_entry - 1);
     }
     write_line(out, "%08X,%d,%d,%d,%d,%d,%d\n", s, stat[kH], stat[kA], stat[kB], stat[kC], stat[kD], stat[kS]);
 }
@@ -44,7 +62,10 @@ void write_stat_line(TextWriter* out, uint32_t s, int32_t frame) {
 
 void store_confirmation_inputs(const ConfirmationTexts& t) {
     AppState& a = g_app;
-    find_species(take_field(t.species_name, kSpeciesNameChars).text);
+    // an empty name names no species, whatever records with empty names the file has
+    std::snprintf(a.species_name, sizeof a.species_name, "%s", take_field(t.species_name, kSpeciesNameChars).text);
+    a.species_found = a.species_name[0] != '\0' && find_species(a.species_name);
+    a.nature_entry = t.nature_entry;
     a.frames_consumed = field_int(t.frames_consumed, kFrameChars);
     a.level = field_int(t.level, kLevelChars);
     a.target_seed = field_hex_unsigned(t.target_seed, kWholeFieldChars);
@@ -56,7 +77,10 @@ void write_confirmation_list() {
     if (!begin_output(&out, "zure.txt", "raw初期seed,H,A,B,C,D,S\n")) return;
     const int32_t frame = a.frames_consumed;
     const int32_t last_frame_served = final_frame(a.roaming);
-    if (frame < 0 || frame > last_frame_served) {
+    if (!a.species_found) {
+        // stats of another species would look like an answer: say the name is not there
+        write_line(&out.text, "ポケモン名「%s」はpokemon.datにありません\n", a.species_name);
+    } else if (frame < 0 || frame > last_frame_served) {
         // stats from words past the state would be invented: say what the field takes instead
         write_line(&out.text, "消費数%dは範囲外です(0から%dまで)\n", frame, last_frame_served);
     } else {

@@ -2,23 +2,34 @@
 // level for the 33 raw seeds around the target, into zure.txt.
 #pragma once
 
+#include <cstdint>
+
+#include "core/game.h"
+
 // The confirmation list's fields as the window holds them.
 struct ConfirmationTexts {
     const char* species_name;
     const char* frames_consumed;
     const char* level;
     const char* target_seed;  // hexadecimal
+    int32_t nature_entry;     // selected entry of the nature list: 0 no modifier, n + 1 nature n
 };
 
-// Reads the fields into g_app: looks the species name up (an unknown name
-// keeps the species chosen before), frames consumed and level as typed, the
-// target seed.
+// Reads the fields into g_app: looks the species name up (an unknown or
+// empty name keeps the species chosen before and is remembered as not
+// found), the nature, frames consumed and level as typed, the target seed.
 void store_confirmation_inputs(const ConfirmationTexts& t);
 
+// A stat as nature n (0..24; any other value: none) gives it: the stat it
+// raises times 110 / 100, the one it lowers times 90 / 100, truncated toward
+// zero in 32-bit arithmetic that wraps; H and the other stats unchanged.
+int32_t stat_with_nature(int32_t neutral, Stat s, int32_t nature);
+
 // Writes zure.txt from g_app (target seed, frames consumed, level, species
-// index, mac_offset, roaming flag) and hands it to the viewer once it is
-// written whole. Frames consumed outside what one prepared generator serves
-// (0..616, roaming 0..615) give the header and a line that names the range
-// instead of stat lines. Nothing is written or shown when the file cannot be
-// opened.
+// index, nature, mac_offset, roaming flag) and hands it to the viewer once it
+// is written whole. A species name that was not found gives the header and a
+// line that says so; frames consumed outside what one prepared generator
+// serves (0..616, roaming 0..615) give the header and a line that names the
+// range; neither writes stat lines. Nothing is written or shown when the file
+// cannot be opened.
 void write_confirmation_list();

@@ -16,6 +16,7 @@
 
 #include "core/state.h"
 #include "tests/native/temp_dir.h"
+#include "data/natures.h"
 #include "tools/confirmation_list.h"
 
 namespace {
@@ -108,6 +109,7 @@ protected:
         g_app.roaming = in.roaming;
         g_app.mac_offset = in.mac;
         g_app.species_index = 7;
+        g_app.species_found = true;
         for (int i = 0; i < kStatCount; ++i) g_app.species[7].base[i] = in.base[i];
     }
     // Writes the list and returns zure.txt's bytes.
@@ -297,6 +299,99 @@ TEST_F(ConfirmationList, ExtremeBaseStatsWrapIn32BitsWithoutUndefinedBehaviour) 
             }
             EXPECT_EQ(lines[i] + "\r\n", stat_line(raw, st));
         }
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// The natures as the maintained data package gives them, in the game's order.
+struct PackageNature {
+    const char* name;
+    const char* raised;  // "atk", "def", "spa", "spd", "spe"; null for a neutral nature
+    const char* lowered;
+};
+const PackageNature kPackageNatures[kNatureCount] = {
+#include "tests/native/natures_pkmn.inc"
+};
+
+// Index into H, A, B, C, D, S of a package stat name.
+int stat_of(const char* id) {
+    const std::string s = id;
+    return s == "atk" ? 1 : s == "def" ? 2 : s == "spa" ? 3 : s == "spd" ? 4 : 5;
+}
+
+TEST(Natures, RaiseAndLowerWhatTheDataPackageSays) {
+    for (int32_t n = 0; n < kNatureCount; ++n) {
+        const PackageNature& p = kPackageNatures[n];
+        if (p.raised == nullptr) {
+            EXPECT_EQ(nature_raised_stat(n), nature_lowered_stat(n)) << p.name;
+        } else {
+            EXPECT_EQ(nature_raised_stat(n), stat_of(p.raised)) << p.name;
+            EXPECT_EQ(nature_lowered_stat(n), stat_of(p.lowered)) << p.name;
+        }
+    }
+}
+
+// Every nature on the target line at a few levels and base stats: the two
+// stats it changes by a tenth, truncated; H never.
+TEST_F(ConfirmationList, NaturesChangeTheirTwoStatsOnEveryLine) {
+    const ListInputs inputs[] = {
+        {0xC60C0600u, 5, 50, false, 0, kPikachu},
+        {0x10, 0, 100, false, 0x1B2C, kZero},  // base 0 at level 100: the IV shows through
+        {0xFFFFFFEFu, 615, 1, true, 0xFFFFFF, kMew},
+    };
+    for (const ListInputs& in : inputs) {
+        const std::vector<std::string> neutral = lines_of(run(in));
+        for (int32_t n = 0; n < kNatureCount; ++n) {
+            g_app.nature_entry = n + 1;
+            const std::vector<std::string> lines = lines_of(run(in));
+            ASSERT_EQ(lines.size(), neutral.size());
+            for (size_t i = 1; i < lines.size(); ++i) {
+                // the neutral line, with the package's two stats changed
+                std::vector<int64_t> st;
+                std::stringstream fields(neutral[i].substr(9));
+                for (std::string v; std::getline(fields, v, ',');) st.push_back(std::stoll(v));
+                const PackageNature& p = kPackageNatures[n];
+                if (p.raised) {
+                    st[static_cast<size_t>(stat_of(p.raised))] = st[static_cast<size_t>(stat_of(p.raised))] * 110 / 100;
+                    st[static_cast<size_t>(stat_of(p.lowered))] = st[static_cast<size_t>(stat_of(p.lowered))] * 90 / 100;
+                }
+                const uint32_t raw = static_cast<uint32_t>(std::stoul(neutral[i].substr(0, 8), nullptr, 16));
+                ASSERT_EQ(lines[i] + "\r\n", stat_line(raw, {st[0], st[1], st[2], st[3], st[4], st[5]})) << p.name;
+            }
+        }
+        g_app.nature_entry = 0;
+    }
+}
+
+TEST_F(ConfirmationList, WorkedExampleWithANature) {
+    // Pikachu, level 50, frame 5, target C60C0600: neutral 107,68,36,55,50,106;
+    // いじっぱり raises attack (74.8 shows as 74) and lowers special attack (49.5 as 49)
+    const ListInputs pikachu = {0xC60C0600u, 5, 50, false, 0, kPikachu};
+    EXPECT_EQ(lines_of(run(pikachu))[17], "C60C0600,107,68,36,55,50,106");
+    g_app.nature_entry = 4;
+    EXPECT_EQ(lines_of(run(pikachu))[17], "C60C0600,107,74,36,49,50,106");
+}
+
+TEST_F(ConfirmationList, UnknownOrEmptyNameIsSaidInsteadOfStats) {
+    std::snprintf(g_app.species[0].name, 256, "%s", "\x83\x73\x83\x4a\x83\x60\x83\x85\x83\x45");
+    std::snprintf(g_app.species[1].name, 256, "%s", "");
+    const struct {
+        const char* typed;
+        std::string line;
+    } cases[] = {
+        {"XYZ", "\x83|\x83P\x83\x82\x83\x93\x96\xBC\x81uXYZ\x81v\x82\xCDpokemon.dat\x82\xC9\x82\xA0\x82\xE8\x82\xDC\x82\xB9\x82\xF1"},
+        {"", "\x83|\x83P\x83\x82\x83\x93\x96\xBC\x81u\x81v\x82\xCDpokemon.dat\x82\xC9\x82\xA0\x82\xE8\x82\xDC\x82\xB9\x82\xF1"},
+    };
+    for (const auto& c : cases) {
+        g_app.species_index = 0;
+        store_confirmation_inputs({c.typed, "0", "50", "1000", 0});
+        write_confirmation_list();
+        EXPECT_EQ(file_bytes("zure.txt"), kHeader + c.line + "\r\n") << c.typed;
+        EXPECT_EQ(g_app.species_index, 0);
+        EXPECT_EQ(platform_log().opened.back(), "zure.txt");
     }
 }
 

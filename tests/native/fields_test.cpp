@@ -97,19 +97,26 @@ TEST_F(Fields, CandidatesClampTheSwitchOnTime) {
 TEST_F(Fields, ConfirmationTakesFramesAndLevelAsTyped) {
     std::string names[3] = {"\x83\x73\x83\x4a\x83\x60\x83\x85\x83\x45", "\x83\x7e\x83\x85\x83\x45", "XYZ"};
     for (int i = 0; i < 3; ++i) std::snprintf(g_app.species[i].name, 256, "%s", names[i].c_str());
+    std::snprintf(g_app.species[3].name, 256, "%s", "");  // a record without a name
     const struct {
         ConfirmationTexts typed;
-        int32_t index, frames, level;
+        int32_t index;
+        bool found;
+        int32_t frames, level;
         uint32_t target;
     } cases[] = {
-        {{"\x83\x7e\x83\x85\x83\x45", "5", "50", "C60C0600"}, 1, 5, 50, 0xC60C0600u},
+        {{"\x83\x7e\x83\x85\x83\x45", "5", "50", "C60C0600", 4}, 1, true, 5, 50, 0xC60C0600u},
         // the name field takes ten bytes: an eleventh is ignored
-        {{"\x83\x73\x83\x4a\x83\x60\x83\x85\x83\x45!", "-999", "99999", "fffffffff"}, 0, -999, 9999, 0xFFFFFFFFu},
-        {{"nothing", "", "", ""}, 0, 0, 0, 0u},  // an unknown name keeps the species
+        {{"\x83\x73\x83\x4a\x83\x60\x83\x85\x83\x45!", "-999", "99999", "fffffffff", 0}, 0, true, -999, 9999, 0xFFFFFFFFu},
+        // an unknown or empty name keeps the species and is not found
+        {{"nothing", "", "", "", 0}, 0, false, 0, 0, 0u},
+        {{"", "", "", "", 0}, 0, false, 0, 0, 0u},
     };
     for (const auto& c : cases) {
         store_confirmation_inputs(c.typed);
         EXPECT_EQ(g_app.species_index, c.index) << c.typed.species_name;
+        EXPECT_EQ(g_app.species_found, c.found) << c.typed.species_name;
+        EXPECT_EQ(g_app.nature_entry, c.typed.nature_entry);
         EXPECT_EQ(g_app.frames_consumed, c.frames);
         EXPECT_EQ(g_app.level, c.level);
         EXPECT_EQ(g_app.target_seed, c.target);

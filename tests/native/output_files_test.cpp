@@ -44,6 +44,7 @@ const FileTool kFileTools[] = {
      }},
     {"zure.txt", [] {
          g_app.target_seed = 0x1000;
+         g_app.species_found = true;
          write_confirmation_list();
      }},
 };

@@ -175,11 +175,12 @@ const ExpectedItem kExpected[] = {
     {PaintKind::kCGearLine, 440, 410, 0, 0, nullptr, 0},
     {PaintKind::kText, 460, 450, 0, 0, "個消費", 6},
     {PaintKind::kText, 650, 450, 0, 0, "Lv", 2},
+    {PaintKind::kText, 595, 481, 0, 0, "性格:", 5},  // before the nature list
 };
 
-TEST(PaintItems, FiftySixItemsInDrawingOrder) {
+TEST(PaintItems, EveryItemInDrawingOrder) {
     constexpr int kCount = static_cast<int>(sizeof kExpected / sizeof kExpected[0]);
-    static_assert(kCount == 56);
+    static_assert(kCount == 57);
     ASSERT_EQ(kPaintItemCount, kCount);
     for (int i = 0; i < kCount; ++i) {
         const ExpectedItem& want = kExpected[i];

@@ -28,6 +28,8 @@ struct Inputs {
     const char* target_field;
     const char* mac_fields[3];
     bool roaming;
+    int nature_entry = 0;       // entry of the nature list
+    int raised = -1, lowered = -1;  // the stats (H..S order) that nature changes
 };
 
 // zure.txt as it must be: 33 raw seeds around the target, each with the stats
@@ -51,6 +53,8 @@ std::string expected_list(const Inputs& in, uint32_t mac) {
         for (int i = 0; i < 6; ++i) {
             const int32_t q = (iv[i] + 2 * in.base[i]) * in.level / 100;
             st[i] = i == 0 ? q + in.level + 10 : q + 5;
+            if (i == in.raised) st[i] = st[i] * 110 / 100;
+            if (i == in.lowered) st[i] = st[i] * 90 / 100;
         }
         std::snprintf(line, sizeof line, "%08X,%d,%d,%d,%d,%d,%d\r\n", static_cast<unsigned>(raw), st[0], st[1], st[2],
                       st[3], st[4], st[5]);
@@ -76,6 +80,9 @@ TEST_P(Confirmation, TypedSpeciesGivesTheListAndOpensIt) {
         {kPikachu, {35, 55, 30, 50, 40, 90}, 5, 50, 0x1234ABCD, "1234abcd", {"12", "AB", "3F"}, false},
         {kMew, {100, 100, 100, 100, 100, 100}, 615, 100, 0x00000010, "10", {"0", "0", "1"}, true},
         {kGenesect, {71, 120, 95, 120, 95, 99}, 0, 1, 0xFFFFFFEF, "FFFFFFEF", {"FF", "FF", "FF"}, false},
+        // いじっぱり raises attack and lowers special attack; おくびょう raises speed and lowers attack
+        {kPikachu, {35, 55, 30, 50, 40, 90}, 5, 50, 0xC60C0600, "C60C0600", {"0", "0", "0"}, false, 4, 1, 3},
+        {kMew, {100, 100, 100, 100, 100, 100}, 20, 77, 0x00ABCDEF, "abcdef", {"12", "34", "56"}, true, 11, 5, 1},
     };
     for (const auto& in : cases) {
         SCOPED_TRACE(in.target_field);
@@ -86,6 +93,7 @@ TEST_P(Confirmation, TypedSpeciesGivesTheListAndOpensIt) {
         p.set_text(kIdTargetSeed, in.target_field);
         for (int i = 0; i < 3; ++i) p.set_text(kIdMacByte1 + i, in.mac_fields[i]);
         if (in.roaming) p.click(kIdRoamingBox);
+        p.select(kIdNatureList, in.nature_entry);
         p.press(kIdConfirmButton);
         EXPECT_EQ(p.file("zure.txt"), expected_list(in, mac_offset_of(in)));
         EXPECT_EQ(p.opened(), std::vector<std::string>{"/c zure.txt"});
@@ -96,23 +104,19 @@ TEST_P(Confirmation, TypedSpeciesGivesTheListAndOpensIt) {
     }
 }
 
-TEST_P(Confirmation, UnknownNameKeepsThePreviousSpecies) {
+TEST_P(Confirmation, UnknownNameIsSaidNotGuessed) {
     Program p(GetParam());
-    Inputs in = {"Pikachu", {45, 49, 49, 65, 65, 45}, 10, 30, 0x20, "20", {"0", "0", "0"}, false};
     p.set_text(kIdConfirmFrames, "10");
     p.set_text(kIdLevel, "30");
     p.set_text(kIdTargetSeed, "20");
-    // nothing chosen yet: the first species of the table
-    p.set_text(kIdSpeciesName, in.name_field);
-    p.press(kIdConfirmButton);
-    EXPECT_EQ(p.file("zure.txt"), expected_list(in, 0));
-    // Mew chosen, then a name that is not in the table: still Mew
-    p.set_text(kIdSpeciesName, kMew);
-    p.press(kIdConfirmButton);
-    p.set_text(kIdSpeciesName, "\x83\x7e\x83\x85");
-    p.press(kIdConfirmButton);
-    in.base = {100, 100, 100, 100, 100, 100};
-    EXPECT_EQ(p.file("zure.txt"), expected_list(in, 0));
+    for (const std::string name : {"XYZ", ""}) {
+        p.set_text(kIdSpeciesName, name);
+        p.press(kIdConfirmButton);
+        EXPECT_EQ(p.file("zure.txt"), "raw\x8f\x89\x8a\xfa" "seed,H,A,B,C,D,S\r\n"
+                                      "\x83|\x83P\x83\x82\x83\x93\x96\xBC\x81u" + name + "\x81v\x82\xCDpokemon.dat\x82\xC9\x82\xA0"
+                                      "\x82\xE8\x82\xDC\x82\xB9\x82\xF1\r\n") << name;
+    }
+    EXPECT_EQ(p.opened(), (std::vector<std::string>{"/c zure.txt", "/c zure.txt"}));
 }
 
 TEST_P(Confirmation, FramesPastTheGeneratorGiveTheRangeLine) {

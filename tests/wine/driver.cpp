@@ -51,9 +51,11 @@ void remove_tree(const std::string& dir) {
 // One prefix-wide lock for the screen: a window that appears is mapped on top
 // of the X display whatever Wine's z-order says, so no program starts while
 // another test reads pixels off the screen.
+constexpr char kScreenLockName[] = "kivrel-driver-screen";
+
 class ScreenLock {
 public:
-    ScreenLock() : mutex_(CreateMutexA(nullptr, FALSE, "kivrel-driver-screen")) {
+    ScreenLock() : mutex_(CreateMutexA(nullptr, FALSE, kScreenLockName)) {
         if (mutex_) WaitForSingleObject(mutex_, 30000);
     }
     ~ScreenLock() {
@@ -193,6 +195,7 @@ Program::Program(const std::string& exe_name, const std::map<std::string, std::s
 }
 
 Program::~Program() {
+    give_back_screen();
     if (message_box_ && !ended_) {
         TerminateProcess(process_.hProcess, 1);
         WaitForSingleObject(process_.hProcess, 5000);
@@ -236,16 +239,29 @@ void Program::press(int id) {
 }
 
 void Program::post_press(int id) {
+    if (!screen_held_) {
+        screen_held_ = CreateMutexA(nullptr, FALSE, kScreenLockName);
+        if (screen_held_) WaitForSingleObject(screen_held_, 30000);
+    }
     PostMessageA(window_, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(control(id)));
+}
+
+void Program::give_back_screen() {
+    if (!screen_held_) return;
+    ReleaseMutex(screen_held_);
+    CloseHandle(screen_held_);
+    screen_held_ = nullptr;
 }
 
 bool Program::wait_search_end(DWORD ms) {
     const DWORD start = GetTickCount();
-    while (GetTickCount() - start < ms) {
-        if (text(kIdSearchButton) == "計算") return true;
-        Sleep(5);
+    bool ended = false;
+    while (!ended && GetTickCount() - start < ms) {
+        ended = text(kIdSearchButton) == "計算";
+        if (!ended) Sleep(5);
     }
-    return false;
+    give_back_screen();
+    return ended;
 }
 
 bool Program::run_search(DWORD ms) {

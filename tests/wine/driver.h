@@ -50,11 +50,15 @@ public:
     std::string message_box_text() const;        // text of a message box shown at start, else empty
     void set_text(int id, const std::string& cp932);
     void press(int id);                          // WM_COMMAND as a button click sends it; returns when handled
-    void post_press(int id);                     // the same, posted: returns at once (the command may ask something)
+    // The same, posted: returns at once (the command may ask something). A
+    // message box is mapped on top of every window, so the screen stays
+    // locked against other tests' captures until wait_search_end.
+    void post_press(int id);
     // Presses the seed search button and waits until the search has ended
     // (its button reads "計算" again); false when it did not end in time.
     bool run_search(DWORD ms = 120000);
-    // Waits until the search button reads "計算"; false when it did not in time.
+    // Waits until the search button reads "計算"; false when it did not in
+    // time. Gives back the screen that post_press took.
     bool wait_search_end(DWORD ms = 120000);
     // The text of a message box the program shows, waiting up to ms for it; "" when none came.
     std::string wait_message_box(DWORD ms = 20000);
@@ -76,10 +80,13 @@ public:
     int wait_exit(DWORD ms);
 
 private:
+    void give_back_screen();
+
     std::string dir_;
     PROCESS_INFORMATION process_{};
     HWND window_ = nullptr;
     HWND message_box_ = nullptr;
+    HANDLE screen_held_ = nullptr;
     bool own_dir_ = true;
     bool ended_ = false;
 };

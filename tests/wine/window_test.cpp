@@ -70,6 +70,7 @@ std::vector<ControlSpec> expected_controls() {
     c.push_back({kIdSpeciesName, "Edit", kEdit, "ポケモン名", 550, 450, 90, 22});
     c.push_back({kIdLevel, "Edit", kEdit, "", 670, 450, 36, 22});
     c.push_back({kIdConfirmButton, "Button", kTabStop, "初期seed確認リスト", 580, 510, 180, 25});
+    c.push_back({kIdNatureList, "ComboBox", kList, "", 640, 478, 120, 350});
     return c;
 }
 
@@ -167,6 +168,7 @@ const Label kSampleLabels[] = {
     {450, 175, "回まで出力"},         {0, 250, "起動→Cギアフレーム測定"}, {10, 310, "CギアON:"},
     {10, 405, "raw初期seed候補:"},   {401, 250, "初期seed確認リスト"}, {420, 280, "狙うraw初期seed:0x"},
     {520, 340, "秒で下位0x"},         {460, 450, "個消費"},           {650, 450, "Lv"},
+    {595, 481, "性格:"},
 };
 
 // The divider lines and the sample labels are on screen.
@@ -250,6 +252,15 @@ TEST_P(Window, ListsHoldTheirEntriesWithTheFirstSelected) {
     ASSERT_EQ(SendMessageW(mode, CB_GETCOUNT, 0, 0), 1);
     EXPECT_EQ(list_entry(mode, 0), "以降");
     EXPECT_EQ(p.list_selection(kIdDateModeList), 0);
+    // "補正なし" (no modifier), then the natures in the game's order
+    const char* const natures[] = {"補正なし", "がんばりや", "さみしがり", "ゆうかん", "いじっぱり", "やんちゃ", "ずぶとい",
+                                   "すなお", "のんき", "わんぱく", "のうてんき", "おくびょう", "せっかち", "まじめ", "ようき",
+                                   "むじゃき", "ひかえめ", "おっとり", "れいせい", "てれや", "うっかりや", "おだやか",
+                                   "おとなしい", "なまいき", "しんちょう", "きまぐれ"};
+    HWND nature = p.control(kIdNatureList);
+    ASSERT_EQ(SendMessageW(nature, CB_GETCOUNT, 0, 0), 26);
+    for (int n = 0; n < 26; ++n) EXPECT_EQ(list_entry(nature, n), natures[n]) << "entry " << n;
+    EXPECT_EQ(p.list_selection(kIdNatureList), 0);
 }
 
 TEST_P(Window, RepaintingNeverCreatesControlsAgain) {
@@ -374,7 +385,7 @@ TEST_P(Window, TabMovesThroughTheTabStopsInCreationOrder) {
     std::vector<int> stops;
     for (const ControlSpec& c : expected_controls())
         if (c.style & WS_TABSTOP) stops.push_back(c.id);
-    ASSERT_EQ(stops.size(), 49u);
+    ASSERT_EQ(stops.size(), 50u);
 
     MSG m;
     PeekMessageA(&m, nullptr, 0, 0, PM_NOREMOVE);  // this thread needs a queue to attach

@@ -30,6 +30,7 @@ TEST_P(WriteFailure, EachFileSaysSoAndKeepsTheEarlierOne) {
     p.set_text(kIdTargetSeed, "1000");
     p.set_text(kIdConfirmFrames, "0");
     p.set_text(kIdLevel, "50");
+    p.set_text(kIdSpeciesName, "pika");
     for (const auto& [name, button] : {std::pair<std::string, int>{"result.txt", kIdSearchButton},
                                        {"list.txt", kIdListButton}, {"zure.txt", kIdConfirmButton}}) {
         p.post_press(button);

@@ -1,0 +1,20 @@
+#include "data/natures.h"
+
+namespace {
+
+const char* const kNatureNames[kNatureCount] = {
+    "がんばりや", "さみしがり", "ゆうかん", "いじっぱり", "やんちゃ", "ずぶとい", "すなお", "のんき", "わんぱく",
+    "のうてんき", "おくびょう", "せっかち", "まじめ", "ようき", "むじゃき", "ひかえめ", "おっとり", "れいせい",
+    "てれや", "うっかりや", "おだやか", "おとなしい", "なまいき", "しんちょう", "きまぐれ",
+};
+
+// The order in which natures name the stats they change.
+constexpr Stat kNatureStatOrder[5] = {kA, kB, kS, kC, kD};
+
+}  // namespace
+
+const char* nature_name(int32_t n) { return kNatureNames[n]; }
+
+Stat nature_raised_stat(int32_t n) { return kNatureStatOrder[n / 5]; }
+
+Stat nature_lowered_stat(int32_t n) { return kNatureStatOrder[n % 5]; }

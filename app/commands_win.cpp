@@ -69,7 +69,7 @@ void frame_list_command() {
 }
 
 void stopwatch_command() {
-    if (const char* caption = press_stopwatch()) SetWindowTextA(g_app.stopwatch_button, caption);
+    if (const char* caption = press_stopwatch()) set_window_text(g_app.stopwatch_button, caption);
 }
 
 void destroy_adopt_buttons() {
@@ -84,9 +84,7 @@ void destroy_adopt_buttons() {
 void create_adopt_buttons() {
     AppState& a = g_app;
     for (int32_t n = 0; n < a.candidate_count && n < kAdoptButtons; ++n) {
-        a.adopt_buttons[n] = CreateWindowExA(0, "button", "採用", WS_CHILD | WS_VISIBLE, 235, 405 + 25 * n, 45, 22,
-                                             a.main_window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIdFirstAdopt + n)),
-                                             a.instance, nullptr);
+        a.adopt_buttons[n] = create_child(L"button", WS_CHILD | WS_VISIBLE, "採用", 235, 405 + 25 * n, 45, 22, kIdFirstAdopt + n);
     }
 }
 
@@ -139,10 +137,10 @@ void confirmation_list_command() {
 void adopt_command(uint16_t id) {
     const uint16_t n = static_cast<uint16_t>(id - kIdFirstAdopt);
     if (n >= kAdoptButtons) return;
-    SetWindowTextA(g_app.measured_seconds_field, window_text(g_app.stopwatch_display).c_str());
+    set_window_text(g_app.measured_seconds_field, window_text(g_app.stopwatch_display).c_str());
     char low[256];
     format_adopted_low(n, low);
-    SetWindowTextA(g_app.obtained_low_field, low);
+    set_window_text(g_app.obtained_low_field, low);
 }
 
 }  // namespace

@@ -15,18 +15,18 @@ void drop_final_line_feed(char* s) {
 }  // namespace
 
 bool read_config_file(const char* path, ConfigLines* out) {
-    std::FILE* f = std::fopen(path, "rb");
-    if (!f) return false;
+    std::string text;
+    if (!read_text_file(path, &text)) return false;
+    TextReader reader{&text, 0};
     char buffer[256];
     for (int32_t i = 0; i < 5; ++i) {
         buffer[0] = '\0';  // a missing line leaves it empty
-        read_text_line(f, buffer);
+        read_text_line(&reader, buffer);
         // MAC lines are taken even when empty; the timing lines only when they hold text
         out->present[i] = i < 3 || buffer[0] != '\0';
         drop_final_line_feed(buffer);
         std::strcpy(out->text[i], buffer);
     }
-    std::fclose(f);
     return true;
 }
 

@@ -26,39 +26,36 @@ constexpr int kFieldHeight = 22;
 constexpr int kButtonHeight = 25;
 constexpr int kListDroppedHeight = 350;
 
-HWND make(const char* cls, DWORD style, const char* text, int x, int y, int w, int h, ControlId id) {
-    return CreateWindowExA(0, cls, text, style, x, y, w, h, g_app.main_window,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), g_app.instance, nullptr);
+HWND edit(ControlId id, const char* text, int x, int y, int w) {
+    return create_child(L"Edit", kEditStyle, text, x, y, w, kFieldHeight, id);
 }
-
-HWND edit(ControlId id, const char* text, int x, int y, int w) { return make("Edit", kEditStyle, text, x, y, w, kFieldHeight, id); }
 
 HWND button(ControlId id, DWORD style, const char* text, int x, int y, int w) {
-    return make("Button", style, text, x, y, w, kButtonHeight, id);
+    return create_child(L"Button", style, text, x, y, w, kButtonHeight, id);
 }
 
-HWND list(ControlId id, int x, int y, int w) { return make("combobox", kListStyle, "", x, y, w, kListDroppedHeight, id); }
+HWND list(ControlId id, int x, int y, int w) {
+    return create_child(L"combobox", kListStyle, "", x, y, w, kListDroppedHeight, id);
+}
 
 // One IV row: fields first_id.. at x, x+40, ... while x stays below x_end.
 void iv_row(WindowHandle* fields, ControlId first_id, int x, int x_end, int y, const char* text) {
     for (int i = 0; x < x_end; ++i, x += 40) fields[i] = edit(static_cast<ControlId>(first_id + i), text, x, y, 20);
 }
 
-void add_entry(HWND list_box, const char* text) { SendMessageA(list_box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text)); }
-
 // "指定無し" (no filter), then the type names: entry n + 1 is type n.
 void fill_type_list(HWND list_box) {
-    add_entry(list_box, "指定無し");
-    for (int32_t t = 0; t < kHiddenPowerTypes; ++t) add_entry(list_box, hidden_power_type_text(t));
-    SendMessageA(list_box, CB_SETCURSEL, 0, 0);
+    add_list_entry(list_box, "指定無し");
+    for (int32_t t = 0; t < kHiddenPowerTypes; ++t) add_list_entry(list_box, hidden_power_type_text(t));
+    SendMessageW(list_box, CB_SETCURSEL, 0, 0);
 }
 
 void apply_config() {
     ConfigLines config;
     if (!read_config_file("config.txt", &config)) return;
-    for (int i = 0; i < 3; ++i) SetWindowTextA(g_app.mac_fields[i], config.text[i]);
-    if (config.present[3]) SetWindowTextA(g_app.measured_seconds_field, config.text[3]);
-    if (config.present[4]) SetWindowTextA(g_app.obtained_low_field, config.text[4]);
+    for (int i = 0; i < 3; ++i) set_window_text(g_app.mac_fields[i], config.text[i]);
+    if (config.present[3]) set_window_text(g_app.measured_seconds_field, config.text[3]);
+    if (config.present[4]) set_window_text(g_app.obtained_low_field, config.text[4]);
 }
 
 }  // namespace
@@ -69,7 +66,7 @@ void create_controls() {
     a.mac_fields[0] = edit(kIdMacByte1, "", 330, 2, 30);
     a.mac_fields[1] = edit(kIdMacByte2, "", 370, 2, 30);
     a.mac_fields[2] = edit(kIdMacByte3, "", 410, 2, 30);
-    a.roaming_box = make("Button", kCheckBoxStyle, "徘徊", 500, 2, 100, kButtonHeight, kIdRoamingBox);
+    a.roaming_box = button(kIdRoamingBox, kCheckBoxStyle, "徘徊", 500, 2, 100);
 
     iv_row(a.search_iv_fields, kIdSearchIvFirst, 78, 318, 64, "0");
     a.search_type_list = list(kIdSearchTypeList, 65, 103, 120);
@@ -88,7 +85,7 @@ void create_controls() {
     a.list_frame_count_field = edit(kIdListFrameCount, "100", 410, 174, 40);
     button(kIdListButton, kBorderedButtonStyle, "リスト出力", 580, 200, 100);
 
-    a.stopwatch_display = make("static", kDisplayStyle, "0", 20, 274, 60, kFieldHeight, kIdStopwatchDisplay);
+    a.stopwatch_display = create_child(L"static", kDisplayStyle, "0", 20, 274, 60, kFieldHeight, kIdStopwatchDisplay);
     a.stopwatch_button = button(kIdStopwatchButton, kPlainButtonStyle, kStopwatchIdleCaption, 100, 274, 100);
     for (int i = 0; i < 4; ++i)
         a.switch_on_fields[i] = edit(static_cast<ControlId>(kIdSwitchOnFirst + i), "", 90 + 50 * i, 309, 24);
@@ -100,8 +97,8 @@ void create_controls() {
     a.timing_month_field = edit(kIdTimingMonth, "9", 490, 309, 24);
     a.timing_day_field = edit(kIdTimingDay, "12", 540, 309, 24);
     a.date_mode_list = list(kIdDateModeList, 600, 309, 100);
-    add_entry(a.date_mode_list, "以降");
-    SendMessageA(a.date_mode_list, CB_SETCURSEL, 0, 0);
+    add_list_entry(a.date_mode_list, "以降");
+    SendMessageW(a.date_mode_list, CB_SETCURSEL, 0, 0);
     a.measured_seconds_field = edit(kIdMeasuredSeconds, "", 420, 339, 100);
     a.obtained_low_field = edit(kIdObtainedLow, "", 600, 339, 48);
     button(kIdTimingButton, kTabStopButtonStyle, kCalculateCaption, 680, 339, 100);
@@ -113,22 +110,14 @@ void create_controls() {
 
     // made after the controls above, so that their Tab order stays as it was
     a.nature_list = list(kIdNatureList, 640, 478, 120);
-    add_entry(a.nature_list, "補正なし");
-    for (int32_t n = 0; n < kNatureCount; ++n) add_entry(a.nature_list, nature_name(n));
-    SendMessageA(a.nature_list, CB_SETCURSEL, 0, 0);
+    add_list_entry(a.nature_list, "補正なし");
+    for (int32_t n = 0; n < kNatureCount; ++n) add_list_entry(a.nature_list, nature_name(n));
+    SendMessageW(a.nature_list, CB_SETCURSEL, 0, 0);
 
     apply_config();
 }
 
-std::string window_text(HWND control) {
-    const int length = GetWindowTextLengthA(control);
-    std::string text(static_cast<size_t>(length > 0 ? length : 0) + 1, '\0');
-    const int got = GetWindowTextA(control, &text[0], length + 1);
-    text.resize(static_cast<size_t>(got > 0 ? got : 0));
-    return text;
-}
-
-int32_t selected_entry(HWND list_box) { return static_cast<int32_t>(SendMessageA(list_box, CB_GETCURSEL, 0, 0)); }
+int32_t selected_entry(HWND list_box) { return static_cast<int32_t>(SendMessageW(list_box, CB_GETCURSEL, 0, 0)); }
 
 void refresh_mac_and_roaming() {
     std::string held[3];
@@ -137,5 +126,5 @@ void refresh_mac_and_roaming() {
         held[i] = window_text(g_app.mac_fields[i]);
         texts[i] = held[i].c_str();
     }
-    store_mac_and_roaming(texts, SendMessageA(g_app.roaming_box, BM_GETCHECK, 0, 0) == BST_CHECKED);
+    store_mac_and_roaming(texts, SendMessageW(g_app.roaming_box, BM_GETCHECK, 0, 0) == BST_CHECKED);
 }

@@ -1,7 +1,8 @@
 // Entry point, window class, main window, message loop and window procedure.
 #include <windows.h>
 
-#include <cstdlib>
+#include <cwchar>
+#include <string>
 
 #include "app/shell_win.h"
 #include "core/state.h"
@@ -15,7 +16,7 @@ constexpr int kWindowHeight = 600;
 
 void on_create(HWND window) {
     g_app.controls_created = 0;
-    if (!load_species_table()) MessageBoxA(window, "pokemon.datを読み込めませんでした", "", MB_OK);
+    if (!load_species_table()) message_box(window, "pokemon.datを読み込めませんでした", "", MB_OK);
 }
 
 void on_paint(HWND window) {
@@ -39,30 +40,30 @@ LRESULT CALLBACK window_procedure(HWND window, UINT message, WPARAM wParam, LPAR
     case WM_COMMAND: dispatch_command(LOWORD(wParam)); return 0;
     case kMsgShowMessage: return show_message_box(reinterpret_cast<const char*>(lParam), static_cast<unsigned>(wParam));
     case kMsgSearchDone: finish_search(); return 0;
-    default: return DefWindowProcA(window, message, wParam, lParam);
+    default: return DefWindowProcW(window, message, wParam, lParam);
     }
 }
 
-bool register_window_class(HINSTANCE instance) {
-    WNDCLASSEXA wc = {};
+bool register_window_class(HINSTANCE instance, const wchar_t* name) {
+    WNDCLASSEXW wc = {};
     wc.cbSize = sizeof wc;
     wc.style = CS_HREDRAW | CS_VREDRAW;
     wc.lpfnWndProc = window_procedure;
     wc.hInstance = instance;
-    wc.hIcon = static_cast<HICON>(LoadImageA(nullptr, MAKEINTRESOURCEA(32512), IMAGE_ICON, 0, 0, LR_SHARED | LR_DEFAULTSIZE));
+    wc.hIcon = static_cast<HICON>(LoadImageW(nullptr, MAKEINTRESOURCEW(32512), IMAGE_ICON, 0, 0, LR_SHARED | LR_DEFAULTSIZE));
     wc.hIconSm = wc.hIcon;
-    wc.hCursor = static_cast<HCURSOR>(LoadImageA(nullptr, MAKEINTRESOURCEA(32512), IMAGE_CURSOR, 0, 0, LR_SHARED | LR_DEFAULTSIZE));
+    wc.hCursor = static_cast<HCURSOR>(LoadImageW(nullptr, MAKEINTRESOURCEW(32512), IMAGE_CURSOR, 0, 0, LR_SHARED | LR_DEFAULTSIZE));
     wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    wc.lpszClassName = kMainTitle;
-    return RegisterClassExA(&wc) != 0;
+    wc.lpszClassName = name;
+    return RegisterClassExW(&wc) != 0;
 }
 
 // The tests of the size guard set its threshold through the environment; a
 // player never does, and then it is the shipped 1 GiB.
 void read_test_settings() {
-    char text[32];
-    const DWORD n = GetEnvironmentVariableA("KIVREL_TEST_SEARCH_GUARD_BYTES", text, sizeof text);
-    if (n > 0 && n < sizeof text) g_app.search_guard_bytes = std::strtoull(text, nullptr, 10);
+    wchar_t text[32];
+    const DWORD n = GetEnvironmentVariableW(L"KIVREL_TEST_SEARCH_GUARD_BYTES", text, 32);
+    if (n > 0 && n < 32) g_app.search_guard_bytes = std::wcstoull(text, nullptr, 10);
 }
 
 }  // namespace
@@ -71,18 +72,20 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show_command) {
     read_test_settings();
     g_app.stopwatch_thread = start_stopwatch();
     g_app.instance = instance;
-    if (!register_window_class(instance)) return 0;
-    g_app.main_window = CreateWindowExA(0, kMainTitle, kMainTitle, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
+    create_ui_font();
+    const std::wstring title = to_wide(kMainTitle);
+    if (!register_window_class(instance, title.c_str())) return 0;
+    g_app.main_window = CreateWindowExW(0, title.c_str(), title.c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
                                         kWindowWidth, kWindowHeight, nullptr, nullptr, instance, nullptr);
     if (!g_app.main_window) return 0;
     ShowWindow(g_app.main_window, show_command);
     UpdateWindow(g_app.main_window);
 
     MSG msg = {};
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        if (IsDialogMessageA(g_app.main_window, &msg)) continue;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        if (IsDialogMessageW(g_app.main_window, &msg)) continue;
         TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+        DispatchMessageW(&msg);
     }
     wait_for_search_threads();
     end_stopwatch(g_app.stopwatch_thread);

@@ -9,8 +9,6 @@
 
 namespace {
 
-void draw_text(HDC dc, int x, int y, const char* text) { TextOutA(dc, x, y, text, static_cast<int>(std::strlen(text))); }
-
 void draw_item(HDC dc, const PaintItem& item) {
     char buffer[256];
     switch (item.kind) {
@@ -46,6 +44,8 @@ void paint_window(HDC dc) {
     // white fill with its outline just outside the first visible pixels
     Rectangle(dc, -1, -1, 801, 701);
     if (g_app.controls_created == 1) {
+        const HGDIOBJ old_font = SelectObject(dc, g_app.ui_font);
         for (int i = 0; i < kPaintItemCount; ++i) draw_item(dc, kPaintItems[i]);
+        SelectObject(dc, old_font);
     }
 }

@@ -18,12 +18,12 @@ bool on_window_thread() {
 
 int message_box(const char* text, UINT flags) {
     if (on_window_thread()) return show_message_box(text, flags);
-    return static_cast<int>(SendMessageA(g_app.main_window, kMsgShowMessage, flags, reinterpret_cast<LPARAM>(text)));
+    return static_cast<int>(SendMessageW(g_app.main_window, kMsgShowMessage, flags, reinterpret_cast<LPARAM>(text)));
 }
 
 }  // namespace
 
-void set_main_title(const char* text) { SetWindowTextA(g_app.main_window, text); }
+void set_main_title(const char* text) { set_window_text(g_app.main_window, text); }
 
 void open_output_file(const char* name) {
     // the command interpreter named by COMSPEC opens the file with its viewer
@@ -34,12 +34,23 @@ void show_message(const char* text) { message_box(text, MB_OK | MB_ICONWARNING);
 
 bool ask_yes_no(const char* text) { return message_box(text, MB_YESNO | MB_ICONQUESTION) == IDYES; }
 
-bool replace_file(const char* from, const char* to) { return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING) != 0; }
-
-std::string full_path(const char* name) {
-    char path[MAX_PATH];
-    const DWORD n = GetFullPathNameA(name, MAX_PATH, path, nullptr);
-    return n > 0 && n < MAX_PATH ? std::string(path, n) : std::string(name);
+bool replace_file(const char* from, const char* to) {
+    return MoveFileExW(to_wide(from).c_str(), to_wide(to).c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
 }
 
-int show_message_box(const char* text, unsigned flags) { return MessageBoxA(g_app.main_window, text, kMainTitle, flags); }
+std::string full_path(const char* name) {
+    // the folder's name may hold any characters: ask in wide ones, show them in CP932
+    wchar_t path[MAX_PATH];
+    const DWORD n = GetFullPathNameW(to_wide(name).c_str(), MAX_PATH, path, nullptr);
+    return n > 0 && n < MAX_PATH ? to_cp932(path, static_cast<int>(n)) : std::string(name);
+}
+
+std::string cp932_from_utf8(const std::string& utf8) {
+    if (utf8.empty()) return {};
+    const int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+    std::wstring wide(static_cast<size_t>(n), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), &wide[0], n);
+    return to_cp932(wide.c_str(), n);
+}
+
+int show_message_box(const char* text, unsigned flags) { return message_box(g_app.main_window, text, kMainTitle, flags); }

@@ -20,7 +20,7 @@ constexpr ControlId kLockedButtons[] = {kIdListButton, kIdCandidatesButton, kIdC
 std::atomic_ref<int32_t> stop_word() { return std::atomic_ref<int32_t>(g_app.search_stop); }
 std::atomic_ref<int32_t> live_threads() { return std::atomic_ref<int32_t>(g_app.search_threads); }
 
-void tell_window_search_ended() { PostMessageA(g_app.main_window, kMsgSearchDone, 0, 0); }
+void tell_window_search_ended() { PostMessageW(g_app.main_window, kMsgSearchDone, 0, 0); }
 
 unsigned __stdcall search_thread(void* inputs) {
     // the thread owns its copy of the inputs; it touches no other part of g_app
@@ -32,7 +32,7 @@ unsigned __stdcall search_thread(void* inputs) {
 
 void show_search_running(bool running) {
     const HWND main = g_app.main_window;
-    SetWindowTextA(GetDlgItem(main, kIdSearchButton), running ? kStopCaption : kCalculateCaption);
+    set_window_text(GetDlgItem(main, kIdSearchButton), running ? kStopCaption : kCalculateCaption);
     for (ControlId id : kLockedButtons) EnableWindow(GetDlgItem(main, id), !running);
     for (WindowHandle b : g_app.adopt_buttons)
         if (b) EnableWindow(b, !running);

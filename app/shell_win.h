@@ -12,8 +12,22 @@ void create_controls();
 // Reads the MAC fields and the roaming box into mac_offset and the roaming flag.
 void refresh_mac_and_roaming();
 
+// Texts crossing into Windows (app/text_win.cpp): the program's CP932 bytes
+// converted with code page 932, whatever the system's code page.
+std::wstring to_wide(const char* cp932);
+std::string to_cp932(const wchar_t* text, int length);
 // A control's whole text, as CP932 bytes.
 std::string window_text(HWND control);
+void set_window_text(HWND window, const char* cp932);
+void add_list_entry(HWND list, const char* cp932);
+void draw_text(HDC dc, int x, int y, const char* cp932);
+int message_box(HWND owner, const char* text, const char* caption, unsigned flags);
+// A child control of the main window with the window's font.
+HWND create_child(const wchar_t* window_class, unsigned long style, const char* text, int x, int y, int width,
+                  int height, int id);
+// Makes g_app.ui_font, the one font of the window: the stock font of a
+// Japanese system, or a Japanese face where that is missing.
+void create_ui_font();
 
 // Index of a list's selected entry.
 int32_t selected_entry(HWND list);

@@ -16,7 +16,7 @@ void __cdecl stopwatch_thread(void*) {
     char text[256];
     for (;;) {
         // the display is written only when the reading grew
-        if (stopwatch_pass(timeGetTime(), text)) SetWindowTextA(g_app.stopwatch_display, text);
+        if (stopwatch_pass(timeGetTime(), text)) set_window_text(g_app.stopwatch_display, text);
         Sleep(1);
     }
 }

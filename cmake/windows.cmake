@@ -12,7 +12,8 @@ function(add_kivrel name)
   add_executable(${name} WIN32 ${CORE_SOURCES} ${WIN_SOURCES} ${KIVREL_GENERATED}/version.rc ${ARGN})
   target_compile_options(${name} PRIVATE $<$<COMPILE_LANGUAGE:CXX>:${KIVREL_CHARSET_FLAGS}>)
   target_compile_definitions(${name} PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX)
-  target_link_options(${name} PRIVATE ${WIN_LINK_OPTIONS})
+  # -s: the programs a player gets carry no debug sections or symbols
+  target_link_options(${name} PRIVATE ${WIN_LINK_OPTIONS} -s)
   target_link_libraries(${name} PRIVATE user32 gdi32 winmm)
 endfunction()
 

@@ -39,6 +39,22 @@ add_test(NAME wine.WriteFailingPartWay
          COMMAND sh -c "trap '' XFSZ && exec prlimit --fsize=512 \"$0\" \"$1\" --gtest_brief=1"
                  ${CMAKE_SOURCE_DIR}/scripts/wine-run $<TARGET_FILE:write_failure_check>)
 
+# The program on another system code page: the Japanese run records what it
+# sees, the English run (driver and program both under en_US, code page 1252)
+# must see the same.
+add_executable(locale_check ${CMAKE_SOURCE_DIR}/tests/wine/locale_check.cpp)
+target_link_libraries(locale_check PRIVATE wine_driver)
+target_link_options(locale_check PRIVATE ${WIN_LINK_OPTIONS})
+add_dependencies(locale_check Kivrel Kivrel-fixed open_recorder)
+set(LOCALE_RECORD ${CMAKE_BINARY_DIR}/locale-runs)
+add_test(NAME wine.locale.japanese
+         COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine-run $<TARGET_FILE:locale_check> record ${LOCALE_RECORD})
+add_test(NAME wine.locale.english
+         COMMAND ${CMAKE_COMMAND} -E env LC_ALL=en_US.UTF-8 LANG=en_US.UTF-8
+                 ${CMAKE_SOURCE_DIR}/scripts/wine-run $<TARGET_FILE:locale_check> compare ${LOCALE_RECORD})
+set_tests_properties(wine.locale.japanese PROPERTIES FIXTURES_SETUP japanese_run)
+set_tests_properties(wine.locale.english PROPERTIES FIXTURES_REQUIRED japanese_run)
+
 # Both programs import only system DLLs.
 add_test(NAME windows.imports COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-imports.sh
          $<TARGET_FILE:Kivrel> $<TARGET_FILE:Kivrel-fixed> $<TARGET_FILE:open_recorder>)

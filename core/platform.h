@@ -23,3 +23,6 @@ bool replace_file(const char* from, const char* to);
 
 // Where a file of the working folder is, as the player would look for it.
 std::string full_path(const char* name);
+
+// UTF-8 text as CP932 bytes; a character CP932 lacks becomes "?".
+std::string cp932_from_utf8(const std::string& utf8);

@@ -4,7 +4,8 @@
 //
 // This header is shared by the portable core and the Windows front end, so it
 // names window handles through the same incomplete types <windows.h> uses
-// (HWND is HWND__*, HINSTANCE is HINSTANCE__*) without including it.
+// (HWND is HWND__*, HINSTANCE is HINSTANCE__*, HFONT is HFONT__*) without
+// including it.
 #pragma once
 
 #include <cstdint>
@@ -13,13 +14,16 @@
 
 struct HWND__;
 struct HINSTANCE__;
+struct HFONT__;
 using WindowHandle = HWND__*;
 using InstanceHandle = HINSTANCE__*;
+using FontHandle = HFONT__*;
 
 struct AppState {
     // Shell.
     InstanceHandle instance;
     WindowHandle main_window;
+    FontHandle ui_font;  // every control's and every paint's
     int32_t controls_created;
     uintptr_t stopwatch_thread;
 

@@ -51,6 +51,41 @@ bool replaceable(const char* name) {
     return true;
 }
 
+// UTF-16 (two bytes a unit, in the given order) as UTF-8; a lone surrogate
+// reads as U+FFFD, and a last odd byte is dropped.
+std::string utf8_from_utf16(const std::string& bytes, bool big_endian) {
+    std::string out;
+    const auto unit = [&](size_t i) {
+        const uint32_t a = static_cast<unsigned char>(bytes[i]), b = static_cast<unsigned char>(bytes[i + 1]);
+        return big_endian ? (a << 8 | b) : (b << 8 | a);
+    };
+    for (size_t i = 0; i + 1 < bytes.size(); i += 2) {
+        uint32_t c = unit(i);
+        if (c >= 0xD800 && c <= 0xDBFF && i + 3 < bytes.size() && unit(i + 2) >= 0xDC00 && unit(i + 2) <= 0xDFFF) {
+            c = 0x10000 + ((c - 0xD800) << 10) + (unit(i + 2) - 0xDC00);
+            i += 2;
+        } else if (c >= 0xD800 && c <= 0xDFFF) {
+            c = 0xFFFD;
+        }
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+        } else if (c < 0x800) {
+            out += static_cast<char>(0xC0 | c >> 6);
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else if (c < 0x10000) {
+            out += static_cast<char>(0xE0 | c >> 12);
+            out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            out += static_cast<char>(0xF0 | c >> 18);
+            out += static_cast<char>(0x80 | (c >> 12 & 0x3F));
+            out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return out;
+}
+
 // A temporary name beside name that no other output file of this run uses: a
 // dropped file may still be being removed while the next one is written.
 std::string temporary_name(const char* name) {
@@ -60,29 +95,43 @@ std::string temporary_name(const char* name) {
 
 }  // namespace
 
-size_t read_text_line(std::FILE* file, char* buffer) {
+bool read_text_file(const char* path, std::string* text) {
+    std::FILE* f = std::fopen(path, "rb");
+    if (!f) return false;
+    std::string bytes;
+    char piece[4096];
+    for (size_t n; (n = std::fread(piece, 1, sizeof piece, f)) > 0;) bytes.append(piece, n);
+    std::fclose(f);
+    const auto starts = [&](const char* mark) { return bytes.compare(0, std::strlen(mark), mark) == 0; };
+    if (starts("\xEF\xBB\xBF")) *text = cp932_from_utf8(bytes.substr(3));
+    else if (starts("\xFF\xFE")) *text = cp932_from_utf8(utf8_from_utf16(bytes.substr(2), false));
+    else if (starts("\xFE\xFF")) *text = cp932_from_utf8(utf8_from_utf16(bytes.substr(2), true));
+    else *text = std::move(bytes);
+    return true;
+}
+
+size_t read_text_line(TextReader* reader, char* buffer) {
     // fgets on a text-mode stream: CR LF reaches the buffer as one LF, also when
     // the CR is the last byte that fits, and a lone CR stays as it is
+    const std::string& text = *reader->text;
+    size_t& at = reader->at;
     size_t used = 0;
-    while (used < kLineBytes) {
-        int c = std::getc(file);
-        if (c == EOF) break;
-        if (c == '\r') {
-            const int next = std::getc(file);
-            if (next == '\n') c = '\n';
-            else if (next != EOF) std::ungetc(next, file);
+    while (used < kLineBytes && at < text.size()) {
+        char c = text[at++];
+        if (c == '\r' && at < text.size() && text[at] == '\n') {
+            c = '\n';
+            ++at;
         }
-        buffer[used++] = static_cast<char>(c);
+        buffer[used++] = c;
         if (c == '\n') break;
     }
     if (used > 0) buffer[used] = '\0';
     return used;
 }
 
-void skip_rest_of_line(std::FILE* file) {
-    int c;
-    while ((c = std::getc(file)) != EOF && c != '\n') {
-    }
+void skip_rest_of_line(TextReader* reader) {
+    const size_t lf = reader->text->find('\n', reader->at);
+    reader->at = lf == std::string::npos ? reader->text->size() : lf + 1;
 }
 
 bool open_text_writer(TextWriter* w, const char* name) {

@@ -10,14 +10,26 @@
 #include <memory>
 #include <string>
 
+// A whole input file (config.txt, pokemon.dat) as the CP932 bytes it means:
+// a file that starts with a UTF-8 byte-order mark is UTF-8 after it, one with
+// a UTF-16 mark is UTF-16 (little- or big-endian), and both are converted; a
+// file without a mark is CP932 and taken as it is. False when it cannot be read.
+bool read_text_file(const char* path, std::string* text);
+
+// Where the reading of a text stands.
+struct TextReader {
+    const std::string* text;
+    size_t at;
+};
+
 // fgets into buffer (256 bytes) as on a text-mode stream: each CR LF is read
 // as one LF, so a line of up to 255 bytes fits whatever its line end. Returns
-// the bytes stored before the zero (zero bytes read from the file included);
-// 0 at end of file, leaving buffer unchanged.
-size_t read_text_line(std::FILE* file, char* buffer);
+// the bytes stored before the zero (zero bytes of the text included); 0 at
+// the end of the text, leaving buffer unchanged.
+size_t read_text_line(TextReader* reader, char* buffer);
 
 // Skips what is left of a line that read_text_line cut, up to its line feed.
-void skip_rest_of_line(std::FILE* file);
+void skip_rest_of_line(TextReader* reader);
 
 // Collects one output file's text and writes it in large pieces.
 struct TextWriter {

@@ -12,11 +12,11 @@ namespace {
 // One line of the file without its line feed: at most 255 bytes, the rest of
 // a longer line skipped, so that every line of the file is one record.
 // False at end of file, leaving line as it was.
-bool read_record_line(std::FILE* f, char* line) {
-    const size_t n = read_text_line(f, line);
+bool read_record_line(TextReader* reader, char* line) {
+    const size_t n = read_text_line(reader, line);
     if (n == 0) return false;
     if (line[n - 1] == '\n') line[n - 1] = '\0';
-    else skip_rest_of_line(f);  // cut at the buffer's end, or the file's last line
+    else skip_rest_of_line(reader);  // cut at the buffer's end, or the text's last line
     return true;
 }
 
@@ -43,20 +43,17 @@ void parse_species_line(const char* line, SpeciesRecord* r) {
 }  // namespace
 
 bool load_species_table(const char* path) {
-    std::FILE* f = std::fopen(path, "rb");
-    if (!f) return false;
+    std::string text;
+    if (!read_text_file(path, &text)) return false;
+    TextReader reader{&text, 0};
     char line[256];
-    if (!read_record_line(f, line)) {
-        // an empty file has nothing to give: the table stays empty and the user is told
-        std::fclose(f);
-        return false;
-    }
+    // an empty file has nothing to give: the table stays empty and the user is told
+    if (!read_record_line(&reader, line)) return false;
     for (int32_t i = 0; i < kSpeciesCount; ++i) {
         // past the end of the file the last line read fills the remaining records
-        if (i > 0) read_record_line(f, line);
+        if (i > 0) read_record_line(&reader, line);
         parse_species_line(line, &g_app.species[i]);
     }
-    std::fclose(f);
     return true;
 }
 

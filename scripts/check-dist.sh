@@ -17,6 +17,12 @@ for f in Kivrel.exe Kivrel-fixed.exe pokemon.dat config-example.txt Kivrel-guide
     [ -s "$DIR/$f" ] || { echo "missing from the archive: $f"; status=1; }
 done
 
+# The programs a player gets carry no debug sections.
+for exe in Kivrel.exe Kivrel-fixed.exe; do
+    debug=$(x86_64-w64-mingw32-objdump -h "$DIR/$exe" | awk '$2 ~ /^\.debug/ { print $2 }' | tr '\n' ' ')
+    [ -z "$debug" ] || { echo "$exe carries debug sections: $debug"; status=1; }
+done
+
 # Both programs carry the product name and version in their version resource.
 for exe in Kivrel.exe Kivrel-fixed.exe; do
     info=$(x86_64-w64-mingw32-strings -el "$DIR/$exe" | grep --no-group-separator -A1 -x -E 'ProductName|ProductVersion' | tr '\n' ' ')

@@ -4,7 +4,7 @@
 set -eu
 
 PACKAGES="make cmake ninja-build g++ googletest libgtest-dev libbenchmark-dev \
-g++-mingw-w64-x86-64 wine wine64 xvfb xauth x11-utils fonts-ipafont-gothic \
+g++-mingw-w64-x86-64 wine wine64 fonts-wine xvfb xauth x11-utils fonts-ipafont-gothic \
 imagemagick locales zip unzip clang libclang-rt-14-dev"
 
 missing=""

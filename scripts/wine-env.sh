@@ -4,10 +4,13 @@ ROOT=$(cd "$(dirname "$0")/.." && pwd)
 LOCALE_DIR="$ROOT/build/locale"
 
 ensure_japanese_locale() {
-    if [ ! -e "$LOCALE_DIR/ja_JP.UTF-8/LC_CTYPE" ]; then
-        mkdir -p "$LOCALE_DIR"
-        localedef -i ja_JP -f UTF-8 "$LOCALE_DIR/ja_JP.UTF-8" 2>/dev/null || true
-    fi
+    # the English one is there for the tests that run the program on another code page
+    for locale in ja_JP en_US; do
+        if [ ! -e "$LOCALE_DIR/$locale.UTF-8/LC_CTYPE" ]; then
+            mkdir -p "$LOCALE_DIR"
+            localedef -i $locale -f UTF-8 "$LOCALE_DIR/$locale.UTF-8" 2>/dev/null || true
+        fi
+    done
     export LOCPATH="$LOCALE_DIR"
     # the shell itself cannot see LOCPATH, so it would warn; Wine sees both
     { export LC_ALL=ja_JP.UTF-8 LANG=ja_JP.UTF-8; } 2>/dev/null

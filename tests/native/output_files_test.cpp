@@ -150,7 +150,8 @@ TEST_F(OutputFiles, SearchAsksOnceBeforeResultPassesTheGuard) {
             EXPECT_EQ(file_bytes("result.txt"), kEarlier);
             EXPECT_TRUE(platform_log().opened.empty());
             // the lines it had found are the number it gave
-            EXPECT_NE(question.find(" " + std::to_string(lines) + " 行"), std::string::npos) << question;
+            const std::string count = std::to_string(lines);
+            EXPECT_NE(question.find("で " + count), std::string::npos) << question;
         }
         expect_no_temporary_file("result.txt");
         EXPECT_EQ(platform_log().titles.back(), kMainTitle);

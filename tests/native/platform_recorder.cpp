@@ -4,6 +4,12 @@
 
 #include <cstdio>
 #include <filesystem>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <iconv.h>
+#endif
 #include <mutex>
 
 #include "core/platform.h"
@@ -53,3 +59,41 @@ bool replace_file(const char* from, const char* to) {
 }
 
 std::string full_path(const char* name) { return std::filesystem::absolute(name).string(); }
+
+#ifdef _WIN32
+std::string cp932_from_utf8(const std::string& utf8) {
+    if (utf8.empty()) return {};
+    const int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+    std::wstring wide(static_cast<size_t>(n), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), &wide[0], n);
+    const int m = WideCharToMultiByte(932, 0, wide.data(), n, nullptr, 0, nullptr, nullptr);
+    std::string out(static_cast<size_t>(m), '\0');
+    WideCharToMultiByte(932, 0, wide.data(), n, &out[0], m, nullptr, nullptr);
+    return out;
+}
+#else
+std::string cp932_from_utf8(const std::string& utf8) {
+    // the C library's converter, character by character so that one it lacks becomes "?"
+    iconv_t cd = iconv_open("CP932", "UTF-8");
+    std::string out;
+    char* in = const_cast<char*>(utf8.data());
+    size_t in_left = utf8.size();
+    while (in_left > 0) {
+        char buffer[16];
+        char* put = buffer;
+        size_t room = sizeof buffer;
+        // one character: its UTF-8 length from the lead byte
+        const unsigned char lead = static_cast<unsigned char>(*in);
+        size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        if (length > in_left) length = in_left;
+        char* from = in;
+        size_t from_left = length;
+        if (iconv(cd, &from, &from_left, &put, &room) == static_cast<size_t>(-1)) out += '?';
+        else out.append(buffer, static_cast<size_t>(put - buffer));
+        in += length;
+        in_left -= length;
+    }
+    iconv_close(cd);
+    return out;
+}
+#endif

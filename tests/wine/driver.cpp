@@ -142,6 +142,14 @@ void write_file(const std::string& path, const std::string& bytes) {
 
 bool file_exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
+std::wstring to_wide(const std::string& cp932) {
+    if (cp932.empty()) return {};
+    const int n = MultiByteToWideChar(932, 0, cp932.data(), static_cast<int>(cp932.size()), nullptr, 0);
+    std::wstring s(static_cast<size_t>(n), L'\0');
+    MultiByteToWideChar(932, 0, cp932.data(), static_cast<int>(cp932.size()), &s[0], n);
+    return s;
+}
+
 std::string to_cp932(const std::wstring& text) {
     if (text.empty()) return {};
     int n = WideCharToMultiByte(932, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
@@ -231,7 +239,9 @@ std::string Program::message_box_text() const {
 std::string Program::title() const { return to_cp932(window_text_w(window_)); }
 
 void Program::set_text(int id, const std::string& cp932) {
-    SendMessageA(control(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(cp932.c_str()));
+    // through the wide functions, converted here: the same text whatever either side's code page
+    const std::wstring text = to_wide(cp932);
+    SendMessageW(control(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 void Program::press(int id) {
@@ -293,11 +303,11 @@ void Program::answer_message_box(int button) {
     message_box_ = nullptr;
 }
 
-void Program::click(int id) { SendMessageA(control(id), BM_CLICK, 0, 0); }
+void Program::click(int id) { SendMessageW(control(id), BM_CLICK, 0, 0); }
 
-int Program::list_selection(int id) const { return static_cast<int>(SendMessageA(control(id), CB_GETCURSEL, 0, 0)); }
+int Program::list_selection(int id) const { return static_cast<int>(SendMessageW(control(id), CB_GETCURSEL, 0, 0)); }
 
-void Program::select(int id, int index) { SendMessageA(control(id), CB_SETCURSEL, static_cast<WPARAM>(index), 0); }
+void Program::select(int id, int index) { SendMessageW(control(id), CB_SETCURSEL, static_cast<WPARAM>(index), 0); }
 
 std::vector<std::string> Program::opened() const {
     std::vector<std::string> lines;
@@ -353,15 +363,28 @@ int hundredths_of(const std::string& reading) {
     return static_cast<int>(std::strtod(reading.c_str(), nullptr) * 100.0 + 0.5);
 }
 
+namespace {
+// The font a Japanese system's paint uses by default: "System", 18 by 8
+// pixels, normal weight, Shift-JIS; the same on every locale.
+HFONT japanese_system_font() {
+    static const HFONT font = CreateFontW(18, 8, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
+                                          CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, VARIABLE_PITCH | FF_SWISS, L"System");
+    return font;
+}
+}  // namespace
+
 Pixels render_text(const std::string& cp932, int width, int height) {
     HDC screen = GetDC(nullptr);
     HDC mem = CreateCompatibleDC(screen);
     HBITMAP bmp = CreateCompatibleBitmap(screen, width, height);
     HGDIOBJ old = SelectObject(mem, bmp);
+    HGDIOBJ old_font = SelectObject(mem, japanese_system_font());
     RECT all = {0, 0, width, height};
     FillRect(mem, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    TextOutA(mem, 0, 0, cp932.c_str(), static_cast<int>(cp932.size()));
+    const std::wstring text = to_wide(cp932);
+    TextOutW(mem, 0, 0, text.c_str(), static_cast<int>(text.size()));
     Pixels p = read_bitmap(mem, 0, 0, width, height);
+    SelectObject(mem, old_font);
     SelectObject(mem, old);
     DeleteObject(bmp);
     DeleteDC(mem);
@@ -371,8 +394,11 @@ Pixels render_text(const std::string& cp932, int width, int height) {
 
 bool shows_text(const Pixels& capture, int x, int y, const std::string& cp932) {
     HDC screen = GetDC(nullptr);
+    HGDIOBJ old_font = SelectObject(screen, japanese_system_font());
     SIZE size;
-    GetTextExtentPoint32A(screen, cp932.c_str(), static_cast<int>(cp932.size()), &size);
+    const std::wstring text = to_wide(cp932);
+    GetTextExtentPoint32W(screen, text.c_str(), static_cast<int>(text.size()), &size);
+    SelectObject(screen, old_font);
     ReleaseDC(nullptr, screen);
     const Pixels want = render_text(cp932, size.cx, size.cy);
     if (x + size.cx > capture.width || y + size.cy > capture.height) return false;

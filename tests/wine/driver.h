@@ -19,8 +19,9 @@ std::string read_file(const std::string& path);
 void write_file(const std::string& path, const std::string& bytes);
 bool file_exists(const std::string& path);
 
-// CP932 <-> UTF-16 for texts read with the W functions.
+// CP932 <-> UTF-16 for texts read and set with the W functions.
 std::string to_cp932(const std::wstring& text);
+std::wstring to_wide(const std::string& cp932);
 
 struct Pixels {
     int width = 0, height = 0;

@@ -345,10 +345,12 @@ TEST_P(SeedTools, CandidatesGetAdoptButtonsAndRows) {
     settle(p);
     ASSERT_TRUE(reference::candidates(4, 5, 7, 6, 0, false, 0, none).empty());
     EXPECT_TRUE(adopt_buttons(p).empty());
-    const driver::Pixels nothing_found = p.capture();
-    EXPECT_FALSE(driver::shows_text(nothing_found, 144, 405, hex8(want[0])));
-    // found nothing is said where the rows would be
-    EXPECT_TRUE(driver::shows_text(nothing_found, 144, 405, "候補なし"));
+    // found nothing is said where the rows would be (waiting up to two seconds for the paint)
+    bool said = false;
+    for (int attempt = 0; attempt < 50 && !said; ++attempt, Sleep(40))
+        said = driver::shows_text(p.capture(), 144, 405, "候補なし");
+    EXPECT_TRUE(said);
+    EXPECT_FALSE(driver::shows_text(p.capture(), 144, 405, hex8(want[0])));
     EXPECT_TRUE(p.opened().empty());
     EXPECT_EQ(p.title(), kMainTitle);
 

@@ -1,0 +1,97 @@
+// Every text that crosses into Windows: the program's own texts are CP932
+// bytes, converted explicitly with code page 932 and handed to the wide
+// functions, so that they read right whatever the system's code page. One
+// font for the whole window, with Japanese glyphs on any system.
+#include <windows.h>
+
+#include <cstring>
+
+#include "app/shell_win.h"
+#include "core/state.h"
+
+namespace {
+
+constexpr UINT kProgramCodePage = 932;
+
+// The stock system font of a Japanese system: "System", 18 pixels high, 8 wide,
+// normal weight, Shift-JIS. Where no font of that face takes Shift-JIS, a
+// Japanese face that every Windows 10 and 11 ships.
+constexpr int kFontHeight = 18;
+constexpr int kFontWidth = 8;
+const wchar_t kFontFace[] = L"System";
+const wchar_t kFallbackFace[] = L"MS UI Gothic";
+
+HFONT create_font(const wchar_t* face, int width) {
+    return CreateFontW(kFontHeight, width, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
+                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, VARIABLE_PITCH | FF_SWISS, face);
+}
+
+// The character set of the font Windows really chose for f.
+BYTE realized_charset(HFONT f) {
+    HDC dc = GetDC(nullptr);
+    const HGDIOBJ old = SelectObject(dc, f);
+    TEXTMETRICW metrics = {};
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    return metrics.tmCharSet;
+}
+
+}  // namespace
+
+std::wstring to_wide(const char* cp932) {
+    const int length = static_cast<int>(std::strlen(cp932));
+    if (length == 0) return {};
+    const int n = MultiByteToWideChar(kProgramCodePage, 0, cp932, length, nullptr, 0);
+    std::wstring text(static_cast<size_t>(n), L'\0');
+    MultiByteToWideChar(kProgramCodePage, 0, cp932, length, &text[0], n);
+    return text;
+}
+
+std::string to_cp932(const wchar_t* text, int length) {
+    if (length <= 0) return {};
+    const int n = WideCharToMultiByte(kProgramCodePage, 0, text, length, nullptr, 0, nullptr, nullptr);
+    std::string bytes(static_cast<size_t>(n), '\0');
+    WideCharToMultiByte(kProgramCodePage, 0, text, length, &bytes[0], n, nullptr, nullptr);
+    return bytes;
+}
+
+void set_window_text(HWND window, const char* cp932) { SetWindowTextW(window, to_wide(cp932).c_str()); }
+
+std::string window_text(HWND control) {
+    const int length = GetWindowTextLengthW(control);
+    std::wstring text(static_cast<size_t>(length > 0 ? length : 0) + 1, L'\0');
+    const int got = GetWindowTextW(control, &text[0], length + 1);
+    return to_cp932(text.c_str(), got);
+}
+
+void add_list_entry(HWND list, const char* cp932) {
+    SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(to_wide(cp932).c_str()));
+}
+
+void draw_text(HDC dc, int x, int y, const char* cp932) {
+    const std::wstring text = to_wide(cp932);
+    TextOutW(dc, x, y, text.c_str(), static_cast<int>(text.size()));
+}
+
+int message_box(HWND owner, const char* text, const char* caption, unsigned flags) {
+    return MessageBoxW(owner, to_wide(text).c_str(), to_wide(caption).c_str(), flags);
+}
+
+HWND create_child(const wchar_t* window_class, unsigned long style, const char* text, int x, int y, int width,
+                  int height, int id) {
+    const HWND control = CreateWindowExW(0, window_class, to_wide(text).c_str(), style, x, y, width, height,
+                                         g_app.main_window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                         g_app.instance, nullptr);
+    if (control) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(g_app.ui_font), FALSE);
+    return control;
+}
+
+void create_ui_font() {
+    HFONT font = create_font(kFontFace, kFontWidth);
+    if (font && realized_charset(font) != SHIFTJIS_CHARSET) {
+        DeleteObject(font);
+        font = create_font(kFallbackFace, 0);
+    }
+    g_app.ui_font = font;
+}

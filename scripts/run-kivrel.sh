@@ -44,6 +44,7 @@ if [ ! -e "$PREFIX/.kivrel-prefix-ready" ]; then
     touch "$PREFIX/.kivrel-prefix-ready"
 fi
 export WINEPREFIX="$PREFIX"
+add_caption_font  # also into a prefix made before it was part of the set-up
 mkdir -p "$PREFIX/drive_c/kivrel"
 cp "$BUILD/open_viewer.exe" "$PREFIX/drive_c/kivrel/open_viewer.exe"
 

@@ -35,12 +35,23 @@ start_virtual_display() {
     return 1
 }
 
-# Creates a Wine prefix in $1 set up for Kivrel: no window manager wait, and
-# the command interpreter replaced by $2 when given (tests record the calls).
+# The caption buttons of a window are glyphs of the Marlett font: Debian's
+# fonts-wine ships it, and Wine finds it in the prefix's font folder.
+add_caption_font() {
+    fonts="$WINEPREFIX/drive_c/windows/Fonts"
+    if [ -f /usr/share/wine/fonts/marlett.ttf ] && [ -d "$fonts" ] && [ ! -f "$fonts/marlett.ttf" ]; then
+        cp /usr/share/wine/fonts/marlett.ttf "$fonts/"
+    fi
+}
+
+# Creates a Wine prefix in $1 set up for Kivrel: no window manager wait, the
+# caption font, and the command interpreter replaced by $2 when given (tests
+# record the calls).
 make_prefix() {
     export WINEPREFIX="$1"
     mkdir -p "$WINEPREFIX"
     wine wineboot -i >/dev/null 2>&1
+    add_caption_font
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
     if [ -n "${2:-}" ]; then
         wine reg add 'HKLM\System\CurrentControlSet\Control\Session Manager\Environment' \

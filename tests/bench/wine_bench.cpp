@@ -18,17 +18,10 @@ using driver::Program;
 
 namespace {
 
-double now_ms() {
-    LARGE_INTEGER c, f;
-    QueryPerformanceCounter(&c);
-    QueryPerformanceFrequency(&f);
-    return static_cast<double>(c.QuadPart) * 1000.0 / static_cast<double>(f.QuadPart);
-}
-
 double milliseconds_of_search(Program& p) {
-    const double start = now_ms();
+    const double start = driver::now_ms();
     p.run_search();
-    return now_ms() - start;
+    return driver::now_ms() - start;
 }
 
 // The window's search fields with minimum IVs 31,31,31,0,31,31: low values
@@ -65,27 +58,27 @@ void stopwatch_accuracy() {
     const int intervals_ms[] = {1000, 1000, 1000, 5000, 5000, 5000, 20000};
     for (int interval : intervals_ms) {
         std::string last = display_caption(p);
-        const double s0 = now_ms();
+        const double s0 = driver::now_ms();
         p.press(kIdStopwatchButton);
-        const double s1 = now_ms();
+        const double s1 = driver::now_ms();
         // reading r shows at the first pass at least 10 r ms after the start:
         // the least (time seen - 10 r) is the start as the program took it
         double start = 1e300, latest = -1e300;
         std::vector<std::pair<double, int>> seen;
-        while (now_ms() - s0 < interval - 15) {
+        while (driver::now_ms() - s0 < interval - 15) {
             const std::string text = display_caption(p);
-            const double t = now_ms();
+            const double t = driver::now_ms();
             if (text != last && driver::is_reading(text)) {
                 seen.emplace_back(t, driver::hundredths_of(text));
                 last = text;
             }
             Sleep(1);
         }
-        while (now_ms() - s0 < interval) {
+        while (driver::now_ms() - s0 < interval) {
         }
-        const double e0 = now_ms();
+        const double e0 = driver::now_ms();
         p.press(kIdStopwatchButton);
-        const double e1 = now_ms();
+        const double e1 = driver::now_ms();
         Sleep(60);
         const std::string shown = p.text(kIdStopwatchDisplay);
         if (!driver::is_reading(shown) || seen.empty()) {

@@ -351,6 +351,13 @@ int Program::close() {
     return wait_exit(10000);
 }
 
+double now_ms() {
+    LARGE_INTEGER c, f;
+    QueryPerformanceCounter(&c);
+    QueryPerformanceFrequency(&f);
+    return static_cast<double>(c.QuadPart) * 1000.0 / static_cast<double>(f.QuadPart);
+}
+
 bool is_reading(const std::string& s) {
     const size_t dot = s.find('.');
     if (dot == std::string::npos || dot == 0 || s.size() != dot + 3) return false;

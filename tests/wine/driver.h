@@ -92,6 +92,9 @@ private:
     bool ended_ = false;
 };
 
+// This program's clock, in milliseconds.
+double now_ms();
+
 // A stopwatch reading as the display shows it: "%.2f" seconds.
 bool is_reading(const std::string& text);
 // The hundredths of a reading.

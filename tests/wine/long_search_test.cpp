@@ -18,13 +18,6 @@ using driver::Program;
 
 namespace {
 
-double now_ms() {
-    LARGE_INTEGER c, f;
-    QueryPerformanceCounter(&c);
-    QueryPerformanceFrequency(&f);
-    return static_cast<double>(c.QuadPart) * 1000.0 / static_cast<double>(f.QuadPart);
-}
-
 bool starts_with(const std::string& s, const std::string& head) { return s.compare(0, head.size(), head) == 0; }
 
 // True once no temporary file of result.txt is left in dir (a dropped one is
@@ -54,12 +47,12 @@ TEST_P(LongSearch, WindowAnswersWhileSearchingAndStopKeepsTheEarlierResult) {
     // a second of the search: the window answers every time within 100 ms
     int answered = 0, asked = 0;
     double slowest = 0;
-    for (const double end = now_ms() + 1000; now_ms() < end; Sleep(20)) {
+    for (const double end = driver::now_ms() + 1000; driver::now_ms() < end; Sleep(20)) {
         DWORD_PTR result;
-        const double t = now_ms();
+        const double t = driver::now_ms();
         ++asked;
         if (SendMessageTimeoutA(p.window(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 100, &result)) ++answered;
-        slowest = std::max(slowest, now_ms() - t);
+        slowest = std::max(slowest, driver::now_ms() - t);
     }
     EXPECT_EQ(answered, asked) << "slowest answer " << slowest << " ms";
     EXPECT_TRUE(starts_with(p.title(), "0時計算中") || p.title().find("時計算中 候補:") != std::string::npos) << p.title();
@@ -72,10 +65,10 @@ TEST_P(LongSearch, WindowAnswersWhileSearchingAndStopKeepsTheEarlierResult) {
     EXPECT_EQ(p.text(kIdStopwatchButton), "Cギア起動");
     p.press(kIdStopwatchButton);
 
-    const double pressed = now_ms();
+    const double pressed = driver::now_ms();
     p.press(kIdSearchButton);
     ASSERT_TRUE(p.wait_search_end(5000));
-    const double stopped_after = now_ms() - pressed;
+    const double stopped_after = driver::now_ms() - pressed;
     EXPECT_LT(stopped_after, 200.0);
     std::printf("stopped %.1f ms after the press; slowest WM_NULL answer %.1f ms of %d\n", stopped_after, slowest, asked);
 

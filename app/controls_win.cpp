@@ -6,6 +6,7 @@
 #include "app/shell_win.h"
 #include "core/state.h"
 #include "rng/hidden_power.h"
+#include "timing/cgear_timer.h"
 #include "timing/stopwatch.h"
 
 namespace {
@@ -109,6 +110,10 @@ void create_controls() {
     a.species_name_field = edit(kIdSpeciesName, "ポケモン名", 550, 450, 90);
     a.level_field = edit(kIdLevel, "", 670, 450, 36);
     button(kIdConfirmButton, kTabStopButtonStyle, "初期seed確認リスト", 580, 510, 180);
+
+    // like the stopwatch's, the timer's button is pressed with the mouse at a moment, never by Tab
+    button(kIdTimerButton, kPlainButtonStyle, kTimerCaption, 420, 478, 100);
+    a.timer_display = make("static", kDisplayStyle, "", 420, 510, 155, kFieldHeight, kIdTimerDisplay);
 
     apply_config();
 }

@@ -51,4 +51,8 @@ enum ControlId : int32_t {
     kIdSpeciesName = 147,
     kIdLevel = 148,
     kIdConfirmButton = 213,
+
+    // C-Gear timer
+    kIdTimerButton = 214,
+    kIdTimerDisplay = 931,
 };

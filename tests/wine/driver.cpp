@@ -171,9 +171,9 @@ Program::Program(const std::string& exe_name, const std::map<std::string, std::s
     while (GetTickCount() - start < kStartTimeoutMs) {
         FindState s{process_.dwProcessId, kMainTitle, nullptr};
         EnumWindows(find_main, reinterpret_cast<LPARAM>(&s));
-        if (s.found && GetDlgItem(s.found, kIdConfirmButton)) {
+        if (s.found && GetDlgItem(s.found, kIdTimerDisplay)) {
             window_ = s.found;
-            // the confirmation button is the last control the first paint creates (Wine may deliver a sent
+            // the timer display is the last control the first paint creates (Wine may deliver a sent
             // message while controls are still being made); a message sent now is
             // handled once that paint has also read config.txt
             SendMessageTimeoutA(window_, WM_NULL, 0, 0, SMTO_NORMAL, kStartTimeoutMs, nullptr);
@@ -310,6 +310,24 @@ Pixels Program::capture() const {
     ReleaseDC(window_, dc);
     SetWindowPos(window_, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     return p;
+}
+
+std::vector<uint32_t> Program::watch_pixel(int x, int y, DWORD ms) const {
+    // one screen lock and one raise for the whole watch, as capture does for one picture
+    const ScreenLock screen;
+    SetWindowPos(window_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    SendMessageA(window_, WM_NULL, 0, 0);
+    std::vector<uint32_t> seen;
+    HDC dc = GetDC(window_);
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < ms) {
+        const COLORREF c = GetPixel(dc, x, y);
+        seen.push_back((GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c));
+        Sleep(5);
+    }
+    ReleaseDC(window_, dc);
+    SetWindowPos(window_, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    return seen;
 }
 
 int Program::wait_exit(DWORD ms) {

@@ -70,6 +70,8 @@ std::vector<ControlSpec> expected_controls() {
     c.push_back({kIdSpeciesName, "Edit", kEdit, "ポケモン名", 550, 450, 90, 22});
     c.push_back({kIdLevel, "Edit", kEdit, "", 670, 450, 36, 22});
     c.push_back({kIdConfirmButton, "Button", kTabStop, "初期seed確認リスト", 580, 510, 180, 25});
+    c.push_back({kIdTimerButton, "Button", kPlain, "タイマー", 420, 478, 100, 25});
+    c.push_back({kIdTimerDisplay, "Static", kDisplay, "", 420, 510, 155, 22});
     return c;
 }
 

@@ -3,6 +3,7 @@
 // edit fields' width rule; commands that do nothing; the painted labels.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <map>
 #include <set>
 #include <string>
@@ -225,6 +226,37 @@ TEST_P(Window, EveryControlHasItsClassStyleTextAndPlace) {
         EXPECT_EQ(height, c.h);
     }
     expect_each_control_once(p.window());
+}
+
+// The timer's controls and the clock line, which came after the rest: each
+// clear of every other control, inside the client area a real Windows gives
+// the window (784 x 561, smaller than Wine's), the display wide enough for its texts.
+TEST_P(Window, TimerControlsAndClockLineStayClearAndInside) {
+    Program p(GetParam(), with_species());
+    HDC screen = GetDC(nullptr);
+    auto box = [&](int x, int y, const char* text) {
+        SIZE size;
+        GetTextExtentPoint32A(screen, text, static_cast<int>(std::strlen(text)), &size);
+        return RECT{x, y, x + size.cx, y + size.cy};
+    };
+    const RECT clock_line = box(440, 430, "時計合わせ:12月31日23時59分");
+    for (const char* text : {"先に計算して下さい", "起動まで 69.00", "Cギアまで 99.99", "完了", "中止"})
+        EXPECT_LE(box(0, 0, text).right, 155) << text;
+    ReleaseDC(nullptr, screen);
+    std::vector<std::pair<std::string, RECT>> mine = {{"clock line", clock_line}};
+    for (int id : {int{kIdTimerButton}, int{kIdTimerDisplay}})
+        mine.push_back({"control " + std::to_string(id), rect_in_client(p.window(), p.control(id))});
+    for (const auto& [name, r] : mine) {
+        SCOPED_TRACE(name);
+        EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.right <= 784 && r.bottom <= 561);
+        for (const ControlSpec& c : expected_controls()) {
+            if (c.id == kIdTimerButton || c.id == kIdTimerDisplay) continue;
+            RECT other = rect_in_client(p.window(), p.control(c.id)), overlap;
+            EXPECT_FALSE(IntersectRect(&overlap, &r, &other)) << "control " << c.id;
+        }
+    }
+    RECT both;
+    EXPECT_FALSE(IntersectRect(&both, &mine[1].second, &mine[2].second));
 }
 
 TEST_P(Window, ControlsAreCreatedInTheirOrder) {

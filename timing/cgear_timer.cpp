@@ -86,7 +86,9 @@ bool timer_busy() { return timer_word().load() != kTimerIdle; }
 
 TimerPress timer_press_kind() {
     if (stopwatch_busy()) return kTimerPressIgnored;
-    if (timer_busy()) return kTimerPressStop;
+    const int32_t state = timer_word().load();
+    if (state == kTimerStopRequested) return kTimerPressIgnored;
+    if (state != kTimerIdle) return kTimerPressStop;
     return timer_ready() ? kTimerPressStart : kTimerPressNotReady;
 }
 
@@ -99,10 +101,12 @@ void start_timer(uint32_t press_ms, void (*prepare)(const TimerSchedule&)) {
 }
 
 bool stop_timer() {
-    // the thread may take up the start or end the run meanwhile: whichever moves the word first wins
+    // the thread may take up the start or end the run meanwhile: whichever
+    // moves the word first wins. A start not yet taken up is simply dropped.
     int32_t state = timer_word().load();
-    while (state != kTimerIdle) {
-        if (timer_word().compare_exchange_weak(state, kTimerIdle)) {
+    while (state == kTimerStartRequested || state == kTimerRunning) {
+        const int32_t stopped = state == kTimerRunning ? kTimerStopRequested : kTimerIdle;
+        if (timer_word().compare_exchange_weak(state, stopped)) {
             ++g_app.timer_run;
             return true;
         }
@@ -135,6 +139,11 @@ bool timer_pass(uint32_t now_ms, TimerStep* step) {
         a.timer_next_event = 0;
         a.timer_shown_phase = -1;
         state = kTimerRunning;
+    }
+    if (state == kTimerStopRequested) {
+        // the last pass that read the schedule has ended: it is the button's again
+        timer_word().store(kTimerIdle);
+        return false;
     }
     if (state != kTimerRunning) return false;
     const TimerSchedule& s = a.timer_schedule;

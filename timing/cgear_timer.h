@@ -60,7 +60,7 @@ TimerSchedule make_timer_schedule(uint32_t press_ms);
 
 // What a press of the timer button does now.
 enum TimerPress : int32_t {
-    kTimerPressIgnored,   // the stopwatch runs
+    kTimerPressIgnored,   // the stopwatch runs, or a stop is not yet taken up
     kTimerPressNotReady,  // no usable timing calculation
     kTimerPressStart,
     kTimerPressStop,
@@ -72,11 +72,13 @@ TimerPress timer_press_kind();
 // Requires timer_press_kind() == kTimerPressStart.
 void start_timer(uint32_t press_ms, void (*prepare)(const TimerSchedule&));
 
-// Stops the running countdown; false when it had already ended by itself.
-// Messages of the stopped run are no longer shown (the run number moves on).
+// Stops the countdown; false when it had already ended by itself. Messages of
+// the stopped run are no longer shown (the run number moves on). Requires
+// timer_press_kind() == kTimerPressStop.
 bool stop_timer();
 
-// True from a start request until the countdown has ended or been stopped.
+// True from a start request until the countdown has ended, or its stop has
+// been taken up by the timing thread.
 bool timer_busy();
 
 // What the display shows at a moment of a run.
@@ -104,7 +106,7 @@ struct TimerStep {
 };
 
 // One pass of the timing thread at clock reading now_ms: takes up a requested
-// start, or advances the running countdown. Returns true when step holds
+// start or stop, or advances the running countdown. Returns true when step holds
 // something to do. At most one beep per pass, so each is started (and
 // recorded) at its own pass. Called from the timing thread only.
 bool timer_pass(uint32_t now_ms, TimerStep* step);

@@ -221,7 +221,11 @@ TEST_F(Timer, PressesOfTimerAndStopwatchExcludeEachOther) {
     EXPECT_EQ(press_stopwatch(), nullptr);
     EXPECT_TRUE(stop_timer());
     EXPECT_EQ(g_app.timer_run, run + 4);
+    // until the thread has taken up the stop, both buttons wait
+    EXPECT_EQ(timer_press_kind(), kTimerPressIgnored);
+    EXPECT_EQ(press_stopwatch(), nullptr);
     run_passes(6000, {{12000, -1, "", false}});  // stopped: no more beeps
+    EXPECT_EQ(timer_press_kind(), kTimerPressStart);
     EXPECT_STREQ(press_stopwatch(), kStopwatchRunningCaption);
 }
 

@@ -360,6 +360,7 @@ TEST_P(Timing, StopwatchAndTimerExcludeEachOther) {
     EXPECT_EQ(p.text(kIdStopwatchDisplay), frozen);
     p.press(kIdTimerButton);
     EXPECT_EQ(p.text(kIdTimerDisplay), "中止");
+    Sleep(50);  // the timing thread takes up the stop at its next pass
     p.press(kIdStopwatchButton);  // free again
     EXPECT_EQ(p.text(kIdStopwatchButton), "Cギア起動");
     p.press(kIdStopwatchButton);

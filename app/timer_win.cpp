@@ -96,12 +96,11 @@ void run_timer_pass(uint32_t now_ms) {
         g_app.timer_record[step.event] = {step.kind, step.due_ms, timeGetTime() - step.press_ms};
         post(kMsgTimerBeep, step.run, step.kind);
     }
-    // posted, never sent: a busy window must not hold up the next beep
+    // posted, never sent: a busy window must not hold up the next beep. The
+    // stopwatch reading goes first, so it is in place once the display says "完了".
+    if (step.done) post(kMsgTimerDone, step.run, step.interval_centiseconds);
     if (step.show) post(kMsgTimerText, step.run, step.shown.hundredths * 4 + step.shown.phase);
-    if (step.done) {
-        post(kMsgTimerDone, step.run, step.interval_centiseconds);
-        if (g_app.timer_log) write_timer_log();
-    }
+    if (step.done && g_app.timer_log) write_timer_log();
 }
 
 void show_timer_text(WPARAM run, LPARAM shown) {

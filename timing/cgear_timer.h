@@ -91,8 +91,9 @@ TimerShown timer_shown_at(const TimerSchedule& s, uint32_t elapsed_ms);
 // "起動まで 12.34", "Cギアまで 20.76" or "完了" into text (256 bytes).
 void format_timer_text(const TimerShown& shown, char* text);
 
-// What one pass of the timing thread has to do, in this order, with what it
-// needs of the run: once the run has ended the schedule is the button's again.
+// What one pass of the timing thread has to do (a due beep before anything
+// else), with what it needs of the run: once the run has ended the schedule is
+// the button's again.
 struct TimerStep {
     int32_t event;  // beep event to start now, or -1
     BeepKind kind;  // of that event

@@ -118,21 +118,6 @@ TEST_F(Timer, BeepsBeforeAndAtTheEndOfEachPhase) {
     }
 }
 
-TEST(TimerText, PhaseAndHundredthsLeft) {
-    const struct {
-        TimerShown shown;
-        const char* text;
-    } cases[] = {
-        {{1, 1234}, "起動まで 12.34"}, {{1, 5}, "起動まで 0.05"}, {{2, 2076}, "Cギアまで 20.76"},
-        {{2, 6900}, "Cギアまで 69.00"}, {{0, 0}, "完了"},
-    };
-    char text[256];
-    for (const auto& c : cases) {
-        format_timer_text(c.shown, text);
-        EXPECT_STREQ(text, c.text);
-    }
-}
-
 // One pass of the timing thread at press + offset_ms.
 struct Pass {
     int32_t offset_ms;

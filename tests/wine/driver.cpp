@@ -312,17 +312,17 @@ Pixels Program::capture() const {
     return p;
 }
 
-std::vector<uint32_t> Program::watch_pixel(int x, int y, DWORD ms) const {
+std::vector<std::pair<DWORD, uint32_t>> Program::watch_pixel(int x, int y, DWORD ms) const {
     // one screen lock and one raise for the whole watch, as capture does for one picture
     const ScreenLock screen;
     SetWindowPos(window_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     SendMessageA(window_, WM_NULL, 0, 0);
-    std::vector<uint32_t> seen;
+    std::vector<std::pair<DWORD, uint32_t>> seen;
     HDC dc = GetDC(window_);
     const DWORD start = GetTickCount();
     while (GetTickCount() - start < ms) {
         const COLORREF c = GetPixel(dc, x, y);
-        seen.push_back((GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c));
+        seen.emplace_back(GetTickCount() - start, (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c));
         Sleep(5);
     }
     ReleaseDC(window_, dc);

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace driver {
@@ -70,8 +71,9 @@ public:
     // Pixels of the client area as shown on screen.
     Pixels capture() const;
     // One pixel of the client area, read every few milliseconds for ms with
-    // the window raised: the colour (0x00RRGGBB) of each reading in order.
-    std::vector<uint32_t> watch_pixel(int x, int y, DWORD ms) const;
+    // the window raised: each reading's milliseconds since the first, and its
+    // colour (0x00RRGGBB).
+    std::vector<std::pair<DWORD, uint32_t>> watch_pixel(int x, int y, DWORD ms) const;
 
     // Sends WM_CLOSE and returns the exit code (or -1 if it did not end in time).
     int close();

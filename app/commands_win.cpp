@@ -2,12 +2,14 @@
 // convert and clamp them into g_app, runs its calculation and asks for a
 // repaint where the window shows the result.
 #include <windows.h>
+#include <mmsystem.h>
 
 #include <string>
 
 #include "app/ids.h"
 #include "app/shell_win.h"
 #include "core/state.h"
+#include "timing/cgear_timer.h"
 #include "timing/cgear_timing.h"
 #include "timing/stopwatch.h"
 #include "tools/candidates.h"
@@ -132,6 +134,20 @@ void confirmation_list_command() {
     repaint();
 }
 
+// The C-Gear timer: counts down from this press to the boot and the switch-on,
+// or stops the running countdown.
+void timer_command() {
+    const uint32_t press_ms = timeGetTime();  // the moment the player confirmed the console's clock
+    switch (timer_press_kind()) {
+    case kTimerPressIgnored: break;
+    case kTimerPressNotReady: set_window_text(g_app.timer_display, kTimerNotReadyText); break;
+    case kTimerPressStart: start_timer(press_ms, prepare_beeps); break;
+    case kTimerPressStop:
+        if (stop_timer()) show_timer_stopped();
+        break;
+    }
+}
+
 // Adopt button 1001 + n: the stopwatch reading and candidate n's low 16 bits
 // go into the timing fields. Acts on the first kAdoptButtons identifiers only.
 void adopt_command(uint16_t id) {
@@ -155,6 +171,7 @@ void dispatch_command(uint16_t id) {
     case kIdCandidatesButton: candidates_command(); break;
     case kIdTimingButton: cgear_timing_command(); break;
     case kIdConfirmButton: confirmation_list_command(); break;
+    case kIdTimerButton: timer_command(); break;
     default: break;
     }
     // every command then meets the adopt test, which picks out the adopt buttons

@@ -7,6 +7,7 @@
 #include "core/state.h"
 #include "data/natures.h"
 #include "rng/hidden_power.h"
+#include "timing/cgear_timer.h"
 #include "timing/stopwatch.h"
 
 namespace {
@@ -113,6 +114,9 @@ void create_controls() {
     add_list_entry(a.nature_list, "補正なし");
     for (int32_t n = 0; n < kNatureCount; ++n) add_list_entry(a.nature_list, nature_name(n));
     SendMessageW(a.nature_list, CB_SETCURSEL, 0, 0);
+    // like the stopwatch's, the timer's button is pressed with the mouse at a moment, never by Tab
+    button(kIdTimerButton, kPlainButtonStyle, kTimerCaption, 420, 478, 100);
+    a.timer_display = create_child(L"static", kDisplayStyle, "", 420, 510, 155, kFieldHeight, kIdTimerDisplay);
 
     apply_config();
 }

@@ -52,4 +52,8 @@ enum ControlId : int32_t {
     kIdLevel = 148,
     kIdConfirmButton = 213,
     kIdNatureList = 312,
+
+    // C-Gear timer
+    kIdTimerButton = 214,
+    kIdTimerDisplay = 931,
 };

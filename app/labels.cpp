@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "core/state.h"
+#include "timing/cgear_timer.h"
 
 namespace {
 constexpr PaintItem line(int x, int y, int x2, int y2) { return {PaintKind::kLine, x, y, x2, y2, nullptr}; }
@@ -53,6 +54,7 @@ const PaintItem kPaintItems[] = {
     text(520, 340, "秒で下位0x"),
     {PaintKind::kBootLine, 440, 380, 0, 0, nullptr},
     {PaintKind::kCGearLine, 440, 410, 0, 0, nullptr},
+    {PaintKind::kClockLine, 440, 430, 0, 0, nullptr},
     text(460, 450, "個消費"),
     text(650, 450, "Lv"),
     text(595, 481, "性格:"),
@@ -73,4 +75,9 @@ void format_boot_line(char* buffer) {
 void format_cgear_line(char* buffer) {
     std::snprintf(buffer, 256, "Cギア:%d月%d日%d時%d分%.2f秒", g_app.cgear_month, g_app.cgear_day, g_app.cgear_hour,
                   g_app.cgear_minute, static_cast<double>(g_app.cgear_centiseconds) / 100.0);
+}
+
+void format_clock_line(char* buffer) {
+    const ClockSetting c = clock_setting();
+    std::snprintf(buffer, 256, "時計合わせ:%d月%d日%d時%d分", c.month, c.day, c.hour, c.minute);
 }

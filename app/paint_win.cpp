@@ -6,6 +6,7 @@
 #include "app/labels.h"
 #include "app/shell_win.h"
 #include "core/state.h"
+#include "timing/cgear_timer.h"
 
 namespace {
 
@@ -33,6 +34,11 @@ void draw_item(HDC dc, const PaintItem& item) {
     case PaintKind::kCGearLine:
         if (g_app.timing_shown != 1) break;
         format_cgear_line(buffer);
+        draw_text(dc, item.x, item.y, buffer);
+        break;
+    case PaintKind::kClockLine:
+        if (!clock_setting_shown()) break;
+        format_clock_line(buffer);
         draw_text(dc, item.x, item.y, buffer);
         break;
     }

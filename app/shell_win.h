@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "core/state.h"
+
 // Creates every child control, then reads config.txt. First paint only.
 void create_controls();
 
@@ -41,6 +43,10 @@ void dispatch_command(uint16_t id);
 // Messages the window procedure takes from the program's other threads.
 constexpr UINT kMsgShowMessage = WM_APP + 1;  // wParam: MessageBox flags, lParam: the text; returns the answer
 constexpr UINT kMsgSearchDone = WM_APP + 2;   // the seed search has ended
+// From the timing thread, each with the timer run's number in wParam:
+constexpr UINT kMsgTimerText = WM_APP + 3;  // lParam: hundredths * 4 + phase, as TimerShown
+constexpr UINT kMsgTimerBeep = WM_APP + 4;  // lParam: the BeepKind started
+constexpr UINT kMsgTimerDone = WM_APP + 5;  // lParam: D in hundredths
 
 // A message box of the program over the main window; the user-interface thread only.
 int show_message_box(const char* text, unsigned flags);
@@ -62,6 +68,22 @@ void stop_search_and_close();
 void finish_search();
 // Waits, at the program's end, for search threads still removing a dropped file.
 void wait_for_search_threads();
+
+// The C-Gear timer's window side. The command's part: the sound made ready
+// for a run before the timing thread takes it up, and the display of a
+// stopped run. The timing thread's part: one pass, which starts a due beep
+// before it posts anything. The rest answers the thread's messages, ends a
+// flash (the window timer kTimerFlashId) and colours the flashed display.
+void prepare_beeps(const TimerSchedule& s);
+void show_timer_stopped();
+void run_timer_pass(uint32_t now_ms);
+void show_timer_text(WPARAM run, LPARAM shown);
+void flash_timer_display(WPARAM run, LPARAM kind);
+void finish_timer(WPARAM run, LPARAM interval_centiseconds);
+constexpr UINT_PTR kTimerFlashId = 1;
+void end_timer_flash(WPARAM timer_id);
+// The brush for a static control's background: the flash's, or nullptr for the default.
+HBRUSH timer_display_brush(HDC dc, HWND control);
 
 // Starts the stopwatch thread with a 1 ms timer resolution for the program's
 // life; end_stopwatch gives the resolution back.

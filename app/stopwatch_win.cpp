@@ -1,4 +1,6 @@
-// The stopwatch thread: counts on the millisecond clock and shows the reading.
+// The timing thread: the stopwatch and the C-Gear timer on one millisecond
+// clock. The stopwatch shows its reading itself; the timer starts its beeps
+// and posts what the display shows.
 #include <windows.h>
 #include <mmsystem.h>
 #include <process.h>
@@ -11,12 +13,15 @@ namespace {
 
 void __cdecl stopwatch_thread(void*) {
     // each pass is a few microseconds; running it on time keeps the last
-    // reading before a stop press within a hundredth of the press
+    // reading before a stop press within a hundredth of the press, and each
+    // beep within a pass of its moment
     SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_TIME_CRITICAL);
     char text[256];
     for (;;) {
-        // the display is written only when the reading grew
-        if (stopwatch_pass(timeGetTime(), text)) set_window_text(g_app.stopwatch_display, text);
+        const uint32_t now = timeGetTime();
+        // the display is written only when the reading grew; the two never run together
+        if (stopwatch_pass(now, text)) set_window_text(g_app.stopwatch_display, text);
+        run_timer_pass(now);
         Sleep(1);
     }
 }

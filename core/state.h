@@ -19,6 +19,26 @@ using WindowHandle = HWND__*;
 using InstanceHandle = HINSTANCE__*;
 using FontHandle = HFONT__*;
 
+// One run of the C-Gear timer, from the press of its button: every moment is
+// milliseconds after press_ms on the timing thread's clock.
+struct TimerSchedule {
+    uint32_t run;            // the run's number, carried by the messages it sends the window
+    uint32_t press_ms;       // clock reading at the press
+    uint32_t boot_ms;        // phase 1: the press to the boot
+    uint32_t end_ms;         // phase 2 ends: the C-Gear switch-on
+    int32_t interval_centiseconds;  // D, phase 2 in hundredths
+    int32_t event_count;
+    uint32_t event_ms[kTimerMaxEvents];  // beep moments, in order
+    BeepKind event_kind[kTimerMaxEvents];
+};
+
+// When the timing thread started one beep of a run, for the test log.
+struct TimerRecord {
+    BeepKind kind;
+    uint32_t due_ms;      // after the press, as scheduled
+    uint32_t started_ms;  // after the press, by the clock once the sound was started
+};
+
 struct AppState {
     // Shell.
     InstanceHandle instance;
@@ -56,6 +76,7 @@ struct AppState {
     WindowHandle species_name_field;
     WindowHandle level_field;
     WindowHandle nature_list;
+    WindowHandle timer_display;
 
     // Random number core: the generator state, prepared afresh per raw seed.
     uint32_t mt[kStateWords];
@@ -112,6 +133,20 @@ struct AppState {
     alignas(4) int32_t stopwatch_state;
     uint32_t stopwatch_centiseconds;
 
+    // C-Gear timer. The state word is shared with the timing thread and only
+    // ever touched through std::atomic_ref; the schedule is the button's while
+    // the state is idle and the thread's otherwise. The thread keeps its
+    // progress and its record; the run number and the flash are the window's.
+    alignas(4) int32_t timer_state;
+    TimerSchedule timer_schedule;
+    int32_t timer_next_event;
+    int32_t timer_shown_phase;
+    int32_t timer_shown_hundredths;
+    TimerRecord timer_record[kTimerMaxEvents];
+    uint32_t timer_run;  // the run whose messages the display shows
+    bool timer_flash;    // the display is flashed for a beep
+    bool timer_log;      // tests only: timer-log.txt is written after each run
+
     // C-Gear timing inputs.
     int32_t measured_centiseconds;
     int32_t obtained_low;
@@ -124,6 +159,7 @@ struct AppState {
     int32_t cgear_hour;
     int32_t cgear_minute;
     int32_t cgear_centiseconds;
+    int32_t cgear_interval_centiseconds;  // D: the interval the calculation used, boot to switch-on
     int32_t boot_month;
     int32_t boot_day;
     int32_t boot_hour;

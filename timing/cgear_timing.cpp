@@ -10,13 +10,6 @@ constexpr int32_t kLargestSum = 59 + 59;  // minute + second
 
 bool fits_int32(int64_t v) { return v >= INT32_MIN && v <= INT32_MAX; }
 
-// No February 29; months outside 1..12 run to day 31.
-int32_t month_length(int32_t month) {
-    if (month == 2) return 28;
-    if (month == 4 || month == 6 || month == 9 || month == 11) return 30;
-    return 31;
-}
-
 // The fixed values of one calculation and how far its date search got.
 struct DateSearch {
     int32_t top_byte;
@@ -75,7 +68,7 @@ bool try_days(DateSearch& s, int32_t m, int32_t first, int32_t last) {
 // From month/day to December 31, in calendar order.
 void search_dates(DateSearch& s, int32_t month, int32_t day) {
     if (month > 12) return;
-    if (try_days(s, month, day, month_length(month))) return;
+    if (try_days(s, month, day, days_in_month(month))) return;
     int32_t m = month + 1;
     if (m < 1) {
         // months below 1 all have 31 days and repeat every 256 months
@@ -88,10 +81,16 @@ void search_dates(DateSearch& s, int32_t month, int32_t day) {
             if (try_days(s, m, 1, 31)) return;
     }
     for (; m <= 12; ++m)
-        if (try_days(s, m, 1, month_length(m))) return;
+        if (try_days(s, m, 1, days_in_month(m))) return;
 }
 
 }  // namespace
+
+int32_t days_in_month(int32_t month) {
+    if (month == 2) return 28;
+    if (month == 4 || month == 6 || month == 9 || month == 11) return 30;
+    return 31;
+}
 
 int32_t centiseconds_from_seconds(double seconds) {
     const double hundredths = seconds * 100.0;
@@ -152,6 +151,7 @@ void compute_cgear_timing() {
         }
         a.cgear_minute = s.minute;
         a.cgear_centiseconds = s.centiseconds;
+        a.cgear_interval_centiseconds = s.whole_seconds * 100 + s.hundredths;
         const int32_t t = static_cast<int32_t>(boot_total);
         a.boot_hour = t / 360000;
         a.boot_minute = (t % 360000) / 6000;

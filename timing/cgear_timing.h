@@ -26,6 +26,10 @@ void run_cgear_timing(const TimingTexts& t);
 // calculation takes as out of range.
 int32_t centiseconds_from_seconds(double seconds);
 
+// Days of a month in the calculation's calendar: no February 29; months
+// outside 1..12 run to day 31.
+int32_t days_in_month(int32_t month);
+
 // Finds the first date from timing_month/timing_day to December 31 whose
 // top byte the target can take, and the boot and C-Gear times on it.
 // Nothing found: day -1. An interval the 32-bit arithmetic cannot hold: day

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "core/state.h"
+#include "timing/cgear_timer.h"
 
 const char kStopwatchIdleCaption[] = "起動";
 const char kStopwatchRunningCaption[] = "Cギア起動";
@@ -33,15 +34,22 @@ bool stopwatch_pass(uint32_t now_ms, char* text) {
     const uint32_t hundredths = elapsed / 10;
     if (hundredths <= g_app.stopwatch_centiseconds) return false;
     g_app.stopwatch_centiseconds = hundredths;
-    std::snprintf(text, 256, "%.2f", static_cast<double>(hundredths) / 100.0);
+    format_stopwatch_reading(hundredths, text);
     return true;
 }
+
+void format_stopwatch_reading(uint32_t hundredths, char* text) {
+    std::snprintf(text, 256, "%.2f", static_cast<double>(hundredths) / 100.0);
+}
+
+bool stopwatch_busy() { return stopwatch_state().load() != kStopwatchIdle; }
 
 const char* press_stopwatch() {
     // each side moves the state only out of states the other never writes,
     // so plain loads and stores lose no transition
     const int32_t state = stopwatch_state().load();
-    if (state == kStopwatchIdle) {
+    // the timer's word leaves idle only by the other button, on this same thread
+    if (state == kStopwatchIdle && !timer_busy()) {
         stopwatch_state().store(kStopwatchStartRequested);
         return kStopwatchRunningCaption;
     }

@@ -16,8 +16,15 @@ bool stopwatch_pass(uint32_t now_ms, char* text);
 
 // Press of the stopwatch button: idle requests a start, running stops. Returns
 // the button's new caption, or nullptr when the press is ignored (a start is
-// still pending). The state is stored before the caller shows the caption.
+// still pending, or the C-Gear timer runs). The state is stored before the
+// caller shows the caption.
 const char* press_stopwatch();
+
+// True from a start request until the stopwatch is stopped.
+bool stopwatch_busy();
+
+// A reading as the stopwatch display shows it: "%.2f" seconds, into text (256 bytes).
+void format_stopwatch_reading(uint32_t hundredths, char* text);
 
 // Text the adopt button of candidate n puts into the obtained-low field: its
 // low 16 bits as "%04X". Requires 0 <= n < kMaxCandidates.

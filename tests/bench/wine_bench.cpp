@@ -1,12 +1,14 @@
 // The Windows program's own figures under Wine, measured and printed (make
 // bench), never asserted: the default seed search from the press of "計算"
-// until it has ended (its button reads "計算" again), and the stopwatch's
-// accuracy against this program's clock.
+// until it has ended (its button reads "計算" again), the stopwatch's
+// accuracy against this program's clock, and how late the C-Gear timer
+// started each beep by its own clock.
 #include <windows.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -97,11 +99,65 @@ void stopwatch_accuracy() {
     }
 }
 
+// Lateness in milliseconds of each beep of the runs, from the log the program
+// writes when KIVREL_TEST_TIMER_LOG is set: "kind,due,started" per beep.
+void add_lateness(const std::string& log, std::vector<double>& short_beeps, std::vector<double>& phase_ends) {
+    std::istringstream in(log);
+    for (std::string line; std::getline(in, line);) {
+        char kind[16];
+        unsigned due = 0, started = 0;
+        if (std::sscanf(line.c_str(), "%15[a-z],%u,%u", kind, &due, &started) != 3) continue;
+        const double late = static_cast<double>(static_cast<int>(started - due));
+        (std::string(kind) == "long" ? phase_ends : short_beeps).push_back(late);
+    }
+}
+
+void print_lateness(const char* what, std::vector<double> late) {
+    if (late.empty()) {
+        std::printf("timer accuracy: %s: none recorded\n", what);
+        return;
+    }
+    std::sort(late.begin(), late.end());
+    std::printf("timer accuracy: %s: %zu, late by median %.0f ms, worst %.0f ms, least %.0f ms\n", what, late.size(),
+                late[late.size() / 2], late.back(), late.front());
+}
+
+// Runs of a countdown of 10 s to the boot and 4 s to the switch-on (target
+// 7A0C0600, 4.00 s, low 0600, 9/12: boot 12:00:10, D 4.00), eight beeps each;
+// the lateness of each against its schedule on the program's millisecond clock.
+void timer_accuracy(int runs) {
+    SetEnvironmentVariableA("KIVREL_TEST_TIMER_LOG", "1");
+    Program p("Kivrel.exe");
+    SetEnvironmentVariableA("KIVREL_TEST_TIMER_LOG", nullptr);
+    p.set_text(kIdTargetSeed, "7A0C0600");
+    p.set_text(kIdMeasuredSeconds, "4.00");
+    p.set_text(kIdObtainedLow, "0600");
+    p.press(kIdTimingButton);
+    std::vector<double> short_beeps, phase_ends;
+    for (int run = 0; run < runs; ++run) {
+        p.press(kIdTimerButton);
+        const double start = driver::now_ms();
+        while (p.text(kIdTimerDisplay) != "完了" && driver::now_ms() - start < 30000) Sleep(50);
+        Sleep(100);  // the log is written right after the last beep
+        const std::string log = p.file("timer-log.txt");
+        std::printf("timer run %d: %s", run + 1, log.empty() ? "no log\n" : "");
+        for (char c : log) std::putchar(c == '\n' ? ' ' : c);
+        std::printf("\n");
+        add_lateness(log, short_beeps, phase_ends);
+    }
+    print_lateness("short beeps", short_beeps);
+    print_lateness("phase ends (long beeps)", phase_ends);
+    std::vector<double> all = short_beeps;
+    all.insert(all.end(), phase_ends.begin(), phase_ends.end());
+    print_lateness("all beeps", all);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     const std::string only = argc > 1 ? argv[1] : "";
     if (only.empty() || only == "search") default_search(5);
     if (only.empty() || only == "stopwatch") stopwatch_accuracy();
+    if (only.empty() || only == "timer") timer_accuracy(5);
     return 0;
 }

@@ -1,5 +1,5 @@
 // The window's portable parts: config.txt as the fields receive it, the MAC
-// byte of a field's text, the painted items and the three formatted results.
+// byte of a field's text, the painted items and the formatted results.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -177,6 +177,7 @@ const ExpectedItem kExpected[] = {
     {PaintKind::kText, 520, 340, 0, 0, "秒で下位0x", 10},
     {PaintKind::kBootLine, 440, 380, 0, 0, nullptr, 0},
     {PaintKind::kCGearLine, 440, 410, 0, 0, nullptr, 0},
+    {PaintKind::kClockLine, 440, 430, 0, 0, nullptr, 0},
     {PaintKind::kText, 460, 450, 0, 0, "個消費", 6},
     {PaintKind::kText, 650, 450, 0, 0, "Lv", 2},
     {PaintKind::kText, 595, 481, 0, 0, "性格:", 5},  // before the nature list
@@ -184,7 +185,7 @@ const ExpectedItem kExpected[] = {
 
 TEST(PaintItems, EveryItemInDrawingOrder) {
     constexpr int kCount = static_cast<int>(sizeof kExpected / sizeof kExpected[0]);
-    static_assert(kCount == 57);
+    static_assert(kCount == 58);
     ASSERT_EQ(kPaintItemCount, kCount);
     for (int i = 0; i < kCount; ++i) {
         const ExpectedItem& want = kExpected[i];

@@ -181,9 +181,9 @@ Program::Program(const std::string& exe_name, const std::map<std::string, std::s
     while (GetTickCount() - start < kStartTimeoutMs) {
         FindState s{process_.dwProcessId, kMainTitle, nullptr};
         EnumWindows(find_main, reinterpret_cast<LPARAM>(&s));
-        if (s.found && GetDlgItem(s.found, kIdConfirmButton)) {
+        if (s.found && GetDlgItem(s.found, kIdTimerDisplay)) {
             window_ = s.found;
-            // the confirmation button is the last control the first paint creates (Wine may deliver a sent
+            // the timer display is the last control the first paint creates (Wine may deliver a sent
             // message while controls are still being made); a message sent now is
             // handled once that paint has also read config.txt
             SendMessageTimeoutA(window_, WM_NULL, 0, 0, SMTO_NORMAL, kStartTimeoutMs, nullptr);
@@ -338,6 +338,24 @@ Pixels Program::capture() const {
     return p;
 }
 
+std::vector<std::pair<DWORD, uint32_t>> Program::watch_pixel(int x, int y, DWORD ms) const {
+    // one screen lock and one raise for the whole watch, as capture does for one picture
+    const ScreenLock screen;
+    SetWindowPos(window_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    SendMessageA(window_, WM_NULL, 0, 0);
+    std::vector<std::pair<DWORD, uint32_t>> seen;
+    HDC dc = GetDC(window_);
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < ms) {
+        const COLORREF c = GetPixel(dc, x, y);
+        seen.emplace_back(GetTickCount() - start, (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c));
+        Sleep(5);
+    }
+    ReleaseDC(window_, dc);
+    SetWindowPos(window_, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    return seen;
+}
+
 int Program::wait_exit(DWORD ms) {
     if (WaitForSingleObject(process_.hProcess, ms) != WAIT_OBJECT_0) return -1;
     DWORD code = 0;
@@ -399,7 +417,7 @@ Pixels render_text(const std::string& cp932, int width, int height) {
     return p;
 }
 
-bool shows_text(const Pixels& capture, int x, int y, const std::string& cp932) {
+SIZE text_extent(const std::string& cp932) {
     HDC screen = GetDC(nullptr);
     HGDIOBJ old_font = SelectObject(screen, japanese_system_font());
     SIZE size;
@@ -407,6 +425,11 @@ bool shows_text(const Pixels& capture, int x, int y, const std::string& cp932) {
     GetTextExtentPoint32W(screen, text.c_str(), static_cast<int>(text.size()), &size);
     SelectObject(screen, old_font);
     ReleaseDC(nullptr, screen);
+    return size;
+}
+
+bool shows_text(const Pixels& capture, int x, int y, const std::string& cp932) {
+    const SIZE size = text_extent(cp932);
     const Pixels want = render_text(cp932, size.cx, size.cy);
     if (x + size.cx > capture.width || y + size.cy > capture.height) return false;
     for (int j = 0; j < size.cy; ++j)

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace driver {
@@ -74,6 +75,10 @@ public:
 
     // Pixels of the client area as shown on screen.
     Pixels capture() const;
+    // One pixel of the client area, read every few milliseconds for ms with
+    // the window raised: each reading's milliseconds since the first, and its
+    // colour (0x00RRGGBB).
+    std::vector<std::pair<DWORD, uint32_t>> watch_pixel(int x, int y, DWORD ms) const;
 
     // Sends WM_CLOSE and returns the exit code (or -1 if it did not end in time).
     int close();
@@ -103,6 +108,9 @@ int hundredths_of(const std::string& reading);
 // Renders text with the system font at (0,0) on white into a bitmap of the
 // given size, as the program's paint draws it, for comparison with a capture.
 Pixels render_text(const std::string& cp932, int width, int height);
+
+// Width and height of text in that font.
+SIZE text_extent(const std::string& cp932);
 
 // True when the capture holds exactly the rendered text at (x, y).
 bool shows_text(const Pixels& capture, int x, int y, const std::string& cp932);

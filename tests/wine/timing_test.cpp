@@ -1,4 +1,5 @@
-// The stopwatch, the adopt buttons and the C-Gear timing lines of both builds.
+// The stopwatch, the adopt buttons, the C-Gear timing lines and the C-Gear
+// timer of both builds.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -16,7 +17,9 @@ using driver::Program;
 
 namespace {
 
-constexpr int kBootX = 440, kBootY = 380, kCGearX = 440, kCGearY = 410;
+constexpr int kBootX = 440, kBootY = 380, kCGearX = 440, kCGearY = 410, kClockX = 440, kClockY = 430;
+// A pixel of the timer display's background, right of its longest text.
+constexpr int kDisplayBackgroundX = 570, kDisplayBackgroundY = 520;
 
 // Text of a control, asked from the control itself (edit fields keep theirs).
 std::string field_text(const Program& p, int id) {
@@ -246,6 +249,127 @@ TEST_P(Timing, AdoptCopiesReadingAndCandidateLowBits) {
     p.set_text(kIdTimingDay, "12");
     p.press(kIdTimingButton);
     expect_lines(p, "起動:9月12日12時55分15秒", "Cギア:9月12日12時55分35.76秒");
+}
+
+// The reading of a countdown text "PREFIX 12.34" in hundredths, or -1 when
+// the text is not one of that phase.
+int countdown_of(const std::string& text, const std::string& prefix) {
+    if (text.compare(0, prefix.size() + 1, prefix + " ") != 0) return -1;
+    const std::string reading = text.substr(prefix.size() + 1);
+    return driver::is_reading(reading) ? driver::hundredths_of(reading) : -1;
+}
+
+// The flashes the watch saw: black readings more than 300 ms after the last
+// black one (a repaint within a flash may show the light background for a moment).
+int flashes_in(const std::vector<std::pair<DWORD, uint32_t>>& pixels) {
+    int flashes = 0;
+    DWORD last_black = 0;
+    for (const auto& [ms, colour] : pixels) {
+        if (colour != 0) continue;
+        flashes += flashes == 0 || ms - last_black > 300;
+        last_black = ms;
+    }
+    return flashes;
+}
+
+TEST_P(Timing, TimerCountsDownTheWorkedExampleAndLeavesDOnTheStopwatch) {
+    Program p(GetParam());
+    type_row(p, kRows[0]);
+    p.press(kIdTimingButton);
+    EXPECT_TRUE(painted(p, kClockX, kClockY, "時計合わせ:9月12日12時55分"));
+    p.press(kIdTimerButton);
+    // every new text of the display, sampled; the last seconds of phase 2
+    // are watched for the flashes of the three short beeps and the long one
+    std::vector<std::string> texts;
+    std::vector<std::pair<DWORD, uint32_t>> pixels;
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < 45000) {
+        const std::string t = p.text(kIdTimerDisplay);
+        if (texts.empty() || t != texts.back()) texts.push_back(t);
+        if (t == "完了") break;
+        const int left = countdown_of(t, "Cギアまで");
+        if (pixels.empty() && left >= 0 && left <= 450) pixels = p.watch_pixel(kDisplayBackgroundX, kDisplayBackgroundY, 5000);
+        Sleep(40);
+    }
+    ASSERT_FALSE(texts.empty());
+    EXPECT_EQ(texts.back(), "完了");
+    EXPECT_EQ(p.text(kIdStopwatchDisplay), "20.76");
+    EXPECT_EQ(flashes_in(pixels), 4) << pixels.size() << " readings";
+
+    // phase 1 from 15.00 down, then phase 2 from 20.76 down, never back up
+    size_t i = texts.front().empty() ? 1 : 0;  // before the first text arrived
+    std::vector<int> boot, cgear;
+    for (; i < texts.size() && countdown_of(texts[i], "起動まで") >= 0; ++i) boot.push_back(countdown_of(texts[i], "起動まで"));
+    for (; i < texts.size() && countdown_of(texts[i], "Cギアまで") >= 0; ++i) cgear.push_back(countdown_of(texts[i], "Cギアまで"));
+    EXPECT_EQ(i + 1, texts.size()) << "unexpected text " << (i < texts.size() ? texts[i] : "");
+    ASSERT_GE(boot.size(), 10u);
+    ASSERT_GE(cgear.size(), 10u);
+    EXPECT_LE(boot.front(), 1500);
+    EXPECT_GE(boot.front(), 1400);
+    EXPECT_LE(cgear.front(), 2076);
+    EXPECT_GE(cgear.front(), 1976);
+    EXPECT_TRUE(std::is_sorted(boot.rbegin(), boot.rend()));
+    EXPECT_TRUE(std::is_sorted(cgear.rbegin(), cgear.rend()));
+}
+
+TEST_P(Timing, TimerNeedsADateAndStopsWhenPressedAgain) {
+    Program p(GetParam());
+    EXPECT_EQ(p.text(kIdTimerDisplay), "");
+    p.press(kIdTimerButton);
+    EXPECT_EQ(p.text(kIdTimerDisplay), "先に計算して下さい");
+    // a boot second below 10: the minute before, across the hour
+    type_row(p, {"740C0600", "4.00", "0600", "9", "12", "", ""});
+    p.press(kIdTimingButton);
+    EXPECT_TRUE(painted(p, kClockX, kClockY, "時計合わせ:9月12日11時59分"));
+    // no date: no clock line and no countdown
+    p.set_text(kIdTimingMonth, "13");
+    p.press(kIdTimingButton);
+    settle(p);
+    EXPECT_TRUE(area_is_white(p.capture(), kClockX, kClockY, 790, kClockY + 18));
+    p.set_text(kIdTimerDisplay, "");
+    p.press(kIdTimerButton);
+    EXPECT_EQ(p.text(kIdTimerDisplay), "先に計算して下さい");
+
+    type_row(p, kRows[0]);
+    p.press(kIdTimingButton);
+    p.press(kIdTimerButton);
+    Sleep(500);
+    const int left = countdown_of(p.text(kIdTimerDisplay), "起動まで");
+    EXPECT_GT(left, 1300);
+    EXPECT_LT(left, 1500);
+    p.press(kIdTimerButton);
+    EXPECT_EQ(p.text(kIdTimerDisplay), "中止");
+    Sleep(300);  // no late countdown text replaces it
+    EXPECT_EQ(p.text(kIdTimerDisplay), "中止");
+    EXPECT_EQ(p.text(kIdStopwatchDisplay), "0");
+}
+
+TEST_P(Timing, StopwatchAndTimerExcludeEachOther) {
+    Program p(GetParam());
+    type_row(p, kRows[0]);
+    p.press(kIdTimingButton);
+    p.press(kIdStopwatchButton);
+    p.press(kIdTimerButton);  // the stopwatch counts: nothing
+    Sleep(200);
+    EXPECT_EQ(p.text(kIdTimerDisplay), "");
+    EXPECT_TRUE(driver::is_reading(p.text(kIdStopwatchDisplay)));
+    p.press(kIdStopwatchButton);
+    Sleep(50);
+    const std::string frozen = p.text(kIdStopwatchDisplay);
+
+    p.press(kIdTimerButton);
+    Sleep(200);
+    EXPECT_GT(countdown_of(p.text(kIdTimerDisplay), "起動まで"), 0);
+    p.press(kIdStopwatchButton);  // the timer counts: nothing
+    EXPECT_EQ(p.text(kIdStopwatchButton), "起動");
+    Sleep(200);
+    EXPECT_EQ(p.text(kIdStopwatchDisplay), frozen);
+    p.press(kIdTimerButton);
+    EXPECT_EQ(p.text(kIdTimerDisplay), "中止");
+    Sleep(50);  // the timing thread takes up the stop at its next pass
+    p.press(kIdStopwatchButton);  // free again
+    EXPECT_EQ(p.text(kIdStopwatchButton), "Cギア起動");
+    p.press(kIdStopwatchButton);
 }
 
 INSTANTIATE_TEST_SUITE_P(Builds, Timing, ::testing::Values("Kivrel.exe", "Kivrel-fixed.exe"));

@@ -3,6 +3,8 @@
 // edit fields' width rule; commands that do nothing; the painted labels.
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <algorithm>
 #include <map>
 #include <set>
 #include <string>
@@ -71,6 +73,8 @@ std::vector<ControlSpec> expected_controls() {
     c.push_back({kIdLevel, "Edit", kEdit, "", 670, 450, 36, 22});
     c.push_back({kIdConfirmButton, "Button", kTabStop, "初期seed確認リスト", 580, 510, 180, 25});
     c.push_back({kIdNatureList, "ComboBox", kList, "", 640, 478, 120, 350});
+    c.push_back({kIdTimerButton, "Button", kPlain, "タイマー", 420, 478, 100, 25});
+    c.push_back({kIdTimerDisplay, "Static", kDisplay, "", 420, 510, 155, 22});
     return c;
 }
 
@@ -225,6 +229,38 @@ TEST_P(Window, EveryControlHasItsClassStyleTextAndPlace) {
         EXPECT_EQ(height, c.h);
     }
     expect_each_control_once(p.window());
+}
+
+// The controls and texts that came after the rest (the nature list and its
+// label, the timer's button and display, the clock line): each clear of every
+// other control and of each other, inside the client area a real Windows
+// gives the window (784 x 561, smaller than Wine's); the timer's display wide
+// enough for its texts.
+TEST_P(Window, NewerControlsAndTextsStayClearAndInside) {
+    Program p(GetParam(), with_species());
+    auto box = [&](int x, int y, const char* text) {
+        const SIZE size = driver::text_extent(text);
+        return RECT{x, y, x + size.cx, y + size.cy};
+    };
+    for (const char* text : {"先に計算して下さい", "起動まで 69.00", "Cギアまで 99.99", "完了", "中止"})
+        EXPECT_LE(box(0, 0, text).right, 155) << text;
+    std::vector<std::pair<std::string, RECT>> newer = {{"clock line", box(440, 430, "時計合わせ:12月31日23時59分")},
+                                                       {"nature label", box(595, 481, "性格:")}};
+    const int newer_ids[] = {kIdNatureList, kIdTimerButton, kIdTimerDisplay};
+    for (int id : newer_ids) newer.push_back({"control " + std::to_string(id), rect_in_client(p.window(), p.control(id))});
+    for (size_t i = 0; i < newer.size(); ++i) {
+        const RECT& r = newer[i].second;
+        SCOPED_TRACE(newer[i].first);
+        EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.right <= 784 && r.bottom <= 561);
+        RECT overlap;
+        for (const ControlSpec& c : expected_controls()) {
+            if (std::find(std::begin(newer_ids), std::end(newer_ids), c.id) != std::end(newer_ids)) continue;
+            const RECT other = rect_in_client(p.window(), p.control(c.id));
+            EXPECT_FALSE(IntersectRect(&overlap, &r, &other)) << "control " << c.id;
+        }
+        for (size_t j = i + 1; j < newer.size(); ++j)
+            EXPECT_FALSE(IntersectRect(&overlap, &r, &newer[j].second)) << newer[j].first;
+    }
 }
 
 TEST_P(Window, ControlsAreCreatedInTheirOrder) {

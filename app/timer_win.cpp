@@ -1,0 +1,138 @@
+// The C-Gear timer on Windows: its beeps through WINMM, its pass on the timing
+// thread, and its display, which shows the countdown and flashes with each beep.
+#include <windows.h>
+#include <mmsystem.h>
+
+#include <cstdio>
+
+#include "app/shell_win.h"
+#include "core/state.h"
+#include "timing/cgear_timer.h"
+#include "timing/stopwatch.h"
+
+namespace {
+
+// The sound device and what it plays, made at the first run and kept for the
+// program's life (the device and its headers are Windows objects, which the
+// portable state record cannot hold). The command writes them while the timer
+// is idle; the timing thread only plays them while it runs, after the hand-over
+// through the state word. Without a device the timer runs silent.
+HWAVEOUT wave_out = nullptr;
+bool sound_tried = false;
+int16_t short_samples[beep_sample_count(kShortBeep)];
+int16_t long_samples[beep_sample_count(kLongBeep)];
+WAVEHDR headers[kTimerMaxEvents];  // one per beep of the run, so none is queued twice
+
+constexpr char kTimerLogName[] = "timer-log.txt";
+
+bool open_sound() {
+    if (sound_tried) return wave_out != nullptr;
+    sound_tried = true;
+    fill_beep(kShortBeep, short_samples);
+    fill_beep(kLongBeep, long_samples);
+    WAVEFORMATEX format = {};
+    format.wFormatTag = WAVE_FORMAT_PCM;
+    format.nChannels = 1;
+    format.nSamplesPerSec = kBeepSampleRate;
+    format.wBitsPerSample = 16;
+    format.nBlockAlign = sizeof(int16_t);
+    format.nAvgBytesPerSec = kBeepSampleRate * sizeof(int16_t);
+    if (waveOutOpen(&wave_out, WAVE_MAPPER, &format, 0, 0, CALLBACK_NULL) != MMSYSERR_NOERROR) wave_out = nullptr;
+    return wave_out != nullptr;
+}
+
+void post(UINT message, uint32_t run, LPARAM value) { PostMessageW(g_app.main_window, message, run, value); }
+
+// Tests only: each beep of the run just ended, due and started, in
+// milliseconds after the press.
+void write_timer_log() {
+    std::FILE* f = std::fopen(kTimerLogName, "w");
+    if (!f) return;
+    for (int32_t i = 0; i < g_app.timer_next_event; ++i) {
+        const TimerRecord& r = g_app.timer_record[i];
+        std::fprintf(f, "%s,%u,%u\n", r.kind == kLongBeep ? "long" : "short", static_cast<unsigned>(r.due_ms),
+                     static_cast<unsigned>(r.started_ms));
+    }
+    std::fclose(f);
+}
+
+bool is_current(WPARAM run) { return static_cast<uint32_t>(run) == g_app.timer_run; }
+
+void set_flash(bool on) {
+    g_app.timer_flash = on;
+    InvalidateRect(g_app.timer_display, nullptr, TRUE);
+}
+
+}  // namespace
+
+void prepare_beeps(const TimerSchedule& s) {
+    if (!open_sound()) return;
+    waveOutReset(wave_out);  // every header of an earlier run is done now
+    for (int32_t i = 0; i < kTimerMaxEvents; ++i) {
+        WAVEHDR& h = headers[i];
+        if (h.dwFlags & WHDR_PREPARED) waveOutUnprepareHeader(wave_out, &h, sizeof h);
+        h = {};
+        if (i >= s.event_count) continue;
+        const BeepKind kind = s.event_kind[i];
+        h.lpData = reinterpret_cast<LPSTR>(kind == kLongBeep ? long_samples : short_samples);
+        h.dwBufferLength = static_cast<DWORD>(sizeof(int16_t) * beep_sample_count(kind));
+        waveOutPrepareHeader(wave_out, &h, sizeof h);
+    }
+}
+
+void show_timer_stopped() {
+    if (wave_out) waveOutReset(wave_out);
+    KillTimer(g_app.main_window, kTimerFlashId);
+    set_flash(false);
+    set_window_text(g_app.timer_display, kTimerStoppedText);
+}
+
+void run_timer_pass(uint32_t now_ms) {
+    TimerStep step;
+    if (!timer_pass(now_ms, &step)) return;
+    if (step.event >= 0) {
+        // the sound first: nothing else this pass does may delay it
+        if (wave_out) waveOutWrite(wave_out, &headers[step.event], sizeof(WAVEHDR));
+        g_app.timer_record[step.event] = {step.kind, step.due_ms, timeGetTime() - step.press_ms};
+        post(kMsgTimerBeep, step.run, step.kind);
+    }
+    // posted, never sent: a busy window must not hold up the next beep. The
+    // stopwatch reading goes first, so it is in place once the display says "完了".
+    if (step.done) post(kMsgTimerDone, step.run, step.interval_centiseconds);
+    if (step.show) post(kMsgTimerText, step.run, step.shown.hundredths * 4 + step.shown.phase);
+    if (step.done && g_app.timer_log) write_timer_log();
+}
+
+void show_timer_text(WPARAM run, LPARAM shown) {
+    if (!is_current(run)) return;  // a stopped run's late message
+    char text[256];
+    format_timer_text({static_cast<int32_t>(shown % 4), static_cast<int32_t>(shown / 4)}, text);
+    set_window_text(g_app.timer_display, text);
+}
+
+void flash_timer_display(WPARAM run, LPARAM kind) {
+    if (!is_current(run)) return;
+    set_flash(true);
+    // the flash lasts as long as the beep
+    SetTimer(g_app.main_window, kTimerFlashId, static_cast<UINT>(kBeepTones[kind].milliseconds), nullptr);
+}
+
+void finish_timer(WPARAM run, LPARAM interval_centiseconds) {
+    if (!is_current(run)) return;
+    char reading[256];
+    format_stopwatch_reading(static_cast<uint32_t>(interval_centiseconds), reading);
+    set_window_text(g_app.stopwatch_display, reading);
+}
+
+void end_timer_flash(WPARAM timer_id) {
+    if (timer_id != kTimerFlashId) return;
+    KillTimer(g_app.main_window, kTimerFlashId);
+    set_flash(false);
+}
+
+HBRUSH timer_display_brush(HDC dc, HWND control) {
+    if (control != g_app.timer_display || !g_app.timer_flash) return nullptr;
+    SetTextColor(dc, RGB(255, 255, 255));
+    SetBkColor(dc, RGB(0, 0, 0));
+    return static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+}

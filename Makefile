@@ -61,11 +61,11 @@ dist: windows
 	@scripts/make-dist.sh $(WINDOWS)
 
 # engine against the straightforward searches; pick some with BENCH_ARGS=--benchmark_filter=Default;
-# then the Windows program's own figures under Wine
+# then the cross-built engine and the Windows program's own figures under Wine
 BENCH_ARGS ?=
 bench: native windows
 	$(NATIVE)/core_bench --benchmark_counters_tabular=true $(BENCH_ARGS)
-	@scripts/with-wine.sh wine $(WINDOWS)/wine_bench.exe
+	@scripts/with-wine.sh sh -c 'wine $(WINDOWS)/wine_engine_bench.exe && wine $(WINDOWS)/wine_bench.exe'
 
 clean:
 	rm -rf build dist

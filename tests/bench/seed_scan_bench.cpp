@@ -18,13 +18,15 @@
 #include "rng/frame.h"
 #include "rng/hidden_power.h"
 #include "rng/mt.h"
+#include "tests/bench/bench_cases.h"
 #include "tools/candidates.h"
 #include "tools/seed_search.h"
 
 namespace {
 
-// Raw seeds of one seed search per low value: 24 hours x 256 top bytes.
-constexpr double kSeedsPerLow = 24.0 * 256.0;
+using bench::kSeedsPerLow;
+using bench::set_default_candidates;
+using bench::set_default_search;
 
 double best(const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); }
 
@@ -86,34 +88,6 @@ int32_t straight_candidates() {
 }
 
 
-// The search fields as the window starts: low 600..1000 (hex), frame limit
-// 30, minimum IVs 31,31,31,0,31,31, no Hidden Power type, minimum power 30.
-void set_default_search(int32_t low_min = 0x600, int32_t low_max = 0x1000, int32_t frame_limit = 30) {
-    const int32_t iv[6] = {31, 31, 31, 0, 31, 31};
-    for (int i = 0; i < 6; ++i) g_app.iv_minimums[i] = iv[i];
-    g_app.low_min = low_min;
-    g_app.low_max = low_max;
-    g_app.last_frame = frame_limit;
-    g_app.hp_type_filter = -1;
-    g_app.hp_min_power = 30;
-    g_app.mac_offset = 0x123456;
-    g_app.roaming = false;
-}
-
-// The candidate fields as the window starts (frame limit 20) with known IVs
-// that match nowhere, so the whole window of 199,740 raw seeds is searched.
-void set_default_candidates() {
-    const int32_t iv[6] = {31, 30, 29, 28, 27, 26};
-    for (int i = 0; i < 6; ++i) g_app.known_ivs[i] = iv[i];
-    g_app.switch_on_month = 6;
-    g_app.switch_on_day = 15;
-    g_app.switch_on_hour = 12;
-    g_app.switch_on_minute = 30;
-    g_app.last_frame = 20;
-    g_app.mac_offset = 0x123456;
-    g_app.roaming = false;
-}
-
 // The whole seed search as the button runs it, writing result.txt into the
 // benchmark's working folder.
 int64_t timed_scan(benchmark::State& state, double seeds) {
@@ -129,7 +103,7 @@ void BM_DefaultSearch_Engine(benchmark::State& state) {
     set_default_search();
     g_app.scan_threads = 0;
     g_app.scan_kernel = state.range(0) != 0 ? kKernelSse2 : kKernelAutomatic;
-    timed_scan(state, 2561 * kSeedsPerLow);
+    timed_scan(state, bench::kDefaultSearchSeeds);
     g_app.scan_kernel = kKernelAutomatic;
 }
 BENCHMARK(BM_DefaultSearch_Engine)
@@ -142,7 +116,7 @@ BENCHMARK(BM_DefaultSearch_Engine)
 void BM_DefaultSearch_EngineOneThread(benchmark::State& state) {
     set_default_search();
     g_app.scan_threads = 1;
-    timed_scan(state, 2561 * kSeedsPerLow);
+    timed_scan(state, bench::kDefaultSearchSeeds);
     g_app.scan_threads = 0;
 }
 BENCHMARK(BM_DefaultSearch_EngineOneThread)->Apply([](benchmark::internal::Benchmark* b) { best_of(b, 3); });
@@ -162,7 +136,7 @@ void BM_DefaultSearch_Straight(benchmark::State& state) {
     state.counters["seeds"] = seeds;
     // seconds per iteration times the 768 parts of the whole search
     state.counters["full_search_s"] = benchmark::Counter(
-        seeds / (2561 * kSeedsPerLow), benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+        seeds / bench::kDefaultSearchSeeds, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_DefaultSearch_Straight)->Apply([](benchmark::internal::Benchmark* b) { best_of(b, 5); });
 
@@ -216,14 +190,14 @@ BENCHMARK(BM_WidestSearch_EngineOneThreadPart)->Apply([](benchmark::internal::Be
 void BM_CandidateSearch_Engine(benchmark::State& state) {
     set_default_candidates();
     for (auto _ : state) search_candidate_seeds();
-    state.counters["seeds"] = 199740;
+    state.counters["seeds"] = bench::kCandidateSeeds;
 }
 BENCHMARK(BM_CandidateSearch_Engine)->Apply([](benchmark::internal::Benchmark* b) { best_of(b, 5); });
 
 void BM_CandidateSearch_Straight(benchmark::State& state) {
     set_default_candidates();
     for (auto _ : state) benchmark::DoNotOptimize(straight_candidates());
-    state.counters["seeds"] = 199740;
+    state.counters["seeds"] = bench::kCandidateSeeds;
 }
 BENCHMARK(BM_CandidateSearch_Straight)->Apply([](benchmark::internal::Benchmark* b) { best_of(b, 3); });
 

@@ -32,4 +32,4 @@ enum StopwatchState : int32_t { kStopwatchIdle = 0, kStopwatchStartRequested = 1
 
 // Which seed scan kernel the searches use; automatic takes the widest the
 // processor and the system support.
-enum ScanKernel : int32_t { kKernelAutomatic = 0, kKernelSse2, kKernelAvx2 };
+enum ScanKernel : int32_t { kKernelAutomatic = 0, kKernelSse2, kKernelAvx2, kKernelAvx512 };

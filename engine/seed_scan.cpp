@@ -1,5 +1,9 @@
 #include "engine/seed_scan.h"
 
+#if defined(__x86_64__) || defined(__i386__)
+#include <cpuid.h>
+#endif
+
 #include <atomic>
 #include <condition_variable>
 #include <memory>
@@ -18,7 +22,7 @@ namespace {
 constexpr int32_t kMaxThreads = 16;
 // Worst-case bytes one chunk may keep (every frame a hit); sets the chunk size.
 constexpr size_t kChunkByteBudget = size_t{2} << 20;
-constexpr uint64_t kMaxChunkSeeds = 4096;
+constexpr uint64_t kMaxChunkSeeds = 16384;
 
 // How the job's raw seeds are cut into chunks, each inside one block.
 struct Chunking {
@@ -28,25 +32,54 @@ struct Chunking {
     uint64_t total;
 };
 
-// What one chunk of raw seeds kept, handed over in order.
+// What one chunk of raw seeds kept.
 struct ChunkResult {
     std::vector<char> kept;
     size_t used = 0;
     int64_t hits = 0;
-    bool ready = false;
+    bool complete = false;  // every seed scanned: the stop word did not cut it short
 };
 
-bool cpu_has(ScanKernel kernel) {
 #if defined(__x86_64__) || defined(__i386__)
-    __builtin_cpu_init();
-    if (kernel == kKernelAvx2) return __builtin_cpu_supports("avx2");
-#endif
-    return kernel == kKernelSse2;
+// XCR0 bits of the register states the system saves on a thread switch: SSE
+// and AVX (bits 1, 2), and for AVX-512 also the opmasks and both halves of
+// the ZMM registers (bits 5, 6, 7). A kernel may run only when its registers
+// survive a switch.
+constexpr uint64_t kAvxStates = 0x06;
+constexpr uint64_t kAvx512States = 0xE6;
+
+uint64_t saved_states() {
+    uint32_t lo, hi;
+    __asm__ volatile("xgetbv" : "=a"(lo), "=d"(hi) : "c"(0));
+    return (static_cast<uint64_t>(hi) << 32) | lo;
 }
 
-GroupKernel choose_kernel(ScanKernel k) {
-    if (k == kKernelAutomatic || !scan_kernel_available(k)) k = scan_kernel_available(kKernelAvx2) ? kKernelAvx2 : kKernelSse2;
-    return k == kKernelAvx2 ? scan_group_avx2 : scan_group_sse2;
+// The processor's instructions (CPUID) and the system's saved states (XGETBV,
+// which OSXSAVE says may be executed). GCC 11 and later check the same in
+// __builtin_cpu_supports; this keeps the rule in one place for any compiler.
+bool cpu_has(ScanKernel kernel) {
+    if (kernel == kKernelSse2) return true;
+    uint32_t a, b, c, d;
+    if (!__get_cpuid(1, &a, &b, &c, &d) || !(c & bit_OSXSAVE) || !(c & bit_AVX)) return false;
+    const uint64_t states = saved_states();
+    if (!__get_cpuid_count(7, 0, &a, &b, &c, &d)) return false;
+    if (kernel == kKernelAvx2) return (b & bit_AVX2) && (states & kAvxStates) == kAvxStates;
+    if (kernel == kKernelAvx512) return (b & bit_AVX512F) && (states & kAvx512States) == kAvx512States;
+    return false;
+}
+#else
+bool cpu_has(ScanKernel kernel) { return kernel == kKernelSse2; }
+#endif
+
+// The widest kernel there is when asked for none or for one this processor lacks.
+const GroupKernel& choose_kernel(ScanKernel k) {
+    if (k == kKernelAutomatic || !scan_kernel_available(k)) {
+        k = scan_kernel_available(kKernelAvx512) ? kKernelAvx512
+            : scan_kernel_available(kKernelAvx2) ? kKernelAvx2
+                                                 : kKernelSse2;
+    }
+    if (k == kKernelAvx512) return kScanGroupAvx512;
+    return k == kKernelAvx2 ? kScanGroupAvx2 : kScanGroupSse2;
 }
 
 int32_t thread_count(int32_t n) {
@@ -64,8 +97,7 @@ ScanPlan make_plan(const ScanJob& job) {
     for (int32_t s = 0; s < kStatCount; ++s) plan.offset[s] = frame_offsets(job.roaming)[s];
     plan.first_word = lowest_frame_offset(job.roaming);
     plan.last_word = plan.frames == 0 ? plan.first_word : plan.frames - 1 + highest_frame_offset(job.roaming);
-    const int32_t split = kStateWords - kMtMiddle;
-    plan.last_seeded = plan.last_word < split ? plan.last_word + kMtMiddle : kStateWords - 1;
+    plan.last_seeded = plan.last_word < kTwistSplit ? plan.last_word + kMtMiddle : kStateWords - 1;
     plan.exact = job.exact;
     for (int32_t s = 0; s < kStatCount; ++s) {
         const int32_t v = job.ivs[s];
@@ -104,8 +136,9 @@ Chunking make_chunking(const ScanJob& job, const ScanPlan& plan) {
     Chunking c{};
     c.seeds_per_block = job.tops * job.width;
     uint64_t per_chunk = kChunkByteBudget / (static_cast<uint64_t>(plan.frames) * job.hit_bytes + 1);
-    per_chunk -= per_chunk % kGroupLanes;
-    if (per_chunk < kGroupLanes) per_chunk = kGroupLanes;
+    // whole groups of every kernel
+    per_chunk -= per_chunk % kMaxGroupLanes;
+    if (per_chunk < kMaxGroupLanes) per_chunk = kMaxGroupLanes;
     if (per_chunk > kMaxChunkSeeds) per_chunk = kMaxChunkSeeds;
     c.chunk_seeds = per_chunk;
     // a scan that tests no frame finds nothing and needs no chunk
@@ -114,18 +147,31 @@ Chunking make_chunking(const ScanJob& job, const ScanPlan& plan) {
     return c;
 }
 
-// Adds the hits of one kernel call (lanes 0..lanes-1 valid) to the chunk's result.
-void keep_hits(const ScanJob& job, const ScanPlan& plan, const uint32_t* raw_seeds, int32_t lanes,
+// Adds the hits of one kernel call (lanes 0..valid-1 of a group of `lanes`)
+// to the chunk's result, lane by lane and frame by frame.
+void keep_hits(const ScanJob& job, const ScanPlan& plan, const uint32_t* raw_seeds, int32_t lanes, int32_t valid,
                const ScanScratch& scratch, ChunkResult* out) {
-    const size_t room = static_cast<size_t>(lanes) * static_cast<size_t>(plan.frames) * job.hit_bytes;
+    // the frames that passed in some lane, in order
+    int16_t frames[final_frame(false) + 1];
+    int32_t frame_count = 0;
+    for (int32_t f = 0; f < plan.frames; ++f) {
+        uint64_t some = 0;
+        for (int32_t m = 0; m < kLaneWords; ++m) some |= scratch.lane_bits[f * kLaneWords + m];
+        if (some != 0) frames[frame_count++] = static_cast<int16_t>(f);
+    }
+    const size_t room = static_cast<size_t>(valid) * static_cast<size_t>(frame_count) * job.hit_bytes;
     if (out->kept.size() < out->used + room) out->kept.resize(out->used + room);
     char* p = out->kept.data() + out->used;
-    for (int32_t l = 0; l < lanes; ++l) {
-        for (int32_t f = 0; f < plan.frames; ++f) {
-            if (scratch.masks[f * kGroupLanes + l] == 0) continue;
+    for (int32_t l = 0; l < valid; ++l) {
+        const int32_t word = l / kLaneWordBits;
+        const uint64_t bit = uint64_t{1} << (l % kLaneWordBits);
+        for (int32_t i = 0; i < frame_count; ++i) {
+            const int32_t f = frames[i];
+            if ((scratch.lane_bits[f * kLaneWords + word] & bit) == 0) continue;
             ScanHit hit{raw_seeds[l], f, {}};
+            // the twisted words are still there: their IVs as the kernel read them
             for (int32_t s = 0; s < kStatCount; ++s)
-                hit.ivs.iv[s] = scratch.ivs[(f + plan.offset[s]) * kGroupLanes + l];
+                hit.ivs.iv[s] = iv_of_word(scratch.words[(f + plan.offset[s]) * lanes + l]);
             p += job.keep_hit(hit, p);
             ++out->hits;
         }
@@ -137,21 +183,33 @@ bool stop_requested(const ScanJob& job) {
     return job.stop != nullptr && std::atomic_ref<int32_t>(*job.stop).load(std::memory_order_relaxed) != 0;
 }
 
-// Runs the raw seeds of one chunk through the kernel, kGroupLanes at a time.
-void scan_chunk(const ScanJob& job, const ScanPlan& plan, const Chunking& cut, uint64_t chunk, GroupKernel kernel,
-                ScanScratch* scratch, ChunkResult* out) {
+// Everything the threads of one scan share that stays fixed.
+struct ScanContext {
+    const ScanJob* job;
+    ScanPlan plan;
+    Chunking cut;
+    GroupKernel kernel;
+};
+
+// Runs the raw seeds of one chunk through the kernel, a group at a time.
+void scan_chunk(const ScanContext& scan, uint64_t chunk, ScanScratch* scratch, ChunkResult* out) {
+    const ScanJob& job = *scan.job;
+    const Chunking& cut = scan.cut;
+    const int32_t lanes = scan.kernel.lanes;
     out->used = 0;
     out->hits = 0;
+    out->complete = false;
     const ScanBlock& block = job.blocks[chunk / cut.chunks_per_block];
     const uint64_t first = chunk % cut.chunks_per_block * cut.chunk_seeds;
     const uint64_t end = first + cut.chunk_seeds < cut.seeds_per_block ? first + cut.chunk_seeds : cut.seeds_per_block;
     uint64_t top = first / job.width;
     uint64_t low = first % job.width;
     const uint32_t hour_bits = block.hour << 16;
-    uint32_t raw_seeds[kGroupLanes];
-    for (uint64_t i = first; i < end && !stop_requested(job); i += kGroupLanes) {
-        const int32_t lanes = end - i < kGroupLanes ? static_cast<int32_t>(end - i) : kGroupLanes;
-        for (int32_t l = 0; l < lanes; ++l) {
+    uint32_t raw_seeds[kMaxGroupLanes];
+    for (uint64_t i = first; i < end; i += static_cast<uint64_t>(lanes)) {
+        if (stop_requested(job)) return;
+        const int32_t valid = end - i < static_cast<uint64_t>(lanes) ? static_cast<int32_t>(end - i) : lanes;
+        for (int32_t l = 0; l < valid; ++l) {
             const uint32_t top_byte = (block.top_base + static_cast<uint32_t>(top)) & 0xFFu;
             raw_seeds[l] = (top_byte << 24) | hour_bits | (block.low + static_cast<uint32_t>(low));
             if (++low == job.width) {
@@ -160,48 +218,87 @@ void scan_chunk(const ScanJob& job, const ScanPlan& plan, const Chunking& cut, u
             }
         }
         // lanes past the chunk's end repeat its last seed and are not kept
-        for (int32_t l = lanes; l < kGroupLanes; ++l) raw_seeds[l] = raw_seeds[lanes - 1];
-        if (kernel(plan, raw_seeds, scratch)) keep_hits(job, plan, raw_seeds, lanes, *scratch, out);
+        for (int32_t l = valid; l < lanes; ++l) raw_seeds[l] = raw_seeds[valid - 1];
+        if (scan.kernel.scan(scan.plan, raw_seeds, scratch)) keep_hits(job, scan.plan, raw_seeds, lanes, valid, *scratch, out);
+    }
+    out->complete = true;
+}
+
+// One place of the ring of chunk results: chunk c lands in place c % size.
+struct Slot {
+    ChunkResult result;
+    std::atomic<bool> ready{false};
+};
+
+// The chunks in flight. Every thread claims the next chunk with one atomic
+// step while the ring has room for it; the calling thread takes the results
+// in order and scans chunks itself while the next result is not ready. A
+// thread sleeps only when it has nothing to do, and is woken only when
+// another thread sees it sleeping: under Wine each sleep and wake is a trip
+// through the server, so they must stay rare.
+struct Pipeline {
+    explicit Pipeline(size_t size) : slots(new Slot[size]), size(size) {}
+    std::unique_ptr<Slot[]> slots;
+    const uint64_t size;
+    alignas(64) std::atomic<uint64_t> next{0};      // next chunk to claim
+    alignas(64) std::atomic<uint64_t> consumed{0};  // chunks taken; chunk c has room while c < consumed + size
+    std::atomic<bool> stop{false};
+    std::atomic<int32_t> sleepers{0};
+    std::mutex mutex;
+    std::condition_variable changed;
+    Slot& slot(uint64_t chunk) { return slots[chunk % size]; }
+};
+
+enum class Claim { kClaimed, kNoRoom, kNone };
+
+// The next chunk, unless the scan is over (or stopped) or the ring is full.
+Claim claim(Pipeline& pipe, const ScanJob& job, uint64_t total, uint64_t* chunk) {
+    uint64_t n = pipe.next.load();
+    for (;;) {
+        if (pipe.stop.load() || stop_requested(job) || n >= total) return Claim::kNone;
+        if (n >= pipe.consumed.load() + pipe.size) return Claim::kNoRoom;
+        if (pipe.next.compare_exchange_weak(n, n + 1)) {
+            *chunk = n;
+            return Claim::kClaimed;
+        }
     }
 }
 
-struct Pipeline {
-    std::mutex mutex;
-    std::condition_variable room;   // workers wait for a free result slot
-    std::condition_variable done;   // the caller waits for its next chunk
-    uint64_t next = 0;              // next chunk to hand to a worker
-    uint64_t consumed = 0;          // chunks the caller has taken
-    bool stop = false;
-    std::vector<ChunkResult> slots;  // chunk c lands in slot c % size
-};
+// Wakes the sleeping threads after a change they may wait for.
+void wake(Pipeline& pipe) {
+    if (pipe.sleepers.load() == 0) return;
+    std::lock_guard<std::mutex> lock(pipe.mutex);
+    pipe.changed.notify_all();
+}
 
-struct ScanContext {
-    const ScanJob* job;
-    ScanPlan plan;
-    Chunking cut;
-    GroupKernel kernel;
-};
+// Sleeps until done() holds. Counted as a sleeper before done() is checked,
+// so that a change made after the check always sees it.
+template <class Done>
+void sleep_until(Pipeline& pipe, Done done) {
+    std::unique_lock<std::mutex> lock(pipe.mutex);
+    pipe.sleepers.fetch_add(1);
+    while (!done()) pipe.changed.wait(lock);
+    pipe.sleepers.fetch_sub(1);
+}
 
-void scan_worker(Pipeline* pipe, const ScanContext* scan) {
+void scan_helper(Pipeline* pipe, const ScanContext* scan) {
     std::unique_ptr<ScanScratch> scratch(new ScanScratch);
-    const uint64_t size = pipe->slots.size();
+    const uint64_t total = scan->cut.total;
     for (;;) {
         uint64_t chunk;
-        {
-            std::unique_lock<std::mutex> lock(pipe->mutex);
-            pipe->room.wait(lock, [&] {
-                return pipe->stop || pipe->next >= scan->cut.total || pipe->next < pipe->consumed + size;
+        const Claim claimed = claim(*pipe, *scan->job, total, &chunk);
+        if (claimed == Claim::kNone) return;
+        if (claimed == Claim::kNoRoom) {
+            sleep_until(*pipe, [&] {
+                const uint64_t n = pipe->next.load();
+                return pipe->stop.load() || n >= total || n < pipe->consumed.load() + pipe->size;
             });
-            if (pipe->stop || pipe->next >= scan->cut.total) return;
-            chunk = pipe->next++;
+            continue;
         }
-        ChunkResult& result = pipe->slots[chunk % size];
-        scan_chunk(*scan->job, scan->plan, scan->cut, chunk, scan->kernel, scratch.get(), &result);
-        {
-            std::lock_guard<std::mutex> lock(pipe->mutex);
-            result.ready = true;
-        }
-        pipe->done.notify_one();
+        Slot& slot = pipe->slot(chunk);
+        scan_chunk(*scan, chunk, scratch.get(), &slot.result);
+        slot.ready.store(true);
+        wake(*pipe);
     }
 }
 
@@ -217,44 +314,46 @@ bool scan_kernel_available(ScanKernel kernel) { return cpu_has(kernel); }
 void run_scan(const ScanJob& job) {
     ScanContext scan{&job, make_plan(job), {}, choose_kernel(job.kernel)};
     scan.cut = make_chunking(job, scan.plan);
-    if (scan.cut.total == 0) return;
+    const uint64_t total = scan.cut.total;
+    if (total == 0) return;
     const int32_t threads = thread_count(job.threads);
-    Pipeline pipe;
-    pipe.slots.resize(static_cast<size_t>(threads) + 3);
+    // the calling thread scans too: threads - 1 helpers, never more than chunks
+    const uint64_t helpers = static_cast<uint64_t>(threads - 1) < total - 1 ? static_cast<uint64_t>(threads - 1) : total - 1;
+    Pipeline pipe(2 * static_cast<size_t>(helpers) + 2);
     std::vector<std::thread> workers;
-    if (threads > 1 && scan.cut.total > 1) {
-        for (int32_t t = 0; t < threads; ++t) {
-            try {
-                workers.emplace_back(scan_worker, &pipe, &scan);
-            } catch (const std::system_error&) {
-                break;  // run with the workers there are
-            }
+    for (uint64_t t = 0; t < helpers; ++t) {
+        try {
+            workers.emplace_back(scan_helper, &pipe, &scan);
+        } catch (const std::system_error&) {
+            break;  // run with the helpers there are
         }
     }
-    if (workers.empty()) {
-        std::unique_ptr<ScanScratch> scratch(new ScanScratch);
-        for (uint64_t c = 0; c < scan.cut.total; ++c) {
-            scan_chunk(job, scan.plan, scan.cut, c, scan.kernel, scratch.get(), &pipe.slots[0]);
-            if (stop_requested(job) || !take_chunk(scan, c, pipe.slots[0])) break;
+    std::unique_ptr<ScanScratch> scratch(new ScanScratch);
+    for (uint64_t c = 0; c < total && !stop_requested(job);) {
+        Slot& slot = pipe.slot(c);
+        if (slot.ready.load()) {
+            const bool go_on = slot.result.complete && take_chunk(scan, c, slot.result);
+            slot.ready.store(false);
+            pipe.consumed.store(++c);
+            wake(pipe);
+            if (!go_on) break;
+            continue;
         }
-        return;
+        uint64_t chunk;
+        const Claim claimed = claim(pipe, job, total, &chunk);
+        if (claimed == Claim::kClaimed) {
+            Slot& mine = pipe.slot(chunk);
+            scan_chunk(scan, chunk, scratch.get(), &mine.result);
+            mine.ready.store(true);
+            continue;
+        }
+        if (claimed == Claim::kNone && stop_requested(job)) break;
+        // every chunk up to the next to take is claimed and this one is a
+        // helper's: wait for it (a helper that sees the stop word hands over
+        // what it has, marked incomplete)
+        sleep_until(pipe, [&] { return slot.ready.load(); });
     }
-    const uint64_t size = pipe.slots.size();
-    for (uint64_t c = 0; c < scan.cut.total; ++c) {
-        ChunkResult& result = pipe.slots[c % size];
-        {
-            std::unique_lock<std::mutex> lock(pipe.mutex);
-            pipe.done.wait(lock, [&] { return result.ready; });
-        }
-        const bool go_on = !stop_requested(job) && take_chunk(scan, c, result);
-        {
-            std::lock_guard<std::mutex> lock(pipe.mutex);
-            result.ready = false;
-            pipe.consumed = c + 1;
-            if (!go_on) pipe.stop = true;
-        }
-        pipe.room.notify_all();
-        if (!go_on) break;
-    }
+    pipe.stop.store(true);
+    wake(pipe);
     for (std::thread& w : workers) w.join();
 }

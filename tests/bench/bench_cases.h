@@ -8,6 +8,14 @@
 
 namespace bench {
 
+// Every kernel by name, the widest first; automatic takes the widest there is.
+struct NamedKernel {
+    const char* name;
+    ScanKernel kernel;
+};
+constexpr NamedKernel kKernels[] = {
+    {"automatic", kKernelAutomatic}, {"AVX-512", kKernelAvx512}, {"AVX2", kKernelAvx2}, {"SSE2", kKernelSse2}};
+
 // Raw seeds of one seed search per low value: 24 hours x 256 top bytes.
 constexpr double kSeedsPerLow = 24.0 * 256.0;
 // Raw seeds of the default search: low values 0x600..0x1000.

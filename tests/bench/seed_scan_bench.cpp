@@ -15,6 +15,7 @@
 
 #include "core/state.h"
 #include "core/text_file.h"
+#include "engine/seed_scan.h"
 #include "rng/frame.h"
 #include "rng/hidden_power.h"
 #include "rng/mt.h"
@@ -98,28 +99,32 @@ int64_t timed_scan(benchmark::State& state, double seeds) {
     return lines;
 }
 
-// The default search (15,734,784 raw seeds) on the engine, every core.
-void BM_DefaultSearch_Engine(benchmark::State& state) {
+// The default search (15,734,784 raw seeds) on the engine with one kernel
+// (automatic: the widest there is), on one thread or on every core (0);
+// registered per kernel in main.
+void default_search_engine(benchmark::State& state, ScanKernel kernel, int32_t threads) {
+    if (kernel != kKernelAutomatic && !scan_kernel_available(kernel)) {
+        state.SkipWithError("this processor or system lacks the kernel");
+        return;
+    }
     set_default_search();
-    g_app.scan_threads = 0;
-    g_app.scan_kernel = state.range(0) != 0 ? kKernelSse2 : kKernelAutomatic;
+    g_app.scan_threads = threads;
+    g_app.scan_kernel = kernel;
     timed_scan(state, bench::kDefaultSearchSeeds);
     g_app.scan_kernel = kKernelAutomatic;
-}
-BENCHMARK(BM_DefaultSearch_Engine)
-    ->ArgName("portable")
-    ->Arg(0)
-    ->Arg(1)
-    ->Apply([](benchmark::internal::Benchmark* b) { best_of(b, 5); });
-
-// The same search on the engine with one thread: the kernel's own speed-up.
-void BM_DefaultSearch_EngineOneThread(benchmark::State& state) {
-    set_default_search();
-    g_app.scan_threads = 1;
-    timed_scan(state, bench::kDefaultSearchSeeds);
     g_app.scan_threads = 0;
 }
-BENCHMARK(BM_DefaultSearch_EngineOneThread)->Apply([](benchmark::internal::Benchmark* b) { best_of(b, 3); });
+
+void register_default_search_engine() {
+    const int32_t thread_counts[] = {0, 1};
+    for (const bench::NamedKernel& k : bench::kKernels) {
+        for (int32_t threads : thread_counts) {
+            const std::string name = std::string("BM_DefaultSearch_Engine/") + k.name + (threads == 0 ? "/every_core" : "/1_thread");
+            benchmark::internal::Benchmark* b = benchmark::RegisterBenchmark(name.c_str(), default_search_engine, k.kernel, threads);
+            best_of(b, threads == 0 ? 5 : 3);
+        }
+    }
+}
 
 // The straightforward search, one core, timed on 1/768 of the default search
 // (hour 0, top bytes 0..7, all 2561 low values: 20,488 raw seeds); the
@@ -208,6 +213,7 @@ int main(int argc, char** argv) {
     const std::filesystem::path dir = std::filesystem::temp_directory_path() / "kivrel-bench";
     std::filesystem::create_directories(dir);
     std::filesystem::current_path(dir);
+    register_default_search_engine();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     benchmark::RunSpecifiedBenchmarks();

@@ -57,14 +57,7 @@ Timing best_of(int runs, Work work) {
     return best;
 }
 
-struct Kernel {
-    const char* name;
-    ScanKernel kernel;
-};
-
-const Kernel kKernels[] = {{"automatic", kKernelAutomatic}, {"AVX2", kKernelAvx2}, {"SSE2", kKernelSse2}};
-
-void print(const char* what, const Kernel& k, int32_t threads, int runs, const Timing& t, double seeds) {
+void print(const char* what, const bench::NamedKernel& k, int32_t threads, int runs, const Timing& t, double seeds) {
     std::printf("%-18s %-10s %-12s best of %d: %8.1f ms real (%7.1f ms user, %6.1f ms system), %6.1f ns per seed\n", what,
                 k.name, threads == 0 ? "all threads" : "1 thread", runs, t.real_ms, t.user_ms, t.system_ms,
                 t.real_ms * 1e6 / seeds);
@@ -78,7 +71,7 @@ int main() {
     std::filesystem::create_directories(dir);
     std::filesystem::current_path(dir);
     const int32_t thread_counts[] = {1, 0};
-    for (const Kernel& k : kKernels) {
+    for (const bench::NamedKernel& k : bench::kKernels) {
         if (k.kernel != kKernelAutomatic && !scan_kernel_available(k.kernel)) {
             std::printf("%s kernel: this processor lacks it, not measured\n", k.name);
             continue;

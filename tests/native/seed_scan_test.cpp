@@ -30,28 +30,27 @@ struct EngineMode {
 };
 
 const EngineMode kModes[] = {
-    {"automatic kernel, every core", kKernelAutomatic, 0},
-    {"AVX2, one thread", kKernelAvx2, 1},
-    {"SSE2, three threads", kKernelSse2, 3},
-    {"SSE2, one thread", kKernelSse2, 1},
+    {"Automatic_EveryCore", kKernelAutomatic, 0},
+    {"Avx512_OneThread", kKernelAvx512, 1},
+    {"Avx512_ThreeThreads", kKernelAvx512, 3},
+    {"Avx2_OneThread", kKernelAvx2, 1},
+    {"Sse2_ThreeThreads", kKernelSse2, 3},
+    {"Sse2_OneThread", kKernelSse2, 1},
 };
 
-// The modes this processor can run; a kernel it lacks is reported, not counted.
-std::vector<EngineMode> runnable_modes() {
-    std::vector<EngineMode> modes;
-    for (const EngineMode& m : kModes) {
-        if (scan_kernel_available(m.kernel) || m.kernel == kKernelAutomatic) modes.push_back(m);
-        else std::printf("[ SKIPPED  ] %s: this processor lacks the kernel\n", m.name);
+// One test per engine mode; a kernel this processor lacks is skipped, and
+// reported as skipped, never as passed.
+class SeedScan : public TempDirTest, public ::testing::WithParamInterface<EngineMode> {
+protected:
+    void SetUp() override {
+        TempDirTest::SetUp();
+        const EngineMode& m = GetParam();
+        if (m.kernel != kKernelAutomatic && !scan_kernel_available(m.kernel))
+            GTEST_SKIP() << m.name << ": this processor or system lacks the kernel";
+        g_app.scan_kernel = m.kernel;
+        g_app.scan_threads = m.threads;
     }
-    return modes;
-}
-
-void set_mode(const EngineMode& m) {
-    g_app.scan_kernel = m.kernel;
-    g_app.scan_threads = m.threads;
-}
-
-using SeedScan = TempDirTest;
+};
 
 struct SearchCase {
     std::string what;
@@ -132,25 +131,33 @@ void apply(const SearchCase& k) {
     g_app.hp_min_power = k.c.min_power;
 }
 
-TEST_F(SeedScan, SearchWritesTheReferenceFileAndTitles) {
-    const std::vector<EngineMode> modes = runnable_modes();
+// The reference model's result of every case, made once for all engine modes.
+const std::vector<reference::SearchResult>& reference_searches() {
+    static const std::vector<reference::SearchResult> results = [] {
+        std::vector<reference::SearchResult> r;
+        for (const SearchCase& k : search_cases())
+            r.push_back(reference::seed_search(k.low_min, k.low_max, k.last_frame, k.roaming, static_cast<uint32_t>(k.mac), k.c));
+        return r;
+    }();
+    return results;
+}
+
+TEST_P(SeedScan, SearchWritesTheReferenceFileAndTitles) {
+    const std::vector<SearchCase> cases = search_cases();
+    const std::vector<reference::SearchResult>& wanted = reference_searches();
     size_t total_lines = 0;
-    for (const SearchCase& k : search_cases()) {
-        apply(k);
-        const reference::SearchResult want =
-            reference::seed_search(k.low_min, k.low_max, k.last_frame, k.roaming, static_cast<uint32_t>(k.mac), k.c);
+    for (size_t i = 0; i < cases.size(); ++i) {
+        const SearchCase& k = cases[i];
+        const reference::SearchResult& want = wanted[i];
         total_lines += count_lines(want.file);
-        for (const EngineMode& m : modes) {
-            set_mode(m);
-            platform_log().clear();
-            const int64_t lines = run_seed_search();
-            const std::string got = file_bytes("result.txt");
-            EXPECT_EQ(lines + 1, static_cast<int64_t>(count_lines(want.file))) << k.what << " / " << m.name;
-            EXPECT_TRUE(got == want.file) << k.what << " / " << m.name << ": " << got.size() << " bytes, "
-                                          << want.file.size() << " wanted";
-            EXPECT_EQ(platform_log().titles, want.titles) << k.what << " / " << m.name;
-            EXPECT_EQ(platform_log().opened, std::vector<std::string>{"result.txt"}) << k.what << " / " << m.name;
-        }
+        apply(k);
+        platform_log().clear();
+        const int64_t lines = run_seed_search();
+        const std::string got = file_bytes("result.txt");
+        EXPECT_EQ(lines + 1, static_cast<int64_t>(count_lines(want.file))) << k.what;
+        EXPECT_TRUE(got == want.file) << k.what << ": " << got.size() << " bytes, " << want.file.size() << " wanted";
+        EXPECT_EQ(platform_log().titles, want.titles) << k.what;
+        EXPECT_EQ(platform_log().opened, std::vector<std::string>{"result.txt"}) << k.what;
     }
     // the table must reach hits, not only agree on empty files
     EXPECT_GT(total_lines, 10000u);
@@ -165,7 +172,7 @@ struct CandidateCase {
     int32_t source_frame;
 };
 
-TEST_F(SeedScan, CandidatesAreTheReferenceList) {
+std::vector<CandidateCase> candidate_cases() {
     std::vector<CandidateCase> cases = {
         {"one seed matching at frames 8 and 316", 4, 5, 7, 6, 616, false, 0, 0x20070463u, 8},
         {"12/31 59 min, second 0", 12, 31, 10, 59, 0, false, 0, 0xAF0A0300u, 0},
@@ -175,9 +182,32 @@ TEST_F(SeedScan, CandidatesAreTheReferenceList) {
         {"no match below the known frame", 1, 1, 0, 0, 2, false, 0, 0x01000555u, 3},
     };
     if (kSanitized) cases.resize(1);
-    const std::vector<EngineMode> modes = runnable_modes();
+    return cases;
+}
+
+reference::Frame known_ivs(const CandidateCase& k) {
+    return reference::frame_ivs(reference::output_ivs(k.source_raw, static_cast<uint32_t>(k.mac)), k.source_frame,
+                                k.roaming);
+}
+
+// The reference model's candidate list of every case, made once for all engine modes.
+const std::vector<std::vector<uint32_t>>& reference_candidates() {
+    static const std::vector<std::vector<uint32_t>> results = [] {
+        std::vector<std::vector<uint32_t>> r;
+        for (const CandidateCase& k : candidate_cases())
+            r.push_back(reference::candidates(k.month, k.day, k.hour, k.minute, k.last_frame, k.roaming,
+                                              static_cast<uint32_t>(k.mac), known_ivs(k).iv));
+        return r;
+    }();
+    return results;
+}
+
+TEST_P(SeedScan, CandidatesAreTheReferenceList) {
+    const std::vector<CandidateCase> cases = candidate_cases();
+    const std::vector<std::vector<uint32_t>>& wanted = reference_candidates();
     size_t found_total = 0;
-    for (const CandidateCase& k : cases) {
+    for (size_t i = 0; i < cases.size(); ++i) {
+        const CandidateCase& k = cases[i];
         g_app.switch_on_month = k.month;
         g_app.switch_on_day = k.day;
         g_app.switch_on_hour = k.hour;
@@ -185,20 +215,17 @@ TEST_F(SeedScan, CandidatesAreTheReferenceList) {
         g_app.last_frame = k.last_frame;
         g_app.roaming = k.roaming;
         g_app.mac_offset = k.mac;
-        const reference::Frame known =
-            reference::frame_ivs(reference::output_ivs(k.source_raw, static_cast<uint32_t>(k.mac)), k.source_frame, k.roaming);
-        for (int i = 0; i < kStatCount; ++i) g_app.known_ivs[i] = known.iv[i];
-        const std::vector<uint32_t> want = reference::candidates(k.month, k.day, k.hour, k.minute, k.last_frame, k.roaming,
-                                                                 static_cast<uint32_t>(k.mac), known.iv);
-        found_total += want.size();
-        for (const EngineMode& m : modes) {
-            set_mode(m);
-            search_candidate_seeds();
-            EXPECT_EQ(std::vector<uint32_t>(g_app.candidate_seeds, g_app.candidate_seeds + g_app.candidate_count), want)
-                << k.what << " / " << m.name;
-        }
+        const reference::Frame known = known_ivs(k);
+        for (int s = 0; s < kStatCount; ++s) g_app.known_ivs[s] = known.iv[s];
+        found_total += wanted[i].size();
+        search_candidate_seeds();
+        EXPECT_EQ(std::vector<uint32_t>(g_app.candidate_seeds, g_app.candidate_seeds + g_app.candidate_count), wanted[i])
+            << k.what;
     }
     EXPECT_GT(found_total, 0u);
 }
+
+INSTANTIATE_TEST_SUITE_P(Modes, SeedScan, ::testing::ValuesIn(kModes),
+                         [](const ::testing::TestParamInfo<EngineMode>& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <ostream>
 #include <random>
 #include <string>
 #include <vector>
@@ -37,6 +38,9 @@ const EngineMode kModes[] = {
     {"Sse2_ThreeThreads", kKernelSse2, 3},
     {"Sse2_OneThread", kKernelSse2, 1},
 };
+
+// Test names and CTest entries show the mode by its name.
+void PrintTo(const EngineMode& m, std::ostream* out) { *out << m.name; }
 
 // One test per engine mode; a kernel this processor lacks is skipped, and
 // reported as skipped, never as passed.

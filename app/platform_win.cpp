@@ -3,7 +3,9 @@
 // SendMessage and waits for the answer.
 #include <windows.h>
 
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "app/shell_win.h"
 #include "core/platform.h"
@@ -21,9 +23,46 @@ int message_box(const char* text, UINT flags) {
     return static_cast<int>(SendMessageA(g_app.main_window, kMsgShowMessage, flags, reinterpret_cast<LPARAM>(text)));
 }
 
+// The latest title another thread asked for, and whether a message to show
+// it is on its way to the window.
+struct PostedTitle {
+    SRWLOCK lock = SRWLOCK_INIT;
+    char title[256] = {};
+    bool waiting = false;
+} g_posted;
+
 }  // namespace
 
-void set_main_title(const char* text) { SetWindowTextA(g_app.main_window, text); }
+void set_main_title(const char* text) {
+    if (on_window_thread()) {
+        SetWindowTextA(g_app.main_window, text);
+        return;
+    }
+    // Another thread leaves its title for the window and posts at most one
+    // message for it: it never waits for the window (under Wine each wait is
+    // a trip through the server, and each title shown costs milliseconds),
+    // and a title that is overtaken before the window gets to it is skipped.
+    // What the thread posts after it, such as the search's end, comes after.
+    AcquireSRWLockExclusive(&g_posted.lock);
+    std::snprintf(g_posted.title, sizeof g_posted.title, "%s", text);
+    const bool post = !g_posted.waiting;
+    g_posted.waiting = true;
+    ReleaseSRWLockExclusive(&g_posted.lock);
+    if (post && !PostMessageA(g_app.main_window, kMsgSetTitle, 0, 0)) {
+        AcquireSRWLockExclusive(&g_posted.lock);
+        g_posted.waiting = false;
+        ReleaseSRWLockExclusive(&g_posted.lock);
+    }
+}
+
+void show_posted_title() {
+    char title[sizeof g_posted.title];
+    AcquireSRWLockExclusive(&g_posted.lock);
+    std::memcpy(title, g_posted.title, sizeof title);
+    g_posted.waiting = false;
+    ReleaseSRWLockExclusive(&g_posted.lock);
+    SetWindowTextA(g_app.main_window, title);
+}
 
 void open_output_file(const char* name) {
     // the command interpreter named by COMSPEC opens the file with its viewer

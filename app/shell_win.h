@@ -27,6 +27,10 @@ void dispatch_command(uint16_t id);
 // Messages the window procedure takes from the program's other threads.
 constexpr UINT kMsgShowMessage = WM_APP + 1;  // wParam: MessageBox flags, lParam: the text; returns the answer
 constexpr UINT kMsgSearchDone = WM_APP + 2;   // the seed search has ended
+constexpr UINT kMsgSetTitle = WM_APP + 3;     // another thread has left a title to show
+
+// Shows the title another thread left last (set_main_title); the window's thread only.
+void show_posted_title();
 
 // A message box of the program over the main window; the user-interface thread only.
 int show_message_box(const char* text, unsigned flags);

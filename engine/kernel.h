@@ -33,8 +33,16 @@ struct ScanPlan {
     int32_t last_word;            // highest twisted word any frame reads
     int32_t last_seeded;          // highest seeded word the twist of 0..last_word needs
     int32_t offset[kStatCount];   // stat s (H, A, B, C, D, S) of frame k is word k + offset[s]
-    int32_t iv_value[kStatCount]; // at least this IV (exact: equal to it), H..S
     bool exact;                   // candidates: every IV equal; seed search: at least
+    // The IV tests: each word's IV is compared with compare_count distinct
+    // values (more than the value, or exact: equal to it); a frame passes
+    // when its stat s word passes comparison tested_compare[s] for each of
+    // the tested_count stats that can fail, at offset tested_offset[s].
+    int32_t compare_count;
+    int32_t compare_value[kStatCount];
+    int32_t tested_count;
+    int32_t tested_offset[kStatCount];
+    int32_t tested_compare[kStatCount];
     int32_t power_bits_min;       // power test passes when the power bits are >= this
     int32_t type_bits_lo;         // type test passes when the type bits are in lo..hi
     int32_t type_bits_hi;
@@ -46,6 +54,8 @@ struct ScanPlan {
 struct alignas(64) ScanScratch {
     uint32_t words[kStateWords * kMaxGroupLanes];  // seeded, then (0..last_word) twisted
     int32_t ivs[kIvRing * kMaxGroupLanes];         // IV of word j at ring place j % kIvRing
+    // lanes whose word j passed comparison c, at [(j % kIvRing) * kStatCount + c) * kLaneWords]
+    uint64_t compare_bits[kIvRing * kStatCount * kLaneWords];
     uint64_t lane_bits[(final_frame(false) + 1) * kLaneWords];  // lanes whose frame f passed, at [f * kLaneWords]
 };
 

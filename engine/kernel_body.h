@@ -65,59 +65,44 @@ void seed(const ScanPlan& plan, const uint32_t* raw_seeds, ScanScratch* scratch)
 
 // The comparison values of a plan, one vector each.
 struct Needs {
-    VecI iv[kStatCount];  // exact: equal to; otherwise: more than
-    VecI power_floor;     // power bits more than this
-    VecI type_floor;      // type bits more than this and less than type_ceiling
+    VecI compare[kStatCount];  // the IV more than this (exact: equal to it)
+    VecI power_floor;          // power bits more than this
+    VecI type_floor;           // type bits more than this and less than type_ceiling
     VecI type_ceiling;
 };
 
 Needs needs_of(const ScanPlan& plan) {
     const VecI zero = {};
     Needs n;
-    // at least v is more than v - 1; the plan keeps v within 0..32
-    for (int32_t s = 0; s < kStatCount; ++s) n.iv[s] = zero + (plan.exact ? plan.iv_value[s] : plan.iv_value[s] - 1);
+    for (int32_t c = 0; c < plan.compare_count; ++c) n.compare[c] = zero + plan.compare_value[c];
     n.power_floor = zero + (plan.power_bits_min - 1);
     n.type_floor = zero + (plan.type_bits_lo - 1);
     n.type_ceiling = zero + (plan.type_bits_hi + 1);
     return n;
 }
 
-// Lane bits of the lanes of one vector whose IVs pass: each more than its
-// need, or (exact) equal to it. AVX-512 compares into mask registers directly.
+// Lane bits of the lanes whose IV is more than the value (exact: equal to
+// it). AVX-512 compares into a mask register directly.
 template <bool kExact>
-inline __attribute__((always_inline)) uint64_t iv_lanes(const Needs& n, VecI h, VecI a, VecI b, VecI c, VecI d, VecI s) {
+inline __attribute__((always_inline)) uint64_t compare_lanes(VecI iv, VecI value) {
 #if (defined(__x86_64__) || defined(__i386__)) && SCAN_VECTOR_BYTES == 64
-    if (kExact) {
-        return _mm512_cmpeq_epi32_mask((__m512i)h, (__m512i)n.iv[kH]) & _mm512_cmpeq_epi32_mask((__m512i)a, (__m512i)n.iv[kA]) &
-               _mm512_cmpeq_epi32_mask((__m512i)b, (__m512i)n.iv[kB]) & _mm512_cmpeq_epi32_mask((__m512i)c, (__m512i)n.iv[kC]) &
-               _mm512_cmpeq_epi32_mask((__m512i)d, (__m512i)n.iv[kD]) & _mm512_cmpeq_epi32_mask((__m512i)s, (__m512i)n.iv[kS]);
-    }
-    return _mm512_cmpgt_epi32_mask((__m512i)h, (__m512i)n.iv[kH]) & _mm512_cmpgt_epi32_mask((__m512i)a, (__m512i)n.iv[kA]) &
-           _mm512_cmpgt_epi32_mask((__m512i)b, (__m512i)n.iv[kB]) & _mm512_cmpgt_epi32_mask((__m512i)c, (__m512i)n.iv[kC]) &
-           _mm512_cmpgt_epi32_mask((__m512i)d, (__m512i)n.iv[kD]) & _mm512_cmpgt_epi32_mask((__m512i)s, (__m512i)n.iv[kS]);
+    return kExact ? _mm512_cmpeq_epi32_mask((__m512i)iv, (__m512i)value) : _mm512_cmpgt_epi32_mask((__m512i)iv, (__m512i)value);
 #else
-    if (kExact) {
-        return lane_bits((h == n.iv[kH]) & (a == n.iv[kA]) & (b == n.iv[kB]) & (c == n.iv[kC]) & (d == n.iv[kD]) &
-                         (s == n.iv[kS]));
-    }
-    return lane_bits((h > n.iv[kH]) & (a > n.iv[kA]) & (b > n.iv[kB]) & (c > n.iv[kC]) & (d > n.iv[kD]) & (s > n.iv[kS]));
+    return lane_bits(kExact ? iv == value : iv > value);
 #endif
 }
 
-// Lane bits of the lanes of one vector whose frame passes. Hidden Power is
-// summed only where the IVs pass somewhere.
-template <bool kExact, bool kPower, bool kType>
-inline __attribute__((always_inline)) uint64_t passing_lanes(const Needs& n, VecI h, VecI a, VecI b, VecI c, VecI d,
-                                                             VecI s) {
-    uint64_t passed = iv_lanes<kExact>(n, h, a, b, c, d, s);
-    if (kExact || (!kPower && !kType) || passed == 0) return passed;
+// Lane bits of the lanes of one vector whose Hidden Power passes.
+template <bool kPower, bool kType>
+inline __attribute__((always_inline)) uint64_t power_lanes(const Needs& n, VecI h, VecI a, VecI b, VecI c, VecI d,
+                                                           VecI s) {
     VecI ok = ~VecI{};
     if (kPower) ok &= hidden_power_bits<1>(h, a, b, s, c, d) > n.power_floor;
     if (kType) {
         const VecI t = hidden_power_bits<0>(h, a, b, s, c, d);
         ok &= (t > n.type_floor) & (t < n.type_ceiling);
     }
-    return passed & lane_bits(ok);
+    return lane_bits(ok);
 }
 
 // Twists word j in place from its own top bit, word next and word far.
@@ -129,34 +114,67 @@ inline __attribute__((always_inline)) void twist_word(VecU* w, int32_t j, int32_
     for (int32_t k = 0; k < kVecs; ++k) wj[k] = mt_twist_step(wj[k], wn[k], wf[k]);
 }
 
-// Puts the IVs of twisted word j into the ring and, once word j completes
-// frame f = j - reach, tests that frame into its lane bits.
+// Words of lane bits a group of this kernel fills.
+constexpr int32_t kWords = (kGroupVectors * kLanes + kLaneWordBits - 1) / kLaneWordBits;
+
+// Compares the IVs of twisted word j into the ring and, once word j completes
+// frame f = j - reach, tests that frame into its lane bits. Each distinct
+// comparison is made once per word, not once per frame and stat.
 template <bool kExact, bool kPower, bool kType>
 inline __attribute__((always_inline)) uint64_t word_done(const ScanPlan& plan, const Needs& n, ScanScratch* scratch,
                                                          int32_t j, int32_t reach) {
     const VecU* wj = reinterpret_cast<const VecU*>(scratch->words) + j * kVecs;
     VecI* iv = reinterpret_cast<VecI*>(scratch->ivs);
     VecI* ivj = iv + (j & (kIvRing - 1)) * kVecs;
-#pragma GCC unroll 16
-    for (int32_t k = 0; k < kVecs; ++k) ivj[k] = (VecI)mt_iv_bits(wj[k]);
-    const int32_t f = j - reach;
-    if (f < 0) return 0;
-    const VecI* hv = iv + ((f + plan.offset[kH]) & (kIvRing - 1)) * kVecs;
-    const VecI* av = iv + ((f + plan.offset[kA]) & (kIvRing - 1)) * kVecs;
-    const VecI* bv = iv + ((f + plan.offset[kB]) & (kIvRing - 1)) * kVecs;
-    const VecI* cv = iv + ((f + plan.offset[kC]) & (kIvRing - 1)) * kVecs;
-    const VecI* dv = iv + ((f + plan.offset[kD]) & (kIvRing - 1)) * kVecs;
-    const VecI* sv = iv + ((f + plan.offset[kS]) & (kIvRing - 1)) * kVecs;
-    uint64_t bits[kLaneWords] = {};
+    VecI ivs[kVecs];
 #pragma GCC unroll 16
     for (int32_t k = 0; k < kVecs; ++k) {
-        const uint64_t passed = passing_lanes<kExact, kPower, kType>(n, hv[k], av[k], bv[k], cv[k], dv[k], sv[k]);
-        bits[k * kLanes / kLaneWordBits] |= passed << (k * kLanes % kLaneWordBits);
+        ivs[k] = (VecI)mt_iv_bits(wj[k]);
+        // Hidden Power reads the IVs of a frame's words again
+        if (kPower || kType) ivj[k] = ivs[k];
+    }
+    uint64_t* ring = scratch->compare_bits;
+    uint64_t* bits_j = ring + (j & (kIvRing - 1)) * kStatCount * kLaneWords;
+    for (int32_t c = 0; c < plan.compare_count; ++c) {
+        uint64_t bits[kWords] = {};
+#pragma GCC unroll 16
+        for (int32_t k = 0; k < kVecs; ++k)
+            bits[k * kLanes / kLaneWordBits] |= compare_lanes<kExact>(ivs[k], n.compare[c]) << (k * kLanes % kLaneWordBits);
+        for (int32_t m = 0; m < kWords; ++m) bits_j[c * kLaneWords + m] = bits[m];
+    }
+    const int32_t f = j - reach;
+    if (f < 0) return 0;
+    uint64_t passed[kWords];
+    for (int32_t m = 0; m < kWords; ++m) {
+        const int32_t lanes = kGroupVectors * kLanes - m * kLaneWordBits;
+        passed[m] = lanes >= kLaneWordBits ? ~uint64_t{0} : (uint64_t{1} << lanes) - 1;
+    }
+    for (int32_t t = 0; t < plan.tested_count; ++t) {
+        const uint64_t* b = ring + (((f + plan.tested_offset[t]) & (kIvRing - 1)) * kStatCount + plan.tested_compare[t]) * kLaneWords;
+        for (int32_t m = 0; m < kWords; ++m) passed[m] &= b[m];
+    }
+    if (kPower || kType) {
+        const VecI* hv = iv + ((f + plan.offset[kH]) & (kIvRing - 1)) * kVecs;
+        const VecI* av = iv + ((f + plan.offset[kA]) & (kIvRing - 1)) * kVecs;
+        const VecI* bv = iv + ((f + plan.offset[kB]) & (kIvRing - 1)) * kVecs;
+        const VecI* cv = iv + ((f + plan.offset[kC]) & (kIvRing - 1)) * kVecs;
+        const VecI* dv = iv + ((f + plan.offset[kD]) & (kIvRing - 1)) * kVecs;
+        const VecI* sv = iv + ((f + plan.offset[kS]) & (kIvRing - 1)) * kVecs;
+        constexpr uint64_t kVectorLanes = kLanes == 64 ? ~uint64_t{0} : (uint64_t{1} << kLanes) - 1;
+        // Hidden Power is summed only for vectors with a lane still passing
+        for (int32_t k = 0; k < kVecs; ++k) {
+            const int32_t m = k * kLanes / kLaneWordBits;
+            const int32_t shift = k * kLanes % kLaneWordBits;
+            if (((passed[m] >> shift) & kVectorLanes) == 0) continue;
+            const uint64_t ok = power_lanes<kPower, kType>(n, hv[k], av[k], bv[k], cv[k], dv[k], sv[k]);
+            passed[m] &= ~(kVectorLanes << shift) | (ok << shift);
+        }
     }
     uint64_t any = 0;
     for (int32_t m = 0; m < kLaneWords; ++m) {
-        scratch->lane_bits[f * kLaneWords + m] = bits[m];
-        any |= bits[m];
+        const uint64_t bits = m < kWords ? passed[m] : 0;
+        scratch->lane_bits[f * kLaneWords + m] = bits;
+        any |= bits;
     }
     return any;
 }

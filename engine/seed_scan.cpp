@@ -88,8 +88,8 @@ int32_t thread_count(int32_t n) {
     return n > kMaxThreads ? kMaxThreads : n;
 }
 
-// The frames, words and tests of a job. Minimums outside 0..31 are brought to
-// 0..32, which passes and fails exactly the same IVs.
+// The frames, words and tests of a job. Minimums above 31 are brought to 32,
+// which fails exactly the same IVs.
 ScanPlan make_plan(const ScanJob& job) {
     ScanPlan plan{};
     const int32_t last_frame = last_served_frame(job.last_frame, job.roaming);
@@ -101,7 +101,14 @@ ScanPlan make_plan(const ScanJob& job) {
     plan.exact = job.exact;
     for (int32_t s = 0; s < kStatCount; ++s) {
         const int32_t v = job.ivs[s];
-        plan.iv_value[s] = job.exact ? v : (v < 0 ? 0 : (v > 32 ? 32 : v));
+        // at least v is more than v - 1: at least 0 or less passes every IV
+        if (!job.exact && v <= 0) continue;
+        const int32_t value = job.exact ? v : (v > 32 ? 32 : v) - 1;
+        int32_t c = 0;
+        while (c < plan.compare_count && plan.compare_value[c] != value) ++c;
+        if (c == plan.compare_count) plan.compare_value[plan.compare_count++] = value;
+        plan.tested_offset[plan.tested_count] = plan.offset[s];
+        plan.tested_compare[plan.tested_count++] = c;
     }
     // The power grows with the power bits: the test is bits >= the first that reach min_power.
     plan.power_bits_min = 0;

@@ -58,12 +58,15 @@ bool register_window_class(HINSTANCE instance) {
     return RegisterClassExA(&wc) != 0;
 }
 
-// The tests of the size guard set its threshold through the environment; a
-// player never does, and then it is the shipped 1 GiB.
+// Tests and benchmarks set these through the environment: the size guard's
+// threshold and the seed search's threads. A player never does, and then they
+// are the shipped 1 GiB and one thread per core.
 void read_test_settings() {
     char text[32];
-    const DWORD n = GetEnvironmentVariableA("KIVREL_TEST_SEARCH_GUARD_BYTES", text, sizeof text);
+    DWORD n = GetEnvironmentVariableA("KIVREL_TEST_SEARCH_GUARD_BYTES", text, sizeof text);
     if (n > 0 && n < sizeof text) g_app.search_guard_bytes = std::strtoull(text, nullptr, 10);
+    n = GetEnvironmentVariableA("KIVREL_TEST_SCAN_THREADS", text, sizeof text);
+    if (n > 0 && n < sizeof text) g_app.scan_threads = static_cast<int32_t>(std::strtol(text, nullptr, 10));
 }
 
 }  // namespace

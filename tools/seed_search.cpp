@@ -180,8 +180,12 @@ int64_t run_seed_search(const SeedSearchInputs& in) {
         if (in.ended) in.ended();
         drop_output(&out, false);
     } else {
-        end_output(&out);  // a failed write is dropped and reported there
+        // the window may go on before the viewer has started (under Wine a
+        // new process takes tens of milliseconds); a failed write is dropped
+        // and reported before
+        const bool placed = place_output(&out);
         if (in.ended) in.ended();
+        if (placed) show_output(out);
     }
     return progress.lines;
 }

@@ -288,8 +288,16 @@ void sleep_until(Pipeline& pipe, Done done) {
     pipe.sleepers.fetch_sub(1);
 }
 
+// This thread's kernel buffers, made at its first scan and kept: a scan of a
+// few milliseconds should not pay for a third of a megabyte of fresh pages.
+ScanScratch* thread_scratch() {
+    thread_local std::unique_ptr<ScanScratch> scratch;
+    if (!scratch) scratch.reset(new ScanScratch);
+    return scratch.get();
+}
+
 void scan_helper(Pipeline* pipe, const ScanContext* scan) {
-    std::unique_ptr<ScanScratch> scratch(new ScanScratch);
+    ScanScratch* scratch = thread_scratch();
     const uint64_t total = scan->cut.total;
     for (;;) {
         uint64_t chunk;
@@ -303,10 +311,85 @@ void scan_helper(Pipeline* pipe, const ScanContext* scan) {
             continue;
         }
         Slot& slot = pipe->slot(chunk);
-        scan_chunk(*scan, chunk, scratch.get(), &slot.result);
+        scan_chunk(*scan, chunk, scratch, &slot.result);
         slot.ready.store(true);
         wake(*pipe);
     }
+}
+
+// Helper threads kept for the program's life: made by the first scans that
+// want them, asleep between scans, lent to one scan at a time. Under Wine
+// making a thread costs milliseconds; waking one is a single trip through
+// the server.
+class HelperPool {
+public:
+    // Lends up to `wanted` helpers to the scan until return_helpers.
+    void lend(int32_t wanted, Pipeline* pipe, const ScanContext* scan) {
+        std::lock_guard<std::mutex> lock(mutex_);
+        while (static_cast<int32_t>(threads_.size()) < wanted) {
+            try {
+                threads_.emplace_back(&HelperPool::serve, this);
+            } catch (const std::system_error&) {
+                break;  // the scan goes on with the helpers there are
+            }
+        }
+        pipe_ = pipe;
+        scan_ = scan;
+        wanted_ = wanted;
+        open_ = true;
+        ++generation_;
+        if (!threads_.empty()) wake_.notify_all();
+    }
+
+    // Waits until every helper that joined the scan has left it; a helper
+    // that wakes later does not join it any more.
+    void return_helpers() {
+        std::unique_lock<std::mutex> lock(mutex_);
+        open_ = false;
+        left_.wait(lock, [&] { return busy_ == 0; });
+    }
+
+private:
+    void serve() {
+        uint64_t seen = 0;
+        std::unique_lock<std::mutex> lock(mutex_);
+        for (;;) {
+            wake_.wait(lock, [&] { return generation_ != seen; });
+            seen = generation_;
+            if (!open_ || busy_ >= wanted_) continue;
+            ++busy_;
+            Pipeline* pipe = pipe_;
+            const ScanContext* scan = scan_;
+            lock.unlock();
+            scan_helper(pipe, scan);
+            lock.lock();
+            if (--busy_ == 0) left_.notify_all();
+        }
+    }
+
+    std::mutex mutex_;
+    std::condition_variable wake_;  // helpers wait for a scan
+    std::condition_variable left_;  // the lender waits for its helpers to leave
+    std::vector<std::thread> threads_;
+    uint64_t generation_ = 0;       // one more for every scan lent to
+    Pipeline* pipe_ = nullptr;
+    const ScanContext* scan_ = nullptr;
+    int32_t wanted_ = 0;
+    int32_t busy_ = 0;              // helpers in the current scan
+    bool open_ = false;             // helpers may still join the current scan
+};
+
+// The pool, never destroyed: its threads sleep until the process ends.
+HelperPool& helper_pool() {
+    static HelperPool* const pool = new HelperPool;
+    return *pool;
+}
+
+// Taken by the scan that uses the pool; a scan that finds it taken runs on
+// its calling thread alone.
+std::mutex& pool_in_use() {
+    static std::mutex* const in_use = new std::mutex;
+    return *in_use;
 }
 
 bool take_chunk(const ScanContext& scan, uint64_t chunk, const ChunkResult& result) {
@@ -325,17 +408,11 @@ void run_scan(const ScanJob& job) {
     if (total == 0) return;
     const int32_t threads = thread_count(job.threads);
     // the calling thread scans too: threads - 1 helpers, never more than chunks
-    const uint64_t helpers = static_cast<uint64_t>(threads - 1) < total - 1 ? static_cast<uint64_t>(threads - 1) : total - 1;
+    const int32_t helpers = static_cast<uint64_t>(threads - 1) < total - 1 ? threads - 1 : static_cast<int32_t>(total - 1);
     Pipeline pipe(2 * static_cast<size_t>(helpers) + 2);
-    std::vector<std::thread> workers;
-    for (uint64_t t = 0; t < helpers; ++t) {
-        try {
-            workers.emplace_back(scan_helper, &pipe, &scan);
-        } catch (const std::system_error&) {
-            break;  // run with the helpers there are
-        }
-    }
-    std::unique_ptr<ScanScratch> scratch(new ScanScratch);
+    std::unique_lock<std::mutex> pool(pool_in_use(), std::defer_lock);
+    if (helpers > 0 && pool.try_lock()) helper_pool().lend(helpers, &pipe, &scan);
+    ScanScratch* scratch = thread_scratch();
     for (uint64_t c = 0; c < total && !stop_requested(job);) {
         Slot& slot = pipe.slot(c);
         if (slot.ready.load()) {
@@ -350,7 +427,7 @@ void run_scan(const ScanJob& job) {
         const Claim claimed = claim(pipe, job, total, &chunk);
         if (claimed == Claim::kClaimed) {
             Slot& mine = pipe.slot(chunk);
-            scan_chunk(scan, chunk, scratch.get(), &mine.result);
+            scan_chunk(scan, chunk, scratch, &mine.result);
             mine.ready.store(true);
             continue;
         }
@@ -362,5 +439,5 @@ void run_scan(const ScanJob& job) {
     }
     pipe.stop.store(true);
     wake(pipe);
-    for (std::thread& w : workers) w.join();
+    if (pool.owns_lock()) helper_pool().return_helpers();
 }

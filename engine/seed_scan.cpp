@@ -216,10 +216,15 @@ void scan_chunk(const ScanContext& scan, uint64_t chunk, ScanScratch* scratch, C
     for (uint64_t i = first; i < end; i += static_cast<uint64_t>(lanes)) {
         if (stop_requested(job)) return;
         const int32_t valid = end - i < static_cast<uint64_t>(lanes) ? static_cast<int32_t>(end - i) : lanes;
-        for (int32_t l = 0; l < valid; ++l) {
-            const uint32_t top_byte = (block.top_base + static_cast<uint32_t>(top)) & 0xFFu;
-            raw_seeds[l] = (top_byte << 24) | hour_bits | (block.low + static_cast<uint32_t>(low));
-            if (++low == job.width) {
+        for (int32_t l = 0; l < valid;) {
+            const uint32_t top_bits = ((block.top_base + static_cast<uint32_t>(top)) & 0xFFu) << 24 | hour_bits;
+            // the lanes up to the end of this top byte's run of low values
+            const uint64_t run = job.width - low < static_cast<uint64_t>(valid - l) ? job.width - low : valid - l;
+            const uint32_t first_low = block.low + static_cast<uint32_t>(low);
+            for (uint32_t k = 0; k < run; ++k) raw_seeds[l + k] = top_bits | (first_low + k);
+            l += static_cast<int32_t>(run);
+            low += run;
+            if (low == job.width) {
                 low = 0;
                 ++top;
             }

@@ -21,8 +21,15 @@ namespace {
 
 constexpr int32_t kMaxThreads = 16;
 // Worst-case bytes one chunk may keep (every frame a hit); sets the chunk size.
+// Bytes one chunk may keep: a chunk is cut to keep a quarter of this on
+// average (all of it when every frame is a hit), so that the chunks in
+// flight stay within a few megabytes while sparse searches get long chunks.
 constexpr size_t kChunkByteBudget = size_t{2} << 20;
+constexpr double kChunkByteMargin = 4.0;
 constexpr uint64_t kMaxChunkSeeds = 16384;
+// Chunk results that may wait to be taken, per thread and at most.
+constexpr size_t kRingChunksPerThread = 8;
+constexpr size_t kMaxRingChunks = 32;
 
 // How the job's raw seeds are cut into chunks, each inside one block.
 struct Chunking {
@@ -139,10 +146,43 @@ ScanPlan make_plan(const ScanJob& job) {
     return plan;
 }
 
+// The chance that a frame passes, with its six IVs taken as independent and
+// uniform over 0..31 (as the generator's outputs are): the IVs counted by the
+// two low bits Hidden Power reads, over the 4^6 combinations of those bits.
+double pass_chance(const ScanJob& job, const ScanPlan& plan) {
+    double count[kStatCount][4] = {};
+    for (int32_t s = 0; s < kStatCount; ++s) {
+        for (int32_t iv = 0; iv <= kMaxIv; ++iv)
+            if (job.exact ? iv == job.ivs[s] : iv >= job.ivs[s]) count[s][iv & 3] += 1;
+    }
+    double passing = 0;
+    for (int32_t combo = 0; combo < 1 << (2 * kStatCount); ++combo) {
+        int32_t low[kStatCount];
+        double n = 1;
+        for (int32_t s = 0; s < kStatCount; ++s) {
+            low[s] = combo >> (2 * s) & 3;
+            n *= count[s][low[s]];
+        }
+        if (n == 0) continue;
+        if (!job.exact) {
+            const int32_t power = hidden_power_bits<1>(low[kH], low[kA], low[kB], low[kS], low[kC], low[kD]);
+            const int32_t type = hidden_power_bits<0>(low[kH], low[kA], low[kB], low[kS], low[kC], low[kD]);
+            if (power < plan.power_bits_min || type < plan.type_bits_lo || type > plan.type_bits_hi) continue;
+        }
+        passing += n;
+    }
+    double all = 1;
+    for (int32_t s = 0; s < kStatCount; ++s) all *= kMaxIv + 1;
+    return passing / all;
+}
+
 Chunking make_chunking(const ScanJob& job, const ScanPlan& plan) {
     Chunking c{};
     c.seeds_per_block = job.tops * job.width;
-    uint64_t per_chunk = kChunkByteBudget / (static_cast<uint64_t>(plan.frames) * job.hit_bytes + 1);
+    const double margin = pass_chance(job, plan) * kChunkByteMargin;
+    const double bytes_per_seed = static_cast<double>(plan.frames) * static_cast<double>(job.hit_bytes) * (margin < 1 ? margin : 1);
+    const double fitting = static_cast<double>(kChunkByteBudget) / (bytes_per_seed + 1);
+    uint64_t per_chunk = fitting < static_cast<double>(kMaxChunkSeeds) ? static_cast<uint64_t>(fitting) : kMaxChunkSeeds;
     // whole groups of every kernel
     per_chunk -= per_chunk % kMaxGroupLanes;
     if (per_chunk < kMaxGroupLanes) per_chunk = kMaxGroupLanes;
@@ -414,7 +454,10 @@ void run_scan(const ScanJob& job) {
     const int32_t threads = thread_count(job.threads);
     // the calling thread scans too: threads - 1 helpers, never more than chunks
     const int32_t helpers = static_cast<uint64_t>(threads - 1) < total - 1 ? threads - 1 : static_cast<int32_t>(total - 1);
-    Pipeline pipe(2 * static_cast<size_t>(helpers) + 2);
+    // room for each thread to run a few chunks ahead of a thread the system
+    // has set aside for a moment, within kMaxRingChunks chunk budgets
+    const size_t ring = kRingChunksPerThread * static_cast<size_t>(helpers + 1);
+    Pipeline pipe(ring < kMaxRingChunks ? ring : kMaxRingChunks);
     std::unique_lock<std::mutex> pool(pool_in_use(), std::defer_lock);
     if (helpers > 0 && pool.try_lock()) helper_pool().lend(helpers, &pipe, &scan);
     ScanScratch* scratch = thread_scratch();

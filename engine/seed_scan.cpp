@@ -20,7 +20,6 @@
 namespace {
 
 constexpr int32_t kMaxThreads = 16;
-// Worst-case bytes one chunk may keep (every frame a hit); sets the chunk size.
 // Bytes one chunk may keep: a chunk is cut to keep a quarter of this on
 // average (all of it when every frame is a hit), so that the chunks in
 // flight stay within a few megabytes while sparse searches get long chunks.

@@ -5,9 +5,11 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <ostream>
 #include <random>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "engine/seed_scan.h"
@@ -231,5 +233,77 @@ TEST_P(SeedScan, CandidatesAreTheReferenceList) {
 
 INSTANTIATE_TEST_SUITE_P(Modes, SeedScan, ::testing::ValuesIn(kModes),
                          [](const ::testing::TestParamInfo<EngineMode>& info) { return std::string(info.param.name); });
+
+// What a scan kept and took, in the order take saw it.
+struct Taken {
+    std::string bytes;
+    int64_t hits = 0;
+};
+
+size_t keep_seed_and_frame(const ScanHit& hit, char* out) {
+    std::memcpy(out, &hit.raw_seed, sizeof hit.raw_seed);
+    std::memcpy(out + sizeof hit.raw_seed, &hit.frame, sizeof hit.frame);
+    return sizeof hit.raw_seed + sizeof hit.frame;
+}
+
+bool take_all(void* context, int32_t, const char* kept, size_t size, int64_t hits) {
+    auto* taken = static_cast<Taken*>(context);
+    taken->bytes.append(kept, size);
+    taken->hits += hits;
+    return true;
+}
+
+// One hour of a few low values, frames 0..200, loose thresholds: hits in
+// many chunks.
+Taken scan_on(int32_t threads) {
+    ScanJob job{};
+    job.block_count = 1;
+    job.blocks[0] = {0, 5, 0x700};
+    job.tops = 256;
+    job.width = 64;
+    job.last_frame = 200;
+    job.mac_offset = 0x123456;
+    for (int32_t& v : job.ivs) v = 24;
+    job.min_power = 30;
+    job.type_filter = -1;
+    job.hit_bytes = sizeof(uint32_t) + sizeof(int32_t);
+    job.keep_hit = keep_seed_and_frame;
+    job.take = take_all;
+    Taken taken;
+    job.context = &taken;
+    job.threads = threads;
+    run_scan(job);
+    return taken;
+}
+
+// Two scans at once, as a candidate search during a seed search could be:
+// one borrows the helper threads, the other runs alone, and both take what
+// one scan at a time takes.
+TEST(SeedScanThreads, ScansAtTheSameTimeTakeWhatOneAtATimeTakes) {
+    const Taken alone = scan_on(3);
+    ASSERT_GT(alone.hits, 100);
+    EXPECT_EQ(scan_on(1).bytes, alone.bytes);
+    for (int round = 0; round < 3; ++round) {
+        Taken first, second;
+        std::thread other([&] { second = scan_on(3); });
+        first = scan_on(3);
+        other.join();
+        EXPECT_TRUE(first.bytes == alone.bytes) << "round " << round;
+        EXPECT_TRUE(second.bytes == alone.bytes) << "round " << round;
+        EXPECT_EQ(first.hits, alone.hits);
+        EXPECT_EQ(second.hits, alone.hits);
+    }
+}
+
+#if defined(__x86_64__) || defined(__i386__)
+// The engine's own reading of CPUID and the saved register states agrees
+// with the compiler's run-time check, which since GCC 11 reads both too.
+TEST(SeedScanThreads, KernelsAvailableAsTheCompilerRuntimeSays) {
+    __builtin_cpu_init();
+    EXPECT_EQ(scan_kernel_available(kKernelAvx2), __builtin_cpu_supports("avx2") != 0);
+    EXPECT_EQ(scan_kernel_available(kKernelAvx512), __builtin_cpu_supports("avx512f") != 0);
+    EXPECT_TRUE(scan_kernel_available(kKernelSse2));
+}
+#endif
 
 }  // namespace

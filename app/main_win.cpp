@@ -39,7 +39,11 @@ LRESULT CALLBACK window_procedure(HWND window, UINT message, WPARAM wParam, LPAR
     case WM_COMMAND: dispatch_command(LOWORD(wParam)); return 0;
     case kMsgShowMessage: return show_message_box(reinterpret_cast<const char*>(lParam), static_cast<unsigned>(wParam));
     case kMsgSearchDone: finish_search(); return 0;
-    case kMsgSetTitle: show_posted_title(); return 0;
+    case kMsgSetTitle: take_posted_title(); return 0;
+    case WM_TIMER:
+        if (wParam != kTitleTimer) return DefWindowProcA(window, message, wParam, lParam);
+        show_posted_title();
+        return 0;
     default: return DefWindowProcA(window, message, wParam, lParam);
     }
 }

@@ -23,12 +23,20 @@ int message_box(const char* text, UINT flags) {
     return static_cast<int>(SendMessageA(g_app.main_window, kMsgShowMessage, flags, reinterpret_cast<LPARAM>(text)));
 }
 
-// The latest title another thread asked for, and whether a message to show
-// it is on its way to the window.
+// Titles another thread asks for are shown at most this often: the hours of
+// a short search pass faster than anyone reads, and under Wine each title
+// shown costs milliseconds of the processor the search runs on.
+constexpr uint64_t kTitleIntervalMs = 100;
+
+// The latest title another thread asked for, and whether the window still
+// has it to show (a message or the timer is on its way).
 struct PostedTitle {
     SRWLOCK lock = SRWLOCK_INIT;
     char title[256] = {};
     bool waiting = false;
+    // the window's thread only
+    uint64_t shown_at = 0;  // GetTickCount64 when a posted title was last shown
+    bool timer = false;
 } g_posted;
 
 }  // namespace
@@ -56,12 +64,29 @@ void set_main_title(const char* text) {
 }
 
 void show_posted_title() {
+    if (g_posted.timer) KillTimer(g_app.main_window, kTitleTimer);
+    g_posted.timer = false;
     char title[sizeof g_posted.title];
     AcquireSRWLockExclusive(&g_posted.lock);
+    const bool waiting = g_posted.waiting;
     std::memcpy(title, g_posted.title, sizeof title);
     g_posted.waiting = false;
     ReleaseSRWLockExclusive(&g_posted.lock);
+    if (!waiting) return;
     SetWindowTextA(g_app.main_window, title);
+    g_posted.shown_at = GetTickCount64();
+}
+
+void take_posted_title() {
+    const uint64_t since = GetTickCount64() - g_posted.shown_at;
+    if (since >= kTitleIntervalMs) {
+        show_posted_title();
+        return;
+    }
+    // too soon: the timer shows the latest title then, and the other thread
+    // posts nothing more meanwhile
+    if (!g_posted.timer) g_posted.timer = SetTimer(g_app.main_window, kTitleTimer, static_cast<UINT>(kTitleIntervalMs - since), nullptr) != 0;
+    if (!g_posted.timer) show_posted_title();
 }
 
 void open_output_file(const char* name) {

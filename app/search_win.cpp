@@ -116,6 +116,8 @@ void stop_search_and_close() {
 
 void finish_search() {
     if (!search_running()) return;
+    // the title the search set last (the main title) shows before the button
+    show_posted_title();
     g_app.search_running = false;
     show_search_running(false);
     if (g_app.close_after_search) DestroyWindow(g_app.main_window);

@@ -28,8 +28,12 @@ void dispatch_command(uint16_t id);
 constexpr UINT kMsgShowMessage = WM_APP + 1;  // wParam: MessageBox flags, lParam: the text; returns the answer
 constexpr UINT kMsgSearchDone = WM_APP + 2;   // the seed search has ended
 constexpr UINT kMsgSetTitle = WM_APP + 3;     // another thread has left a title to show
+constexpr UINT_PTR kTitleTimer = 1;            // the title another thread left is due
 
-// Shows the title another thread left last (set_main_title); the window's thread only.
+// The window's thread only. take_posted_title shows the title another thread
+// left last (set_main_title), or sets kTitleTimer when the last one shown is
+// too recent; show_posted_title shows it at once, if there is one to show.
+void take_posted_title();
 void show_posted_title();
 
 // A message box of the program over the main window; the user-interface thread only.

@@ -64,7 +64,7 @@ dist: windows
 # then the cross-built engine and the Windows program's own figures under Wine
 BENCH_ARGS ?=
 bench: native windows
-	$(NATIVE)/core_bench --benchmark_counters_tabular=true $(BENCH_ARGS)
+	$(NATIVE)/core_bench --benchmark_counters_tabular=true --benchmark_report_aggregates_only=true $(BENCH_ARGS)
 	@scripts/with-wine.sh sh -c 'wine $(WINDOWS)/wine_engine_bench.exe && wine $(WINDOWS)/wine_bench.exe'
 
 # the seed search that writes 17.5 GiB (every frame a hit) into HIT_HEAVY_DIR,

@@ -85,7 +85,10 @@ void take_posted_title() {
     }
     // too soon: the timer shows the latest title then, and the other thread
     // posts nothing more meanwhile
-    if (!g_posted.timer) g_posted.timer = SetTimer(g_app.main_window, kTitleTimer, static_cast<UINT>(kTitleIntervalMs - since), nullptr) != 0;
+    if (!g_posted.timer) {
+        const UINT due = static_cast<UINT>(kTitleIntervalMs - since);
+        g_posted.timer = SetTimer(g_app.main_window, kTitleTimer, due, nullptr) != 0;
+    }
     if (!g_posted.timer) show_posted_title();
 }
 

@@ -1,9 +1,9 @@
 // The body of one seed scan kernel. The including file defines
 // SCAN_VECTOR_BYTES and SCAN_KERNEL_NAME (the GroupKernel it defines) and sets
-// the target options; the
-// helpers here stay in this file's unnamed namespace so that no copy built for
-// one instruction set can stand in for another. The arithmetic is the
-// generator's and Hidden Power's own templates, run on vectors of lanes.
+// the target options; the helpers here stay in this file's unnamed namespace
+// so that no copy built for one instruction set can stand in for another. The
+// arithmetic is the generator's and Hidden Power's own templates, run on
+// vectors of lanes.
 
 namespace {
 
@@ -86,7 +86,8 @@ Needs needs_of(const ScanPlan& plan) {
 template <bool kExact>
 inline __attribute__((always_inline)) uint64_t compare_lanes(VecI iv, VecI value) {
 #if (defined(__x86_64__) || defined(__i386__)) && SCAN_VECTOR_BYTES == 64
-    return kExact ? _mm512_cmpeq_epi32_mask((__m512i)iv, (__m512i)value) : _mm512_cmpgt_epi32_mask((__m512i)iv, (__m512i)value);
+    return kExact ? _mm512_cmpeq_epi32_mask((__m512i)iv, (__m512i)value)
+                  : _mm512_cmpgt_epi32_mask((__m512i)iv, (__m512i)value);
 #else
     return lane_bits(kExact ? iv == value : iv > value);
 #endif
@@ -139,7 +140,8 @@ inline __attribute__((always_inline)) uint64_t word_done(const ScanPlan& plan, c
         uint64_t bits[kWords] = {};
 #pragma GCC unroll 16
         for (int32_t k = 0; k < kVecs; ++k)
-            bits[k * kLanes / kLaneWordBits] |= compare_lanes<kExact>(ivs[k], n.compare[c]) << (k * kLanes % kLaneWordBits);
+            bits[k * kLanes / kLaneWordBits] |= compare_lanes<kExact>(ivs[k], n.compare[c])
+                                                << (k * kLanes % kLaneWordBits);
         for (int32_t m = 0; m < kWords; ++m) bits_j[c * kLaneWords + m] = bits[m];
     }
     const int32_t f = j - reach;
@@ -150,7 +152,8 @@ inline __attribute__((always_inline)) uint64_t word_done(const ScanPlan& plan, c
         passed[m] = lanes >= kLaneWordBits ? ~uint64_t{0} : (uint64_t{1} << lanes) - 1;
     }
     for (int32_t t = 0; t < plan.tested_count; ++t) {
-        const uint64_t* b = ring + (((f + plan.tested_offset[t]) & (kIvRing - 1)) * kStatCount + plan.tested_compare[t]) * kLaneWords;
+        const int32_t word = (f + plan.tested_offset[t]) & (kIvRing - 1);
+        const uint64_t* b = ring + (word * kStatCount + plan.tested_compare[t]) * kLaneWords;
         for (int32_t m = 0; m < kWords; ++m) passed[m] &= b[m];
     }
     if (kPower || kType) {

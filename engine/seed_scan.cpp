@@ -179,7 +179,8 @@ Chunking make_chunking(const ScanJob& job, const ScanPlan& plan) {
     Chunking c{};
     c.seeds_per_block = job.tops * job.width;
     const double margin = pass_chance(job, plan) * kChunkByteMargin;
-    const double bytes_per_seed = static_cast<double>(plan.frames) * static_cast<double>(job.hit_bytes) * (margin < 1 ? margin : 1);
+    const double frame_bytes = static_cast<double>(plan.frames) * static_cast<double>(job.hit_bytes);
+    const double bytes_per_seed = frame_bytes * (margin < 1 ? margin : 1);
     const double fitting = static_cast<double>(kChunkByteBudget) / (bytes_per_seed + 1);
     uint64_t per_chunk = fitting < static_cast<double>(kMaxChunkSeeds) ? static_cast<uint64_t>(fitting) : kMaxChunkSeeds;
     // whole groups of every kernel
@@ -270,7 +271,8 @@ void scan_chunk(const ScanContext& scan, uint64_t chunk, ScanScratch* scratch, C
         }
         // lanes past the chunk's end repeat its last seed and are not kept
         for (int32_t l = valid; l < lanes; ++l) raw_seeds[l] = raw_seeds[valid - 1];
-        if (scan.kernel.scan(scan.plan, raw_seeds, scratch)) keep_hits(job, scan.plan, raw_seeds, lanes, valid, *scratch, out);
+        if (scan.kernel.scan(scan.plan, raw_seeds, scratch))
+            keep_hits(job, scan.plan, raw_seeds, lanes, valid, *scratch, out);
     }
     out->complete = true;
 }
@@ -452,7 +454,8 @@ void run_scan(const ScanJob& job) {
     if (total == 0) return;
     const int32_t threads = thread_count(job.threads);
     // the calling thread scans too: threads - 1 helpers, never more than chunks
-    const int32_t helpers = static_cast<uint64_t>(threads - 1) < total - 1 ? threads - 1 : static_cast<int32_t>(total - 1);
+    const int32_t helpers =
+        static_cast<uint64_t>(threads - 1) < total - 1 ? threads - 1 : static_cast<int32_t>(total - 1);
     // room for each thread to run a few chunks ahead of a thread the system
     // has set aside for a moment, within kMaxRingChunks chunk budgets
     const size_t ring = kRingChunksPerThread * static_cast<size_t>(helpers + 1);

@@ -334,16 +334,51 @@ void sleep_until(Pipeline& pipe, Done done) {
     pipe.sleepers.fetch_sub(1);
 }
 
-// This thread's kernel buffers, made at its first scan and kept: a scan of a
-// few milliseconds should not pay for a third of a megabyte of fresh pages.
-ScanScratch* thread_scratch() {
-    thread_local std::unique_ptr<ScanScratch> scratch;
-    if (!scratch) scratch.reset(new ScanScratch);
-    return scratch.get();
+// Kernel buffers lent from scan to scan: a scan of a few milliseconds should
+// not pay for a third of a megabyte of fresh pages. (Not thread_local: built
+// by MinGW, a thread_local with a destructor corrupted the heap when its
+// thread ended.)
+class ScratchShelf {
+public:
+    std::unique_ptr<ScanScratch> take() {
+        std::lock_guard<std::mutex> lock(mutex_);
+        if (kept_.empty()) return std::unique_ptr<ScanScratch>(new ScanScratch);
+        std::unique_ptr<ScanScratch> scratch = std::move(kept_.back());
+        kept_.pop_back();
+        return scratch;
+    }
+    void put(std::unique_ptr<ScanScratch> scratch) {
+        std::lock_guard<std::mutex> lock(mutex_);
+        kept_.push_back(std::move(scratch));
+    }
+
+private:
+    std::mutex mutex_;
+    std::vector<std::unique_ptr<ScanScratch>> kept_;
+};
+
+// Never destroyed, like the helper threads that use it.
+ScratchShelf& scratch_shelf() {
+    static ScratchShelf* const shelf = new ScratchShelf;
+    return *shelf;
 }
 
+// Buffers taken from the shelf for one thread's part of a scan.
+class Scratch {
+public:
+    Scratch() : scratch_(scratch_shelf().take()) {}
+    ~Scratch() { scratch_shelf().put(std::move(scratch_)); }
+    Scratch(const Scratch&) = delete;
+    Scratch& operator=(const Scratch&) = delete;
+    ScanScratch* get() const { return scratch_.get(); }
+
+private:
+    std::unique_ptr<ScanScratch> scratch_;
+};
+
 void scan_helper(Pipeline* pipe, const ScanContext* scan) {
-    ScanScratch* scratch = thread_scratch();
+    const Scratch buffers;
+    ScanScratch* scratch = buffers.get();
     const uint64_t total = scan->cut.total;
     for (;;) {
         uint64_t chunk;
@@ -462,7 +497,8 @@ void run_scan(const ScanJob& job) {
     Pipeline pipe(ring < kMaxRingChunks ? ring : kMaxRingChunks);
     std::unique_lock<std::mutex> pool(pool_in_use(), std::defer_lock);
     if (helpers > 0 && pool.try_lock()) helper_pool().lend(helpers, &pipe, &scan);
-    ScanScratch* scratch = thread_scratch();
+    const Scratch buffers;
+    ScanScratch* scratch = buffers.get();
     for (uint64_t c = 0; c < total && !stop_requested(job);) {
         Slot& slot = pipe.slot(c);
         if (slot.ready.load()) {

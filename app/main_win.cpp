@@ -43,7 +43,11 @@ LRESULT CALLBACK window_procedure(HWND window, UINT message, WPARAM wParam, LPAR
     case kMsgTimerText: show_timer_text(wParam, lParam); return 0;
     case kMsgTimerBeep: flash_timer_display(wParam, lParam); return 0;
     case kMsgTimerDone: finish_timer(wParam, lParam); return 0;
-    case WM_TIMER: end_timer_flash(wParam); return 0;
+    case kMsgSetTitle: take_posted_title(); return 0;
+    case WM_TIMER:
+        if (wParam == kTitleTimer) show_posted_title();
+        else end_timer_flash(wParam);
+        return 0;
     case WM_CTLCOLORSTATIC:
         if (HBRUSH b = timer_display_brush(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)))
             return reinterpret_cast<LRESULT>(b);
@@ -66,13 +70,15 @@ bool register_window_class(HINSTANCE instance, const wchar_t* name) {
     return RegisterClassExW(&wc) != 0;
 }
 
-// The tests of the size guard set its threshold through the environment, and
-// the timer's benchmark asks for its log; a player does neither, and then the
-// guard is the shipped 1 GiB and no log is written.
+// Tests and benchmarks set these through the environment: the size guard's
+// threshold, the seed search's threads and the timer's log. A player sets
+// none, and then the guard is the shipped 1 GiB, one thread per core and no log.
 void read_test_settings() {
     wchar_t text[32];
-    const DWORD n = GetEnvironmentVariableW(L"KIVREL_TEST_SEARCH_GUARD_BYTES", text, 32);
+    DWORD n = GetEnvironmentVariableW(L"KIVREL_TEST_SEARCH_GUARD_BYTES", text, 32);
     if (n > 0 && n < 32) g_app.search_guard_bytes = std::wcstoull(text, nullptr, 10);
+    n = GetEnvironmentVariableW(L"KIVREL_TEST_SCAN_THREADS", text, 32);
+    if (n > 0 && n < 32) g_app.scan_threads = static_cast<int32_t>(std::wcstol(text, nullptr, 10));
     g_app.timer_log = GetEnvironmentVariableW(L"KIVREL_TEST_TIMER_LOG", text, 32) > 0;
 }
 

@@ -3,7 +3,9 @@
 // SendMessage and waits for the answer.
 #include <windows.h>
 
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "app/shell_win.h"
 #include "core/platform.h"
@@ -21,9 +23,74 @@ int message_box(const char* text, UINT flags) {
     return static_cast<int>(SendMessageW(g_app.main_window, kMsgShowMessage, flags, reinterpret_cast<LPARAM>(text)));
 }
 
+// Titles another thread asks for are shown at most this often: the hours of
+// a short search pass faster than anyone reads, and under Wine each title
+// shown costs milliseconds of the processor the search runs on.
+constexpr uint64_t kTitleIntervalMs = 100;
+
+// The latest title another thread asked for, and whether the window still
+// has it to show (a message or the timer is on its way).
+struct PostedTitle {
+    SRWLOCK lock = SRWLOCK_INIT;
+    char title[256] = {};
+    bool waiting = false;
+    // the window's thread only
+    uint64_t shown_at = 0;  // GetTickCount64 when a posted title was last shown
+    bool timer = false;
+} g_posted;
+
 }  // namespace
 
-void set_main_title(const char* text) { set_window_text(g_app.main_window, text); }
+void set_main_title(const char* text) {
+    if (on_window_thread()) {
+        set_window_text(g_app.main_window, text);
+        return;
+    }
+    // Another thread leaves its title for the window and posts at most one
+    // message for it: it never waits for the window (under Wine each wait is
+    // a trip through the server, and each title shown costs milliseconds),
+    // and a title that is overtaken before the window gets to it is skipped.
+    // What the thread posts after it, such as the search's end, comes after.
+    AcquireSRWLockExclusive(&g_posted.lock);
+    std::snprintf(g_posted.title, sizeof g_posted.title, "%s", text);
+    const bool post = !g_posted.waiting;
+    g_posted.waiting = true;
+    ReleaseSRWLockExclusive(&g_posted.lock);
+    if (post && !PostMessageW(g_app.main_window, kMsgSetTitle, 0, 0)) {
+        AcquireSRWLockExclusive(&g_posted.lock);
+        g_posted.waiting = false;
+        ReleaseSRWLockExclusive(&g_posted.lock);
+    }
+}
+
+void show_posted_title() {
+    if (g_posted.timer) KillTimer(g_app.main_window, kTitleTimer);
+    g_posted.timer = false;
+    char title[sizeof g_posted.title];
+    AcquireSRWLockExclusive(&g_posted.lock);
+    const bool waiting = g_posted.waiting;
+    std::memcpy(title, g_posted.title, sizeof title);
+    g_posted.waiting = false;
+    ReleaseSRWLockExclusive(&g_posted.lock);
+    if (!waiting) return;
+    set_window_text(g_app.main_window, title);
+    g_posted.shown_at = GetTickCount64();
+}
+
+void take_posted_title() {
+    const uint64_t since = GetTickCount64() - g_posted.shown_at;
+    if (since >= kTitleIntervalMs) {
+        show_posted_title();
+        return;
+    }
+    // too soon: the timer shows the latest title then, and the other thread
+    // posts nothing more meanwhile
+    if (!g_posted.timer) {
+        const UINT due = static_cast<UINT>(kTitleIntervalMs - since);
+        g_posted.timer = SetTimer(g_app.main_window, kTitleTimer, due, nullptr) != 0;
+    }
+    if (!g_posted.timer) show_posted_title();
+}
 
 void open_output_file(const char* name) {
     // the command interpreter named by COMSPEC opens the file with its viewer

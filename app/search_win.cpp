@@ -30,6 +30,44 @@ unsigned __stdcall search_thread(void* inputs) {
     return 0;
 }
 
+// One search thread kept for the program's life, asleep between searches:
+// under Wine making a thread costs milliseconds of every press. A search
+// started while it is still busy with the last one's end (the viewer, a
+// dropped file going) gets a thread of its own.
+struct KeptThread {
+    HANDLE start = nullptr;       // auto-reset: a search is waiting in inputs
+    SeedSearchInputs* inputs = nullptr;
+    std::atomic<bool> idle{false};
+} g_kept;
+
+unsigned __stdcall kept_search_thread(void*) {
+    for (;;) {
+        WaitForSingleObject(g_kept.start, INFINITE);
+        search_thread(g_kept.inputs);
+        g_kept.idle.store(true);
+    }
+}
+
+// Hands the search to the kept thread, making it at the first search; false
+// when it is busy or cannot be made.
+bool hand_to_kept_thread(SeedSearchInputs* inputs) {
+    if (!g_kept.start) {
+        g_kept.start = CreateEventW(nullptr, FALSE, FALSE, nullptr);
+        const uintptr_t thread = g_kept.start ? _beginthreadex(nullptr, 0, kept_search_thread, nullptr, 0, nullptr) : 0;
+        if (thread == 0) {
+            if (g_kept.start) CloseHandle(g_kept.start);
+            g_kept.start = nullptr;
+            return false;
+        }
+        CloseHandle(reinterpret_cast<HANDLE>(thread));
+    } else if (!g_kept.idle.exchange(false)) {
+        return false;
+    }
+    g_kept.inputs = inputs;
+    SetEvent(g_kept.start);
+    return true;
+}
+
 void show_search_running(bool running) {
     const HWND main = g_app.main_window;
     set_window_text(GetDlgItem(main, kIdSearchButton), running ? kStopCaption : kCalculateCaption);
@@ -60,6 +98,7 @@ void start_or_stop_search() {
     g_app.search_running = true;
     show_search_running(true);
     live_threads().fetch_add(1);
+    if (hand_to_kept_thread(inputs)) return;
     const uintptr_t thread = _beginthreadex(nullptr, 0, search_thread, inputs, 0, nullptr);
     if (thread == 0) {
         // no thread to be had: the search runs here, as it always could
@@ -77,6 +116,8 @@ void stop_search_and_close() {
 
 void finish_search() {
     if (!search_running()) return;
+    // the title the search set last (the main title) shows before the button
+    show_posted_title();
     g_app.search_running = false;
     show_search_running(false);
     if (g_app.close_after_search) DestroyWindow(g_app.main_window);

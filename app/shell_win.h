@@ -47,6 +47,14 @@ constexpr UINT kMsgSearchDone = WM_APP + 2;   // the seed search has ended
 constexpr UINT kMsgTimerText = WM_APP + 3;  // lParam: hundredths * 4 + phase, as TimerShown
 constexpr UINT kMsgTimerBeep = WM_APP + 4;  // lParam: the BeepKind started
 constexpr UINT kMsgTimerDone = WM_APP + 5;  // lParam: D in hundredths
+constexpr UINT kMsgSetTitle = WM_APP + 6;     // another thread has left a title to show
+constexpr UINT_PTR kTitleTimer = 2;            // the title another thread left is due
+
+// The window's thread only. take_posted_title shows the title another thread
+// left last (set_main_title), or sets kTitleTimer when the last one shown is
+// too recent; show_posted_title shows it at once, if there is one to show.
+void take_posted_title();
+void show_posted_title();
 
 // A message box of the program over the main window; the user-interface thread only.
 int show_message_box(const char* text, unsigned flags);

@@ -83,3 +83,10 @@ add_executable(wine_bench ${CMAKE_SOURCE_DIR}/tests/bench/wine_bench.cpp)
 target_link_libraries(wine_bench PRIVATE wine_driver)
 target_link_options(wine_bench PRIVATE ${WIN_LINK_OPTIONS})
 add_dependencies(wine_bench Kivrel)
+
+# make bench: the engine cross-built, timed per kernel and thread count under
+# Wine (printed, not a test); the recorder stands in for the window.
+add_executable(wine_engine_bench ${CORE_SOURCES} ${CMAKE_SOURCE_DIR}/tests/native/platform_recorder.cpp
+               ${CMAKE_SOURCE_DIR}/tests/bench/wine_engine_bench.cpp)
+target_compile_options(wine_engine_bench PRIVATE ${KIVREL_CHARSET_FLAGS})
+target_link_options(wine_engine_bench PRIVATE ${WIN_LINK_OPTIONS})

@@ -42,4 +42,4 @@ enum BeepKind : int32_t { kShortBeep = 0, kLongBeep = 1 };
 
 // Which seed scan kernel the searches use; automatic takes the widest the
 // processor and the system support.
-enum ScanKernel : int32_t { kKernelAutomatic = 0, kKernelSse2, kKernelAvx2 };
+enum ScanKernel : int32_t { kKernelAutomatic = 0, kKernelSse2, kKernelAvx2, kKernelAvx512 };

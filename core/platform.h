@@ -5,7 +5,8 @@
 
 #include <string>
 
-// Shows text as the main window's title.
+// Shows text as the main window's title; from another thread than the
+// window's, a moment later and in the order of the calls.
 void set_main_title(const char* text);
 
 // Hands a closed output file to the command interpreter so that the user's

@@ -193,7 +193,7 @@ bool begin_output(OutputFile* out, const char* name, const char* header) {
     return true;
 }
 
-bool end_output(OutputFile* out) {
+bool place_output(OutputFile* out) {
     // a write cut short without an error (seen with a file-size limit under
     // Wine) still leaves the file shorter than what was handed over
     bool complete = close_text_writer(&out->text);
@@ -209,11 +209,17 @@ bool end_output(OutputFile* out) {
         tell_cannot_create(out->name);
         return false;
     }
-    if (out->text.written > kViewerLimitBytes) {
-        tell_too_large(out->name, out->text.written);
-        return true;
-    }
-    open_output_file(out->name);
+    return true;
+}
+
+void show_output(const OutputFile& out) {
+    if (out.text.written > kViewerLimitBytes) tell_too_large(out.name, out.text.written);
+    else open_output_file(out.name);
+}
+
+bool end_output(OutputFile* out) {
+    if (!place_output(out)) return false;
+    show_output(*out);
     return true;
 }
 

@@ -69,10 +69,18 @@ struct OutputFile {
 // cannot be written; the player has been told, and nothing else is to be done.
 bool begin_output(OutputFile* out, const char* name, const char* header);
 
-// Ends a complete file: puts it in place of name and hands it to the viewer,
-// or says where it is when it is larger than kViewerLimitBytes. When a write
-// failed, drops it instead, as drop_output(out, true). True when in place.
+// Ends a complete file: puts it in place of name and shows it (show_output).
+// When a write failed, drops it instead, as drop_output(out, true). True when
+// in place.
 bool end_output(OutputFile* out);
+
+// The first half of end_output: puts the file in place, or drops it when a
+// write failed. True when in place; then show_output may follow.
+bool place_output(OutputFile* out);
+
+// Hands a file put in place to the viewer, or says where it is when it is
+// larger than kViewerLimitBytes.
+void show_output(const OutputFile& out);
 
 // Ends a file that is not kept: the temporary file goes and the earlier file
 // stays as it was. With tell, the player is told that writing name failed.

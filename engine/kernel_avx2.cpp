@@ -6,20 +6,22 @@
 // (CMake builds the kernels with -Wno-psabi: the note about passing wide
 // vectors between functions of different instruction sets does not apply.)
 
+#if defined(__x86_64__) || defined(__i386__)
+#include <immintrin.h>
+#endif
+
 #include "engine/kernel.h"
 #include "rng/hidden_power.h"
 #include "rng/mt.h"
 
+// Elsewhere the same body is built for the baseline; it is never chosen there.
 #if defined(__x86_64__) || defined(__i386__)
 #pragma GCC push_options
 #pragma GCC target("avx2")
+#endif
 #define SCAN_VECTOR_BYTES 32
-#define SCAN_KERNEL_NAME scan_group_avx2
+#define SCAN_KERNEL_NAME kScanGroupAvx2
 #include "engine/kernel_body.h"
+#if defined(__x86_64__) || defined(__i386__)
 #pragma GCC pop_options
-#else
-// Without x86 there is no AVX2 to choose; the baseline kernel does the work.
-bool scan_group_avx2(const ScanPlan& plan, const uint32_t* raw_seeds, ScanScratch* scratch) {
-    return scan_group_sse2(plan, raw_seeds, scratch);
-}
 #endif

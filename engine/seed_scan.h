@@ -1,7 +1,7 @@
 // The fast engine behind the seed search and the candidate search. It gives
 // exactly the results of preparing the generator for every raw seed and
 // reading every frame, but computes only the state words the frames read,
-// kGroupLanes raw seeds at a time with vector instructions, on every core.
+// a group of raw seeds at a time with vector instructions, on every core.
 // The tools say which seeds and what they keep of a hit; the engine how fast.
 #pragma once
 

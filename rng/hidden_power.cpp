@@ -28,10 +28,3 @@ void hidden_power_type_name(int32_t type, char* buffer) {
     buffer[255] = '\0';
 }
 
-int32_t hidden_power_type_of(const IvSet& v) {
-    return hidden_power_type(v.iv[kH], v.iv[kA], v.iv[kB], v.iv[kS], v.iv[kC], v.iv[kD]);
-}
-
-int32_t hidden_power_power_of(const IvSet& v) {
-    return hidden_power_power(v.iv[kH], v.iv[kA], v.iv[kB], v.iv[kS], v.iv[kC], v.iv[kD]);
-}

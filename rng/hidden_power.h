@@ -34,6 +34,11 @@ const char* hidden_power_type_text(int32_t type);
 // Copies that name into buffer (256 bytes).
 void hidden_power_type_name(int32_t type, char* buffer);
 
-// The same functions given an IvSet, rearranged to H, A, B, S, C, D.
-int32_t hidden_power_type_of(const IvSet& s);
-int32_t hidden_power_power_of(const IvSet& s);
+// The same functions given an IvSet, rearranged to H, A, B, S, C, D; inline,
+// for the hit lines the seed search formats by the million.
+inline int32_t hidden_power_type_of(const IvSet& v) {
+    return hidden_power_type_of_bits(hidden_power_bits<0>(v.iv[kH], v.iv[kA], v.iv[kB], v.iv[kS], v.iv[kC], v.iv[kD]));
+}
+inline int32_t hidden_power_power_of(const IvSet& v) {
+    return hidden_power_power_of_bits(hidden_power_bits<1>(v.iv[kH], v.iv[kA], v.iv[kB], v.iv[kS], v.iv[kC], v.iv[kD]));
+}

@@ -1,5 +1,6 @@
 #include "tools/seed_search.h"
 
+#include <array>
 #include <atomic>
 #include <cinttypes>
 #include <cstdio>
@@ -37,9 +38,25 @@ char* put_small(char* p, int32_t v) {
     return p;
 }
 
+// The type names with their lengths, measured once.
+struct TypeText {
+    const char* text;
+    size_t length;
+};
+const TypeText* type_texts() {
+    static const auto texts = [] {
+        std::array<TypeText, kHiddenPowerTypes> t{};
+        for (int32_t type = 0; type < kHiddenPowerTypes; ++type)
+            t[type] = {hidden_power_type_text(type), std::strlen(hidden_power_type_text(type))};
+        return t;
+    }();
+    return texts.data();
+}
+
 // One hit line as "%08X,%d,%d,%d,%d,%d,%d,%d,%s,%d" writes it, with CR LF.
 size_t format_hit(const ScanHit& hit, char* out) {
     static const char kHex[] = "0123456789ABCDEF";
+    static const TypeText* const kTypes = type_texts();
     char* p = out;
     for (int32_t shift = 28; shift >= 0; shift -= 4) *p++ = kHex[(hit.raw_seed >> shift) & 15u];
     *p++ = ',';
@@ -49,10 +66,9 @@ size_t format_hit(const ScanHit& hit, char* out) {
         p = put_small(p, hit.ivs.iv[s]);
     }
     *p++ = ',';
-    const char* name = hidden_power_type_text(hidden_power_type_of(hit.ivs));
-    const size_t length = std::strlen(name);
-    std::memcpy(p, name, length);
-    p += length;
+    const TypeText& name = kTypes[hidden_power_type_of(hit.ivs)];
+    std::memcpy(p, name.text, name.length);
+    p += name.length;
     *p++ = ',';
     p = put_small(p, hidden_power_power_of(hit.ivs));
     *p++ = '\r';
@@ -164,8 +180,12 @@ int64_t run_seed_search(const SeedSearchInputs& in) {
         if (in.ended) in.ended();
         drop_output(&out, false);
     } else {
-        end_output(&out);  // a failed write is dropped and reported there
+        // the window may go on before the viewer has started (under Wine a
+        // new process takes tens of milliseconds); a failed write is dropped
+        // and reported before
+        const bool placed = place_output(&out);
         if (in.ended) in.ended();
+        if (placed) show_output(out);
     }
     return progress.lines;
 }

@@ -45,7 +45,8 @@ SeedSearchInputs seed_search_inputs();
 // player's "no" when result.txt would pass the guard) or cut short by a
 // failed write leaves the earlier result.txt as it was. A file that cannot
 // be written is reported before anything runs. Calls in.ended once the title
-// is back and result.txt is in place, or, for a file that is dropped, before
-// it is removed (a large file takes a moment to go). Returns the lines written.
+// is back and result.txt is in place, before it is shown, or, for a file that
+// is dropped, before it is removed (a large file takes a moment to go).
+// Returns the lines written.
 int64_t run_seed_search(const SeedSearchInputs& in);
 inline int64_t run_seed_search() { return run_seed_search(seed_search_inputs()); }

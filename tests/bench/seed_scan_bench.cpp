@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -15,16 +16,19 @@
 
 #include "core/state.h"
 #include "core/text_file.h"
+#include "engine/seed_scan.h"
 #include "rng/frame.h"
 #include "rng/hidden_power.h"
 #include "rng/mt.h"
+#include "tests/bench/bench_cases.h"
 #include "tools/candidates.h"
 #include "tools/seed_search.h"
 
 namespace {
 
-// Raw seeds of one seed search per low value: 24 hours x 256 top bytes.
-constexpr double kSeedsPerLow = 24.0 * 256.0;
+using bench::kSeedsPerLow;
+using bench::set_default_candidates;
+using bench::set_default_search;
 
 double best(const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); }
 
@@ -86,34 +90,6 @@ int32_t straight_candidates() {
 }
 
 
-// The search fields as the window starts: low 600..1000 (hex), frame limit
-// 30, minimum IVs 31,31,31,0,31,31, no Hidden Power type, minimum power 30.
-void set_default_search(int32_t low_min = 0x600, int32_t low_max = 0x1000, int32_t frame_limit = 30) {
-    const int32_t iv[6] = {31, 31, 31, 0, 31, 31};
-    for (int i = 0; i < 6; ++i) g_app.iv_minimums[i] = iv[i];
-    g_app.low_min = low_min;
-    g_app.low_max = low_max;
-    g_app.last_frame = frame_limit;
-    g_app.hp_type_filter = -1;
-    g_app.hp_min_power = 30;
-    g_app.mac_offset = 0x123456;
-    g_app.roaming = false;
-}
-
-// The candidate fields as the window starts (frame limit 20) with known IVs
-// that match nowhere, so the whole window of 199,740 raw seeds is searched.
-void set_default_candidates() {
-    const int32_t iv[6] = {31, 30, 29, 28, 27, 26};
-    for (int i = 0; i < 6; ++i) g_app.known_ivs[i] = iv[i];
-    g_app.switch_on_month = 6;
-    g_app.switch_on_day = 15;
-    g_app.switch_on_hour = 12;
-    g_app.switch_on_minute = 30;
-    g_app.last_frame = 20;
-    g_app.mac_offset = 0x123456;
-    g_app.roaming = false;
-}
-
 // The whole seed search as the button runs it, writing result.txt into the
 // benchmark's working folder.
 int64_t timed_scan(benchmark::State& state, double seeds) {
@@ -124,28 +100,32 @@ int64_t timed_scan(benchmark::State& state, double seeds) {
     return lines;
 }
 
-// The default search (15,734,784 raw seeds) on the engine, every core.
-void BM_DefaultSearch_Engine(benchmark::State& state) {
+// The default search (15,734,784 raw seeds) on the engine with one kernel
+// (automatic: the widest there is), on one thread or on every core (0);
+// registered per kernel in main.
+void default_search_engine(benchmark::State& state, ScanKernel kernel, int32_t threads) {
+    if (kernel != kKernelAutomatic && !scan_kernel_available(kernel)) {
+        state.SkipWithError("this processor or system lacks the kernel");
+        return;
+    }
     set_default_search();
-    g_app.scan_threads = 0;
-    g_app.scan_kernel = state.range(0) != 0 ? kKernelSse2 : kKernelAutomatic;
-    timed_scan(state, 2561 * kSeedsPerLow);
+    g_app.scan_threads = threads;
+    g_app.scan_kernel = kernel;
+    timed_scan(state, bench::kDefaultSearchSeeds);
     g_app.scan_kernel = kKernelAutomatic;
-}
-BENCHMARK(BM_DefaultSearch_Engine)
-    ->ArgName("portable")
-    ->Arg(0)
-    ->Arg(1)
-    ->Apply([](benchmark::internal::Benchmark* b) { best_of(b, 5); });
-
-// The same search on the engine with one thread: the kernel's own speed-up.
-void BM_DefaultSearch_EngineOneThread(benchmark::State& state) {
-    set_default_search();
-    g_app.scan_threads = 1;
-    timed_scan(state, 2561 * kSeedsPerLow);
     g_app.scan_threads = 0;
 }
-BENCHMARK(BM_DefaultSearch_EngineOneThread)->Apply([](benchmark::internal::Benchmark* b) { best_of(b, 3); });
+
+void register_default_search_engine() {
+    const int32_t thread_counts[] = {0, 1};
+    for (const bench::NamedKernel& k : bench::kKernels) {
+        for (int32_t threads : thread_counts) {
+            const std::string name = std::string("BM_DefaultSearch_Engine/") + k.name + (threads == 0 ? "/every_core" : "/1_thread");
+            benchmark::internal::Benchmark* b = benchmark::RegisterBenchmark(name.c_str(), default_search_engine, k.kernel, threads);
+            best_of(b, threads == 0 ? 5 : 3);
+        }
+    }
+}
 
 // The straightforward search, one core, timed on 1/768 of the default search
 // (hour 0, top bytes 0..7, all 2561 low values: 20,488 raw seeds); the
@@ -162,7 +142,7 @@ void BM_DefaultSearch_Straight(benchmark::State& state) {
     state.counters["seeds"] = seeds;
     // seconds per iteration times the 768 parts of the whole search
     state.counters["full_search_s"] = benchmark::Counter(
-        seeds / (2561 * kSeedsPerLow), benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+        seeds / bench::kDefaultSearchSeeds, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_DefaultSearch_Straight)->Apply([](benchmark::internal::Benchmark* b) { best_of(b, 5); });
 
@@ -216,16 +196,60 @@ BENCHMARK(BM_WidestSearch_EngineOneThreadPart)->Apply([](benchmark::internal::Be
 void BM_CandidateSearch_Engine(benchmark::State& state) {
     set_default_candidates();
     for (auto _ : state) search_candidate_seeds();
-    state.counters["seeds"] = 199740;
+    state.counters["seeds"] = bench::kCandidateSeeds;
 }
 BENCHMARK(BM_CandidateSearch_Engine)->Apply([](benchmark::internal::Benchmark* b) { best_of(b, 5); });
 
 void BM_CandidateSearch_Straight(benchmark::State& state) {
     set_default_candidates();
     for (auto _ : state) benchmark::DoNotOptimize(straight_candidates());
-    state.counters["seeds"] = 199740;
+    state.counters["seeds"] = bench::kCandidateSeeds;
 }
 BENCHMARK(BM_CandidateSearch_Straight)->Apply([](benchmark::internal::Benchmark* b) { best_of(b, 3); });
+
+// The window's fields as it starts (minimum IVs 0: every frame a hit) write
+// 487,778,305 lines, 17.5 GiB: the search as far as the folder's disk takes
+// the lines, with the lines per second and bytes per second of the whole run.
+// The size guard is lifted (the player would have said yes).
+void hit_heavy_search(benchmark::State& state, std::filesystem::path folder, int32_t low_max, bool once) {
+    const std::filesystem::path here = std::filesystem::current_path();
+    std::filesystem::current_path(folder);
+    set_default_search(0x600, low_max, 30);
+    for (int32_t& v : g_app.iv_minimums) v = 0;
+    g_app.search_guard_bytes = ~uint64_t{0};
+    int64_t lines = 0;
+    for (auto _ : state) lines = run_seed_search();
+    const double bytes = static_cast<double>(std::filesystem::file_size("result.txt"));
+    std::filesystem::remove("result.txt");
+    std::filesystem::current_path(here);
+    g_app.search_guard_bytes = 0;
+    state.counters["lines"] = static_cast<double>(lines);
+    state.counters["bytes"] = bytes;
+    // per second of the run; a repeated run's "min" row would hold the lowest rate
+    if (once) {
+        state.counters["lines_per_s"] = benchmark::Counter(static_cast<double>(lines), benchmark::Counter::kIsRate);
+        state.counters["bytes_per_s"] = benchmark::Counter(bytes, benchmark::Counter::kIsRate);
+    }
+}
+
+// Registered only when KIVREL_BENCH_HIT_HEAVY names a folder on the disk to
+// measure (it takes that much room and a minute or more): the whole search
+// there, and for comparison its first 160 low values (30,474,240 lines,
+// 1.1 GiB) in /dev/shm, where no disk holds the lines up and the rate is the
+// formatting's.
+void register_hit_heavy_search() {
+    const char* folder = std::getenv("KIVREL_BENCH_HIT_HEAVY");
+    if (folder == nullptr || *folder == '\0') return;
+    benchmark::RegisterBenchmark("BM_HitHeavySearch_Engine/disk", hit_heavy_search, std::filesystem::path(folder), 0x1000, true)
+        ->Unit(benchmark::kSecond)
+        ->UseRealTime()
+        ->Iterations(1);
+    if (std::filesystem::is_directory("/dev/shm")) {
+        benchmark::RegisterBenchmark("BM_HitHeavySearch_Engine/memory_part", hit_heavy_search,
+                                     std::filesystem::path("/dev/shm"), 0x69F, false)
+            ->Apply([](benchmark::internal::Benchmark* b) { best_of(b, 3); });
+    }
+}
 
 }  // namespace
 
@@ -234,6 +258,8 @@ int main(int argc, char** argv) {
     const std::filesystem::path dir = std::filesystem::temp_directory_path() / "kivrel-bench";
     std::filesystem::create_directories(dir);
     std::filesystem::current_path(dir);
+    register_default_search_engine();
+    register_hit_heavy_search();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     benchmark::RunSpecifiedBenchmarks();

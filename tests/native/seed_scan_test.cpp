@@ -5,8 +5,11 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
+#include <ostream>
 #include <random>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "engine/seed_scan.h"
@@ -30,28 +33,30 @@ struct EngineMode {
 };
 
 const EngineMode kModes[] = {
-    {"automatic kernel, every core", kKernelAutomatic, 0},
-    {"AVX2, one thread", kKernelAvx2, 1},
-    {"SSE2, three threads", kKernelSse2, 3},
-    {"SSE2, one thread", kKernelSse2, 1},
+    {"Automatic_EveryCore", kKernelAutomatic, 0},
+    {"Avx512_OneThread", kKernelAvx512, 1},
+    {"Avx512_ThreeThreads", kKernelAvx512, 3},
+    {"Avx2_OneThread", kKernelAvx2, 1},
+    {"Sse2_ThreeThreads", kKernelSse2, 3},
+    {"Sse2_OneThread", kKernelSse2, 1},
 };
 
-// The modes this processor can run; a kernel it lacks is reported, not counted.
-std::vector<EngineMode> runnable_modes() {
-    std::vector<EngineMode> modes;
-    for (const EngineMode& m : kModes) {
-        if (scan_kernel_available(m.kernel) || m.kernel == kKernelAutomatic) modes.push_back(m);
-        else std::printf("[ SKIPPED  ] %s: this processor lacks the kernel\n", m.name);
+// Test names and CTest entries show the mode by its name.
+void PrintTo(const EngineMode& m, std::ostream* out) { *out << m.name; }
+
+// One test per engine mode; a kernel this processor lacks is skipped, and
+// reported as skipped, never as passed.
+class SeedScan : public TempDirTest, public ::testing::WithParamInterface<EngineMode> {
+protected:
+    void SetUp() override {
+        TempDirTest::SetUp();
+        const EngineMode& m = GetParam();
+        if (m.kernel != kKernelAutomatic && !scan_kernel_available(m.kernel))
+            GTEST_SKIP() << m.name << ": this processor or system lacks the kernel";
+        g_app.scan_kernel = m.kernel;
+        g_app.scan_threads = m.threads;
     }
-    return modes;
-}
-
-void set_mode(const EngineMode& m) {
-    g_app.scan_kernel = m.kernel;
-    g_app.scan_threads = m.threads;
-}
-
-using SeedScan = TempDirTest;
+};
 
 struct SearchCase {
     std::string what;
@@ -132,25 +137,33 @@ void apply(const SearchCase& k) {
     g_app.hp_min_power = k.c.min_power;
 }
 
-TEST_F(SeedScan, SearchWritesTheReferenceFileAndTitles) {
-    const std::vector<EngineMode> modes = runnable_modes();
+// The reference model's result of every case, made once for all engine modes.
+const std::vector<reference::SearchResult>& reference_searches() {
+    static const std::vector<reference::SearchResult> results = [] {
+        std::vector<reference::SearchResult> r;
+        for (const SearchCase& k : search_cases())
+            r.push_back(reference::seed_search(k.low_min, k.low_max, k.last_frame, k.roaming, static_cast<uint32_t>(k.mac), k.c));
+        return r;
+    }();
+    return results;
+}
+
+TEST_P(SeedScan, SearchWritesTheReferenceFileAndTitles) {
+    const std::vector<SearchCase> cases = search_cases();
+    const std::vector<reference::SearchResult>& wanted = reference_searches();
     size_t total_lines = 0;
-    for (const SearchCase& k : search_cases()) {
-        apply(k);
-        const reference::SearchResult want =
-            reference::seed_search(k.low_min, k.low_max, k.last_frame, k.roaming, static_cast<uint32_t>(k.mac), k.c);
+    for (size_t i = 0; i < cases.size(); ++i) {
+        const SearchCase& k = cases[i];
+        const reference::SearchResult& want = wanted[i];
         total_lines += count_lines(want.file);
-        for (const EngineMode& m : modes) {
-            set_mode(m);
-            platform_log().clear();
-            const int64_t lines = run_seed_search();
-            const std::string got = file_bytes("result.txt");
-            EXPECT_EQ(lines + 1, static_cast<int64_t>(count_lines(want.file))) << k.what << " / " << m.name;
-            EXPECT_TRUE(got == want.file) << k.what << " / " << m.name << ": " << got.size() << " bytes, "
-                                          << want.file.size() << " wanted";
-            EXPECT_EQ(platform_log().titles, want.titles) << k.what << " / " << m.name;
-            EXPECT_EQ(platform_log().opened, std::vector<std::string>{"result.txt"}) << k.what << " / " << m.name;
-        }
+        apply(k);
+        platform_log().clear();
+        const int64_t lines = run_seed_search();
+        const std::string got = file_bytes("result.txt");
+        EXPECT_EQ(lines + 1, static_cast<int64_t>(count_lines(want.file))) << k.what;
+        EXPECT_TRUE(got == want.file) << k.what << ": " << got.size() << " bytes, " << want.file.size() << " wanted";
+        EXPECT_EQ(platform_log().titles, want.titles) << k.what;
+        EXPECT_EQ(platform_log().opened, std::vector<std::string>{"result.txt"}) << k.what;
     }
     // the table must reach hits, not only agree on empty files
     EXPECT_GT(total_lines, 10000u);
@@ -165,7 +178,7 @@ struct CandidateCase {
     int32_t source_frame;
 };
 
-TEST_F(SeedScan, CandidatesAreTheReferenceList) {
+std::vector<CandidateCase> candidate_cases() {
     std::vector<CandidateCase> cases = {
         {"one seed matching at frames 8 and 316", 4, 5, 7, 6, 616, false, 0, 0x20070463u, 8},
         {"12/31 59 min, second 0", 12, 31, 10, 59, 0, false, 0, 0xAF0A0300u, 0},
@@ -175,9 +188,32 @@ TEST_F(SeedScan, CandidatesAreTheReferenceList) {
         {"no match below the known frame", 1, 1, 0, 0, 2, false, 0, 0x01000555u, 3},
     };
     if (kSanitized) cases.resize(1);
-    const std::vector<EngineMode> modes = runnable_modes();
+    return cases;
+}
+
+reference::Frame known_ivs(const CandidateCase& k) {
+    return reference::frame_ivs(reference::output_ivs(k.source_raw, static_cast<uint32_t>(k.mac)), k.source_frame,
+                                k.roaming);
+}
+
+// The reference model's candidate list of every case, made once for all engine modes.
+const std::vector<std::vector<uint32_t>>& reference_candidates() {
+    static const std::vector<std::vector<uint32_t>> results = [] {
+        std::vector<std::vector<uint32_t>> r;
+        for (const CandidateCase& k : candidate_cases())
+            r.push_back(reference::candidates(k.month, k.day, k.hour, k.minute, k.last_frame, k.roaming,
+                                              static_cast<uint32_t>(k.mac), known_ivs(k).iv));
+        return r;
+    }();
+    return results;
+}
+
+TEST_P(SeedScan, CandidatesAreTheReferenceList) {
+    const std::vector<CandidateCase> cases = candidate_cases();
+    const std::vector<std::vector<uint32_t>>& wanted = reference_candidates();
     size_t found_total = 0;
-    for (const CandidateCase& k : cases) {
+    for (size_t i = 0; i < cases.size(); ++i) {
+        const CandidateCase& k = cases[i];
         g_app.switch_on_month = k.month;
         g_app.switch_on_day = k.day;
         g_app.switch_on_hour = k.hour;
@@ -185,20 +221,89 @@ TEST_F(SeedScan, CandidatesAreTheReferenceList) {
         g_app.last_frame = k.last_frame;
         g_app.roaming = k.roaming;
         g_app.mac_offset = k.mac;
-        const reference::Frame known =
-            reference::frame_ivs(reference::output_ivs(k.source_raw, static_cast<uint32_t>(k.mac)), k.source_frame, k.roaming);
-        for (int i = 0; i < kStatCount; ++i) g_app.known_ivs[i] = known.iv[i];
-        const std::vector<uint32_t> want = reference::candidates(k.month, k.day, k.hour, k.minute, k.last_frame, k.roaming,
-                                                                 static_cast<uint32_t>(k.mac), known.iv);
-        found_total += want.size();
-        for (const EngineMode& m : modes) {
-            set_mode(m);
-            search_candidate_seeds();
-            EXPECT_EQ(std::vector<uint32_t>(g_app.candidate_seeds, g_app.candidate_seeds + g_app.candidate_count), want)
-                << k.what << " / " << m.name;
-        }
+        const reference::Frame known = known_ivs(k);
+        for (int s = 0; s < kStatCount; ++s) g_app.known_ivs[s] = known.iv[s];
+        found_total += wanted[i].size();
+        search_candidate_seeds();
+        EXPECT_EQ(std::vector<uint32_t>(g_app.candidate_seeds, g_app.candidate_seeds + g_app.candidate_count), wanted[i])
+            << k.what;
     }
     EXPECT_GT(found_total, 0u);
 }
+
+INSTANTIATE_TEST_SUITE_P(Modes, SeedScan, ::testing::ValuesIn(kModes),
+                         [](const ::testing::TestParamInfo<EngineMode>& info) { return std::string(info.param.name); });
+
+// What a scan kept and took, in the order take saw it.
+struct Taken {
+    std::string bytes;
+    int64_t hits = 0;
+};
+
+size_t keep_seed_and_frame(const ScanHit& hit, char* out) {
+    std::memcpy(out, &hit.raw_seed, sizeof hit.raw_seed);
+    std::memcpy(out + sizeof hit.raw_seed, &hit.frame, sizeof hit.frame);
+    return sizeof hit.raw_seed + sizeof hit.frame;
+}
+
+bool take_all(void* context, int32_t, const char* kept, size_t size, int64_t hits) {
+    auto* taken = static_cast<Taken*>(context);
+    taken->bytes.append(kept, size);
+    taken->hits += hits;
+    return true;
+}
+
+// One hour of a few low values, frames 0..200, loose thresholds: hits in
+// many chunks.
+Taken scan_on(int32_t threads) {
+    ScanJob job{};
+    job.block_count = 1;
+    job.blocks[0] = {0, 5, 0x700};
+    job.tops = 256;
+    job.width = 64;
+    job.last_frame = 200;
+    job.mac_offset = 0x123456;
+    for (int32_t& v : job.ivs) v = 24;
+    job.min_power = 30;
+    job.type_filter = -1;
+    job.hit_bytes = sizeof(uint32_t) + sizeof(int32_t);
+    job.keep_hit = keep_seed_and_frame;
+    job.take = take_all;
+    Taken taken;
+    job.context = &taken;
+    job.threads = threads;
+    run_scan(job);
+    return taken;
+}
+
+// Two scans at once, as a candidate search during a seed search could be:
+// one borrows the helper threads, the other runs alone, and both take what
+// one scan at a time takes.
+TEST(SeedScanThreads, ScansAtTheSameTimeTakeWhatOneAtATimeTakes) {
+    const Taken alone = scan_on(3);
+    ASSERT_GT(alone.hits, 100);
+    EXPECT_EQ(scan_on(1).bytes, alone.bytes);
+    for (int round = 0; round < 3; ++round) {
+        Taken first, second;
+        std::thread other([&] { second = scan_on(3); });
+        first = scan_on(3);
+        other.join();
+        EXPECT_TRUE(first.bytes == alone.bytes) << "round " << round;
+        EXPECT_TRUE(second.bytes == alone.bytes) << "round " << round;
+        EXPECT_EQ(first.hits, alone.hits);
+        EXPECT_EQ(second.hits, alone.hits);
+    }
+}
+
+#if defined(__x86_64__) || defined(__i386__)
+// The engine's own reading of CPUID and the saved register states agrees
+// with the compiler's run-time check, which since GCC 11 reads both too.
+TEST(SeedScanThreads, KernelsAvailableAsTheCompilerRuntimeSays) {
+    __builtin_cpu_init();
+    EXPECT_EQ(scan_kernel_available(kKernelAvx2), __builtin_cpu_supports("avx2") != 0);
+    EXPECT_EQ(scan_kernel_available(kKernelAvx512), __builtin_cpu_supports("avx512f") != 0);
+    EXPECT_TRUE(scan_kernel_available(kKernelSse2));
+}
+#endif
 
 }  // namespace

@@ -319,6 +319,16 @@ std::vector<std::string> Program::opened() const {
     return lines;
 }
 
+std::vector<std::string> Program::wait_opened(size_t count, DWORD ms) const {
+    const DWORD start = GetTickCount();
+    std::vector<std::string> lines = opened();
+    while (lines.size() < count && GetTickCount() - start < ms) {
+        Sleep(10);
+        lines = opened();
+    }
+    return lines;
+}
+
 Pixels Program::capture() const {
     // The pixels come from the screen, where another test's window may lie on
     // top: one capture at a time in the whole prefix, with this window raised

@@ -72,6 +72,9 @@ public:
     std::string file(const std::string& name) const { return read_file(dir_ + "\\" + name); }
     // Lines the command interpreter was started with, one per open_output_file call.
     std::vector<std::string> opened() const;
+    // The same once there are at least count lines, or after ms: the seed
+    // search starts the viewer after its button is back.
+    std::vector<std::string> wait_opened(size_t count, DWORD ms = 20000) const;
 
     // Pixels of the client area as shown on screen.
     Pixels capture() const;

@@ -187,7 +187,7 @@ TEST_P(SeedTools, SeedSearchWritesResultAndShowsProgress) {
     const reference::SearchResult want =
         reference::seed_search(0x600, 0x603, 40, true, 0x010203, {{20, 18, 0, 22, 15, 25}, -1, 40});
     EXPECT_TRUE(p.file("result.txt") == want.file) << "result.txt differs from the model";
-    EXPECT_EQ(p.opened(), std::vector<std::string>{"/c result.txt"});
+    EXPECT_EQ(p.wait_opened(1), std::vector<std::string>{"/c result.txt"});
     EXPECT_EQ(p.title(), kMainTitle);
     // every title seen is one of the expected, in their order
     size_t at = 0;
@@ -227,7 +227,7 @@ TEST_P(SeedTools, SeedSearchReadsAndClampsItsFields) {
         EXPECT_TRUE(p.file("result.txt") == want.file) << k.what;
         EXPECT_EQ(p.title(), kMainTitle) << k.what;
     }
-    EXPECT_EQ(p.opened().size(), std::size(cases));
+    EXPECT_EQ(p.wait_opened(std::size(cases)).size(), std::size(cases));
 }
 
 // A result.txt or list.txt held open by another program (no sharing): the

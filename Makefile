@@ -59,7 +59,7 @@ test: native windows fuzz
 
 # only what the archive holds: the two programs and the species table beside them
 dist: deps $(WINDOWS)/build.ninja
-	cmake --build $(WINDOWS) -j $(JOBS) --target Kivrel Kivrel-fixed species_data
+	cmake --build $(WINDOWS) -j $(JOBS) --target Kivrel Kivrel-fixed pokemon_dat
 	@scripts/make-dist.sh $(WINDOWS)
 
 # engine against the straightforward searches; pick some with BENCH_ARGS=--benchmark_filter=Default;

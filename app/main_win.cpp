@@ -7,7 +7,7 @@
 #include "app/shell_win.h"
 #include "core/state.h"
 #include "core/version.h"
-#include "data/species.h"
+#include "data/pokemon_dat.h"
 
 namespace {
 

@@ -12,7 +12,7 @@ target_compile_options(fuzz_core PUBLIC -fsanitize=fuzzer-no-link,address,undefi
 # Each target runs for FUZZ_SECONDS from the committed corpus in tests/fuzz/corpus;
 # what it finds new goes to a scratch folder, never into the source tree.
 set(FUZZ_SECONDS 20 CACHE STRING "seconds each fuzz target runs in the test")
-foreach(target config species convert)
+foreach(target config pokemon_dat convert)
   add_executable(fuzz_${target} ${CMAKE_SOURCE_DIR}/tests/fuzz/${target}_fuzz.cpp)
   target_compile_options(fuzz_${target} PRIVATE ${FUZZ_FLAGS})
   target_link_options(fuzz_${target} PRIVATE ${FUZZ_FLAGS})

@@ -26,9 +26,9 @@ target_compile_definitions(Kivrel-fixed PRIVATE KIVREL_FIXED_WIDTH_FIELDS)
 add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/pokemon.dat
   COMMAND ${CMAKE_COMMAND} -E copy_if_different ${CMAKE_SOURCE_DIR}/data/pokemon.dat ${CMAKE_BINARY_DIR}/pokemon.dat
   DEPENDS ${CMAKE_SOURCE_DIR}/data/pokemon.dat)
-add_custom_target(species_data ALL DEPENDS ${CMAKE_BINARY_DIR}/pokemon.dat)
-add_dependencies(Kivrel species_data)
-add_dependencies(Kivrel-fixed species_data)
+add_custom_target(pokemon_dat ALL DEPENDS ${CMAKE_BINARY_DIR}/pokemon.dat)
+add_dependencies(Kivrel pokemon_dat)
+add_dependencies(Kivrel-fixed pokemon_dat)
 
 # make run: the stand-in command interpreter that opens output files in
 # Wine's viewer (Wine's own cmd.exe does not open documents).

@@ -7,7 +7,7 @@
 #include "core/state.h"
 #include "core/text_file.h"
 #include "data/natures.h"
-#include "data/species.h"
+#include "data/pokemon_dat.h"
 #include "rng/frame.h"
 #include "rng/mt.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "core/state.h"
-#include "data/species.h"
+#include "data/pokemon_dat.h"
 #include "tests/fuzz/fuzz_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

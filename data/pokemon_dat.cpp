@@ -1,4 +1,4 @@
-#include "data/species.h"
+#include "data/pokemon_dat.h"
 
 #include <cstdio>
 #include <cstring>

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "core/state.h"
-#include "data/species.h"
+#include "data/pokemon_dat.h"
 #include "tests/native/temp_dir.h"
 
 namespace {

@@ -3,8 +3,8 @@
 
 #include "app/config.h"
 #include "app/ids.h"
+#include "app/layout.h"
 #include "app/shell_win.h"
-#include "core/state.h"
 #include "data/natures.h"
 #include "rng/hidden_power.h"
 #include "timing/cgear_timer.h"
@@ -23,8 +23,6 @@ constexpr DWORD kBorderedButtonStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TA
 constexpr DWORD kTabStopButtonStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
 constexpr DWORD kPlainButtonStyle = WS_CHILD | WS_VISIBLE;
 constexpr DWORD kDisplayStyle = WS_CHILD | WS_VISIBLE | SS_NOPREFIX;
-constexpr int kFieldHeight = 22;
-constexpr int kButtonHeight = 25;
 constexpr int kListDroppedHeight = 350;
 
 HWND edit(ControlId id, const char* text, int x, int y, int w) {
@@ -40,7 +38,7 @@ HWND list(ControlId id, int x, int y, int w) {
 }
 
 // One IV row: fields first_id.. at x, x+40, ... while x stays below x_end.
-void iv_row(WindowHandle* fields, ControlId first_id, int x, int x_end, int y, const char* text) {
+void iv_row(HWND* fields, ControlId first_id, int x, int x_end, int y, const char* text) {
     for (int i = 0; x < x_end; ++i, x += 40) fields[i] = edit(static_cast<ControlId>(first_id + i), text, x, y, 20);
 }
 
@@ -54,16 +52,16 @@ void fill_type_list(HWND list_box) {
 void apply_config() {
     ConfigLines config;
     if (!read_config_file("config.txt", &config)) return;
-    for (int i = 0; i < 3; ++i) set_window_text(g_app.mac_fields[i], config.text[i]);
-    if (config.present[3]) set_window_text(g_app.measured_seconds_field, config.text[3]);
-    if (config.present[4]) set_window_text(g_app.obtained_low_field, config.text[4]);
+    for (int i = 0; i < 3; ++i) set_window_text(g_window.mac_fields[i], config.text[i]);
+    if (config.present[3]) set_window_text(g_window.measured_seconds_field, config.text[3]);
+    if (config.present[4]) set_window_text(g_window.obtained_low_field, config.text[4]);
 }
 
 }  // namespace
 
 void create_controls() {
-    g_app.controls_created = 1;
-    AppState& a = g_app;
+    g_window.controls_created = true;
+    Window& a = g_window;
     a.mac_fields[0] = edit(kIdMacByte1, "", 330, 2, 30);
     a.mac_fields[1] = edit(kIdMacByte2, "", 370, 2, 30);
     a.mac_fields[2] = edit(kIdMacByte3, "", 410, 2, 30);
@@ -86,7 +84,8 @@ void create_controls() {
     a.list_frame_count_field = edit(kIdListFrameCount, "100", 410, 174, 40);
     button(kIdListButton, kBorderedButtonStyle, "リスト出力", 580, 200, 100);
 
-    a.stopwatch_display = create_child(L"static", kDisplayStyle, "0", 20, 274, 60, kFieldHeight, kIdStopwatchDisplay);
+    a.stopwatch_display = create_child(L"static", kDisplayStyle, kStopwatchStartText, 20, 274, 60, kFieldHeight,
+                                       kIdStopwatchDisplay);
     a.stopwatch_button = button(kIdStopwatchButton, kPlainButtonStyle, kStopwatchIdleCaption, 100, 274, 100);
     for (int i = 0; i < 4; ++i)
         a.switch_on_fields[i] = edit(static_cast<ControlId>(kIdSwitchOnFirst + i), "", 90 + 50 * i, 309, 24);
@@ -116,7 +115,8 @@ void create_controls() {
     SendMessageW(a.nature_list, CB_SETCURSEL, 0, 0);
     // like the stopwatch's, the timer's button is pressed with the mouse at a moment, never by Tab
     button(kIdTimerButton, kPlainButtonStyle, kTimerCaption, 420, 478, 100);
-    a.timer_display = create_child(L"static", kDisplayStyle, "", 420, 510, 155, kFieldHeight, kIdTimerDisplay);
+    a.timer_display = create_child(L"static", kDisplayStyle, "", 420, 510, kTimerDisplayWidth, kFieldHeight,
+                                   kIdTimerDisplay);
 
     apply_config();
 }
@@ -127,8 +127,8 @@ void refresh_mac_and_roaming() {
     std::string held[3];
     const char* texts[3];
     for (int i = 0; i < 3; ++i) {
-        held[i] = window_text(g_app.mac_fields[i]);
+        held[i] = window_text(g_window.mac_fields[i]);
         texts[i] = held[i].c_str();
     }
-    store_mac_and_roaming(texts, SendMessageW(g_app.roaming_box, BM_GETCHECK, 0, 0) == BST_CHECKED);
+    store_mac_and_roaming(texts, SendMessageW(g_window.roaming_box, BM_GETCHECK, 0, 0) == BST_CHECKED);
 }

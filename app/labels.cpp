@@ -3,7 +3,8 @@
 #include <cstdio>
 
 #include "core/state.h"
-#include "timing/cgear_timer.h"
+#include "app/layout.h"
+#include "timing/timer_schedule.h"
 
 namespace {
 constexpr PaintItem line(int x, int y, int x2, int y2) { return {PaintKind::kLine, x, y, x2, y2, nullptr}; }
@@ -45,7 +46,7 @@ const PaintItem kPaintItems[] = {
     text(116, 310, "月"), text(166, 310, "日"), text(216, 310, "時"), text(266, 310, "分"),
     text(10, 405, "raw初期seed候補:"),
     text(10, 370, "最大消費回数:"),
-    {PaintKind::kCandidateRows, 144, 405, 0, 25, nullptr},  // y2: row spacing
+    {PaintKind::kCandidateRows, kCandidateRowX, kCandidateRowY, 0, kCandidateRowSpacing, nullptr},  // y2: row spacing
     // confirmation list and timing area
     text(401, 250, "初期seed確認リスト"),
     text(420, 280, "狙うraw初期seed:0x"),
@@ -64,20 +65,20 @@ const int kPaintItemCount = static_cast<int>(sizeof kPaintItems / sizeof kPaintI
 const char kNoCandidatesText[] = "候補なし";
 
 void format_candidate_row(int n, char* buffer) {
-    std::snprintf(buffer, 256, "%08X", static_cast<unsigned>(g_app.candidate_seeds[n]));
+    std::snprintf(buffer, 256, "%08X", static_cast<unsigned>(g_app.candidates.seeds[n]));
 }
 
 void format_boot_line(char* buffer) {
-    std::snprintf(buffer, 256, "起動:%d月%d日%d時%d分%d秒", g_app.boot_month, g_app.boot_day, g_app.boot_hour,
-                  g_app.boot_minute, g_app.boot_second);
+    std::snprintf(buffer, 256, "起動:%d月%d日%d時%d分%d秒", g_app.timing.boot_month, g_app.timing.boot_day, g_app.timing.boot_hour,
+                  g_app.timing.boot_minute, g_app.timing.boot_second);
 }
 
 void format_cgear_line(char* buffer) {
-    std::snprintf(buffer, 256, "Cギア:%d月%d日%d時%d分%.2f秒", g_app.cgear_month, g_app.cgear_day, g_app.cgear_hour,
-                  g_app.cgear_minute, static_cast<double>(g_app.cgear_centiseconds) / 100.0);
+    std::snprintf(buffer, 256, "Cギア:%d月%d日%d時%d分%.2f秒", g_app.timing.cgear_month, g_app.timing.cgear_day, g_app.timing.cgear_hour,
+                  g_app.timing.cgear_minute, static_cast<double>(g_app.timing.cgear_centiseconds) / 100.0);
 }
 
 void format_clock_line(char* buffer) {
-    const ClockSetting c = clock_setting();
+    const ClockSetting c = clock_setting(g_app.timing);
     std::snprintf(buffer, 256, "時計合わせ:%d月%d日%d時%d分", c.month, c.day, c.hour, c.minute);
 }

@@ -4,23 +4,23 @@
 #include <cwchar>
 #include <string>
 
+#include "app/layout.h"
 #include "app/shell_win.h"
-#include "core/state.h"
 #include "core/version.h"
 #include "data/pokemon_dat.h"
+#include "engine/scan_settings.h"
+
+Window g_window;
 
 namespace {
 
-constexpr int kWindowWidth = 800;
-constexpr int kWindowHeight = 600;
-
 void on_create(HWND window) {
-    g_app.controls_created = 0;
+    g_window.controls_created = false;
     if (!load_species_table()) message_box(window, "pokemon.datを読み込めませんでした", "", MB_OK);
 }
 
 void on_paint(HWND window) {
-    if (!g_app.controls_created) create_controls();
+    if (!g_window.controls_created) create_controls();
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window, &paint);
     paint_window(dc);
@@ -43,6 +43,8 @@ LRESULT CALLBACK window_procedure(HWND window, UINT message, WPARAM wParam, LPAR
     case kMsgTimerText: show_timer_text(wParam, lParam); return 0;
     case kMsgTimerBeep: flash_timer_display(wParam, lParam); return 0;
     case kMsgTimerDone: finish_timer(wParam, lParam); return 0;
+    case kMsgTimerStopped: show_timer_stopped(wParam); return 0;
+    case kMsgStopwatchText: show_stopwatch_reading(lParam); return 0;
     case kMsgSetTitle: take_posted_title(); return 0;
     case WM_TIMER:
         if (wParam == kTitleTimer) show_posted_title();
@@ -76,34 +78,34 @@ bool register_window_class(HINSTANCE instance, const wchar_t* name) {
 void read_test_settings() {
     wchar_t text[32];
     DWORD n = GetEnvironmentVariableW(L"KIVREL_TEST_SEARCH_GUARD_BYTES", text, 32);
-    if (n > 0 && n < 32) g_app.search_guard_bytes = std::wcstoull(text, nullptr, 10);
+    if (n > 0 && n < 32) g_window.search_guard_bytes = std::wcstoull(text, nullptr, 10);
     n = GetEnvironmentVariableW(L"KIVREL_TEST_SCAN_THREADS", text, 32);
-    if (n > 0 && n < 32) g_app.scan_threads = static_cast<int32_t>(std::wcstol(text, nullptr, 10));
-    g_app.timer_log = GetEnvironmentVariableW(L"KIVREL_TEST_TIMER_LOG", text, 32) > 0;
+    if (n > 0 && n < 32) g_scan_settings.threads = static_cast<int32_t>(std::wcstol(text, nullptr, 10));
+    g_window.timer_log = GetEnvironmentVariableW(L"KIVREL_TEST_TIMER_LOG", text, 32) > 0;
 }
 
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show_command) {
     read_test_settings();
-    g_app.stopwatch_thread = start_stopwatch();
-    g_app.instance = instance;
+    if (!start_timing_thread()) return 0;
+    g_window.instance = instance;
     create_ui_font();
     const std::wstring title = to_wide(kMainTitle);
     if (!register_window_class(instance, title.c_str())) return 0;
-    g_app.main_window = CreateWindowExW(0, title.c_str(), title.c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
+    g_window.main = CreateWindowExW(0, title.c_str(), title.c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
                                         kWindowWidth, kWindowHeight, nullptr, nullptr, instance, nullptr);
-    if (!g_app.main_window) return 0;
-    ShowWindow(g_app.main_window, show_command);
-    UpdateWindow(g_app.main_window);
+    if (!g_window.main) return 0;
+    ShowWindow(g_window.main, show_command);
+    UpdateWindow(g_window.main);
 
     MSG msg = {};
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        if (IsDialogMessageW(g_app.main_window, &msg)) continue;
+        if (IsDialogMessageW(g_window.main, &msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
     wait_for_search_threads();
-    end_stopwatch(g_app.stopwatch_thread);
+    end_timing_thread();
     return static_cast<int>(msg.wParam);
 }

@@ -4,9 +4,10 @@
 #include <cstring>
 
 #include "app/labels.h"
+#include "app/layout.h"
 #include "app/shell_win.h"
 #include "core/state.h"
-#include "timing/cgear_timer.h"
+#include "timing/timer_schedule.h"
 
 namespace {
 
@@ -20,25 +21,27 @@ void draw_item(HDC dc, const PaintItem& item) {
     case PaintKind::kText: draw_text(dc, item.x, item.y, item.text); break;
     case PaintKind::kCandidateRows:
         // a search that found nothing says so, so that nothing found and nothing done look different
-        if (g_app.candidates_searched && g_app.candidate_count == 0) draw_text(dc, item.x, item.y, kNoCandidatesText);
-        for (int n = 0; n < g_app.candidate_count && n < kMaxCandidates; ++n) {
+        if (g_app.candidates.searched && g_app.candidates.count == 0) draw_text(dc, item.x, item.y, kNoCandidatesText);
+        for (int n = 0; n < g_app.candidates.count && n < kMaxCandidates; ++n) {
             format_candidate_row(n, buffer);
             draw_text(dc, item.x, item.y + item.y2 * n, buffer);
         }
         break;
     case PaintKind::kBootLine:
-        if (g_app.timing_shown != 1) break;
+        if (g_app.timing.shown != 1) break;
         format_boot_line(buffer);
         draw_text(dc, item.x, item.y, buffer);
         break;
     case PaintKind::kCGearLine:
-        if (g_app.timing_shown != 1) break;
+        if (g_app.timing.shown != 1) break;
         format_cgear_line(buffer);
         draw_text(dc, item.x, item.y, buffer);
         break;
     case PaintKind::kClockLine:
-        if (!clock_setting_shown()) break;
-        format_clock_line(buffer);
+        // where the clock line stands, the reason when no attempt can make the target
+        if (unmakeable_line_shown(g_app.timing)) format_unmakeable_line(g_app.timing, buffer);
+        else if (clock_setting_shown(g_app.timing)) format_clock_line(buffer);
+        else break;
         draw_text(dc, item.x, item.y, buffer);
         break;
     }
@@ -48,9 +51,9 @@ void draw_item(HDC dc, const PaintItem& item) {
 
 void paint_window(HDC dc) {
     // white fill with its outline just outside the first visible pixels
-    Rectangle(dc, -1, -1, 801, 701);
-    if (g_app.controls_created == 1) {
-        const HGDIOBJ old_font = SelectObject(dc, g_app.ui_font);
+    Rectangle(dc, -1, -1, kWindowWidth + 1, kWindowHeight + 101);
+    if (g_window.controls_created) {
+        const HGDIOBJ old_font = SelectObject(dc, g_window.font);
         for (int i = 0; i < kPaintItemCount; ++i) draw_item(dc, kPaintItems[i]);
         SelectObject(dc, old_font);
     }

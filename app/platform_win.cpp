@@ -15,12 +15,12 @@
 namespace {
 
 bool on_window_thread() {
-    return g_app.main_window == nullptr || GetWindowThreadProcessId(g_app.main_window, nullptr) == GetCurrentThreadId();
+    return g_window.main == nullptr || GetWindowThreadProcessId(g_window.main, nullptr) == GetCurrentThreadId();
 }
 
 int message_box(const char* text, UINT flags) {
     if (on_window_thread()) return show_message_box(text, flags);
-    return static_cast<int>(SendMessageW(g_app.main_window, kMsgShowMessage, flags, reinterpret_cast<LPARAM>(text)));
+    return static_cast<int>(SendMessageW(g_window.main, kMsgShowMessage, flags, reinterpret_cast<LPARAM>(text)));
 }
 
 // Titles another thread asks for are shown at most this often: the hours of
@@ -43,7 +43,7 @@ struct PostedTitle {
 
 void set_main_title(const char* text) {
     if (on_window_thread()) {
-        set_window_text(g_app.main_window, text);
+        set_window_text(g_window.main, text);
         return;
     }
     // Another thread leaves its title for the window and posts at most one
@@ -56,7 +56,7 @@ void set_main_title(const char* text) {
     const bool post = !g_posted.waiting;
     g_posted.waiting = true;
     ReleaseSRWLockExclusive(&g_posted.lock);
-    if (post && !PostMessageW(g_app.main_window, kMsgSetTitle, 0, 0)) {
+    if (post && !PostMessageW(g_window.main, kMsgSetTitle, 0, 0)) {
         AcquireSRWLockExclusive(&g_posted.lock);
         g_posted.waiting = false;
         ReleaseSRWLockExclusive(&g_posted.lock);
@@ -64,7 +64,7 @@ void set_main_title(const char* text) {
 }
 
 void show_posted_title() {
-    if (g_posted.timer) KillTimer(g_app.main_window, kTitleTimer);
+    if (g_posted.timer) KillTimer(g_window.main, kTitleTimer);
     g_posted.timer = false;
     char title[sizeof g_posted.title];
     AcquireSRWLockExclusive(&g_posted.lock);
@@ -73,7 +73,7 @@ void show_posted_title() {
     g_posted.waiting = false;
     ReleaseSRWLockExclusive(&g_posted.lock);
     if (!waiting) return;
-    set_window_text(g_app.main_window, title);
+    set_window_text(g_window.main, title);
     g_posted.shown_at = GetTickCount64();
 }
 
@@ -87,7 +87,7 @@ void take_posted_title() {
     // posts nothing more meanwhile
     if (!g_posted.timer) {
         const UINT due = static_cast<UINT>(kTitleIntervalMs - since);
-        g_posted.timer = SetTimer(g_app.main_window, kTitleTimer, due, nullptr) != 0;
+        g_posted.timer = SetTimer(g_window.main, kTitleTimer, due, nullptr) != 0;
     }
     if (!g_posted.timer) show_posted_title();
 }
@@ -120,4 +120,4 @@ std::string cp932_from_utf8(const std::string& utf8) {
     return to_cp932(wide.c_str(), n);
 }
 
-int show_message_box(const char* text, unsigned flags) { return message_box(g_app.main_window, text, kMainTitle, flags); }
+int show_message_box(const char* text, unsigned flags) { return message_box(g_window.main, text, kMainTitle, flags); }

@@ -9,7 +9,6 @@
 
 #include "app/ids.h"
 #include "app/shell_win.h"
-#include "core/state.h"
 #include "tools/seed_search.h"
 
 namespace {
@@ -17,13 +16,27 @@ namespace {
 // Commands that use the generator or the shared inputs; locked while a search runs.
 constexpr ControlId kLockedButtons[] = {kIdListButton, kIdCandidatesButton, kIdConfirmButton};
 
-std::atomic_ref<int32_t> stop_word() { return std::atomic_ref<int32_t>(g_app.search_stop); }
-std::atomic_ref<int32_t> live_threads() { return std::atomic_ref<int32_t>(g_app.search_threads); }
+// The words the window's thread shares with the search threads.
+struct SearchWords {
+    // written by the window's thread (a press of 「中止」, the window closed); read by the search and its scan threads
+    std::atomic<int32_t> stop{0};
+    // written by the window's thread (a search handed out) and each search thread (its end); read by the window's thread
+    std::atomic<int32_t> live{0};  // a thread lives on while it removes a dropped file
+} g_words;
 
-void tell_window_search_ended() { PostMessageW(g_app.main_window, kMsgSearchDone, 0, 0); }
+// The window's thread's own.
+struct SearchState {
+    bool running;             // from the press until the search has ended
+    bool close_after_search;  // the window was closed during a search
+} g_search;
+
+std::atomic<int32_t>& stop_word() { return g_words.stop; }
+std::atomic<int32_t>& live_threads() { return g_words.live; }
+
+void tell_window_search_ended() { PostMessageW(g_window.main, kMsgSearchDone, 0, 0); }
 
 unsigned __stdcall search_thread(void* inputs) {
-    // the thread owns its copy of the inputs; it touches no other part of g_app
+    // the thread owns its copy of the inputs; it shares only the words above
     const std::unique_ptr<SeedSearchInputs> in(static_cast<SeedSearchInputs*>(inputs));
     run_seed_search(*in);
     live_threads().fetch_sub(1);
@@ -69,16 +82,16 @@ bool hand_to_kept_thread(SeedSearchInputs* inputs) {
 }
 
 void show_search_running(bool running) {
-    const HWND main = g_app.main_window;
+    const HWND main = g_window.main;
     set_window_text(GetDlgItem(main, kIdSearchButton), running ? kStopCaption : kCalculateCaption);
     for (ControlId id : kLockedButtons) EnableWindow(GetDlgItem(main, id), !running);
-    for (WindowHandle b : g_app.adopt_buttons)
+    for (HWND b : g_window.adopt_buttons)
         if (b) EnableWindow(b, !running);
 }
 
 }  // namespace
 
-bool search_running() { return g_app.search_running; }
+bool search_running() { return g_search.running; }
 
 bool command_waits_for_search(uint16_t id) {
     if (!search_running()) return false;
@@ -94,8 +107,10 @@ void start_or_stop_search() {
     }
     stop_word().store(0);
     auto* inputs = new SeedSearchInputs(seed_search_inputs());
+    inputs->guard_bytes = g_window.search_guard_bytes;
+    inputs->stop = &stop_word();
     inputs->ended = tell_window_search_ended;
-    g_app.search_running = true;
+    g_search.running = true;
     show_search_running(true);
     live_threads().fetch_add(1);
     if (hand_to_kept_thread(inputs)) return;
@@ -110,7 +125,7 @@ void start_or_stop_search() {
 }
 
 void stop_search_and_close() {
-    g_app.close_after_search = true;
+    g_search.close_after_search = true;
     stop_word().store(1);
 }
 
@@ -118,9 +133,9 @@ void finish_search() {
     if (!search_running()) return;
     // the title the search set last (the main title) shows before the button
     show_posted_title();
-    g_app.search_running = false;
+    g_search.running = false;
     show_search_running(false);
-    if (g_app.close_after_search) DestroyWindow(g_app.main_window);
+    if (g_search.close_after_search) DestroyWindow(g_window.main);
 }
 
 void wait_for_search_threads() {

@@ -6,7 +6,58 @@
 #include <cstdint>
 #include <string>
 
-#include "core/state.h"
+#include "core/game.h"
+#include "timing/timer_schedule.h"
+
+// The front end's own state: the window, its font and its controls, and what
+// the window's thread keeps between messages. The window's thread only.
+struct Window {
+    HINSTANCE instance;
+    HWND main;
+    HFONT font;  // every control's and every paint's
+    bool controls_created;
+
+    // Child controls the commands read or write, in creation order.
+    HWND mac_fields[3];
+    HWND roaming_box;
+    HWND search_iv_fields[kStatCount];
+    HWND search_type_list;
+    HWND search_min_power_field;
+    HWND search_low_min_field;
+    HWND search_low_max_field;
+    HWND search_last_frame_field;
+    HWND list_seed_field;
+    HWND list_iv_fields[kStatCount];
+    HWND list_type_list;
+    HWND list_min_power_field;
+    HWND list_frame_count_field;
+    HWND stopwatch_display;
+    HWND stopwatch_button;
+    HWND switch_on_fields[4];  // month, day, hour, minute
+    HWND known_iv_fields[kStatCount];
+    HWND candidates_last_frame_field;
+    HWND target_seed_field;
+    HWND timing_month_field;
+    HWND timing_day_field;
+    HWND date_mode_list;
+    HWND measured_seconds_field;
+    HWND obtained_low_field;
+    HWND confirm_frames_field;
+    HWND species_name_field;
+    HWND level_field;
+    HWND nature_list;
+    HWND timer_display;
+    HWND adopt_buttons[kAdoptButtons];
+
+    bool timer_flash;  // the timer's display is flashed for a beep
+
+    // Set from the environment by tests and benchmarks only: result.txt's
+    // size guard (0: the shipped 1 GiB) and timer-log.txt after each run.
+    uint64_t search_guard_bytes;
+    bool timer_log;
+};
+
+extern Window g_window;
 
 // Creates every child control, then reads config.txt. First paint only.
 void create_controls();
@@ -27,7 +78,7 @@ int message_box(HWND owner, const char* text, const char* caption, unsigned flag
 // A child control of the main window with the window's font.
 HWND create_child(const wchar_t* window_class, unsigned long style, const char* text, int x, int y, int width,
                   int height, int id);
-// Makes g_app.ui_font, the one font of the window: the stock font of a
+// Makes g_window.font, the one font of the window: the stock font of a
 // Japanese system, or a Japanese face where that is missing.
 void create_ui_font();
 
@@ -44,9 +95,11 @@ void dispatch_command(uint16_t id);
 constexpr UINT kMsgShowMessage = WM_APP + 1;  // wParam: MessageBox flags, lParam: the text; returns the answer
 constexpr UINT kMsgSearchDone = WM_APP + 2;   // the seed search has ended
 // From the timing thread, each with the timer run's number in wParam:
-constexpr UINT kMsgTimerText = WM_APP + 3;  // lParam: hundredths * 4 + phase, as TimerShown
-constexpr UINT kMsgTimerBeep = WM_APP + 4;  // lParam: the BeepKind started
-constexpr UINT kMsgTimerDone = WM_APP + 5;  // lParam: D in hundredths
+constexpr UINT kMsgTimerText = WM_APP + 3;     // lParam: pack_timer_shown
+constexpr UINT kMsgTimerBeep = WM_APP + 4;     // lParam: the BeepKind started
+constexpr UINT kMsgTimerDone = WM_APP + 5;     // lParam: D in hundredths
+constexpr UINT kMsgTimerStopped = WM_APP + 7;  // the run's stop is taken up and its beeps silenced
+constexpr UINT kMsgStopwatchText = WM_APP + 8;  // from the timing thread, lParam: the reading in hundredths
 constexpr UINT kMsgSetTitle = WM_APP + 6;     // another thread has left a title to show
 constexpr UINT_PTR kTitleTimer = 2;            // the title another thread left is due
 
@@ -78,22 +131,26 @@ void finish_search();
 void wait_for_search_threads();
 
 // The C-Gear timer's window side. The command's part: the sound made ready
-// for a run before the timing thread takes it up, and the display of a
-// stopped run. The timing thread's part: one pass, which starts a due beep
-// before it posts anything. The rest answers the thread's messages, ends a
-// flash (the window timer kTimerFlashId) and colours the flashed display.
+// for a run before the timing thread takes it up. The timing thread's part:
+// one pass, which starts a due beep before it posts anything, and silences
+// the device when it takes up a stop. The rest answers the thread's
+// messages, ends a flash (the window timer kTimerFlashId) and colours the
+// flashed display.
 void prepare_beeps(const TimerSchedule& s);
-void show_timer_stopped();
 void run_timer_pass(uint32_t now_ms);
 void show_timer_text(WPARAM run, LPARAM shown);
 void flash_timer_display(WPARAM run, LPARAM kind);
 void finish_timer(WPARAM run, LPARAM interval_centiseconds);
+void show_timer_stopped(WPARAM run);
 constexpr UINT_PTR kTimerFlashId = 1;
 void end_timer_flash(WPARAM timer_id);
 // The brush for a static control's background: the flash's, or nullptr for the default.
 HBRUSH timer_display_brush(HDC dc, HWND control);
 
-// Starts the stopwatch thread with a 1 ms timer resolution for the program's
-// life; end_stopwatch gives the resolution back.
-uintptr_t start_stopwatch();
-void end_stopwatch(uintptr_t thread);
+// The timing thread, for the program's life with a 1 ms timer resolution:
+// start_timing_thread is false when it cannot be made, end_timing_thread
+// gives the resolution and the thread's handle back.
+bool start_timing_thread();
+void end_timing_thread();
+// The stopwatch display shows a reading the timing thread posted.
+void show_stopwatch_reading(LPARAM hundredths);

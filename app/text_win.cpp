@@ -81,9 +81,9 @@ int message_box(HWND owner, const char* text, const char* caption, unsigned flag
 HWND create_child(const wchar_t* window_class, unsigned long style, const char* text, int x, int y, int width,
                   int height, int id) {
     const HWND control = CreateWindowExW(0, window_class, to_wide(text).c_str(), style, x, y, width, height,
-                                         g_app.main_window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                         g_app.instance, nullptr);
-    if (control) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(g_app.ui_font), FALSE);
+                                         g_window.main, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                         g_window.instance, nullptr);
+    if (control) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(g_window.font), FALSE);
     return control;
 }
 
@@ -93,5 +93,5 @@ void create_ui_font() {
         DeleteObject(font);
         font = create_font(kFallbackFace, 0);
     }
-    g_app.ui_font = font;
+    g_window.font = font;
 }

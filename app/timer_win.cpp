@@ -6,7 +6,6 @@
 #include <cstdio>
 
 #include "app/shell_win.h"
-#include "core/state.h"
 #include "timing/cgear_timer.h"
 #include "timing/stopwatch.h"
 
@@ -25,6 +24,16 @@ WAVEHDR headers[kTimerMaxEvents];  // one per beep of the run, so none is queued
 
 constexpr char kTimerLogName[] = "timer-log.txt";
 
+// When the timing thread started each beep of the run, for the test log: the
+// timing thread's own.
+struct BeepRecord {
+    BeepKind kind;
+    uint32_t due_ms;      // after the press, as scheduled
+    uint32_t started_ms;  // after the press, by the clock once the sound was started
+};
+BeepRecord beep_records[kTimerMaxEvents];
+int32_t beeps_recorded = 0;
+
 bool open_sound() {
     if (sound_tried) return wave_out != nullptr;
     sound_tried = true;
@@ -41,26 +50,31 @@ bool open_sound() {
     return wave_out != nullptr;
 }
 
-void post(UINT message, uint32_t run, LPARAM value) { PostMessageW(g_app.main_window, message, run, value); }
+void post(UINT message, uint32_t run, LPARAM value) { PostMessageW(g_window.main, message, run, value); }
 
 // Tests only: each beep of the run just ended, due and started, in
 // milliseconds after the press.
 void write_timer_log() {
     std::FILE* f = std::fopen(kTimerLogName, "w");
     if (!f) return;
-    for (int32_t i = 0; i < g_app.timer_next_event; ++i) {
-        const TimerRecord& r = g_app.timer_record[i];
+    for (int32_t i = 0; i < beeps_recorded; ++i) {
+        const BeepRecord& r = beep_records[i];
         std::fprintf(f, "%s,%u,%u\n", r.kind == kLongBeep ? "long" : "short", static_cast<unsigned>(r.due_ms),
                      static_cast<unsigned>(r.started_ms));
     }
     std::fclose(f);
 }
 
-bool is_current(WPARAM run) { return static_cast<uint32_t>(run) == g_app.timer_run; }
+// Cuts off every beep started or queued; the timing thread's, when it takes up a stop.
+void silence_beeps() {
+    if (wave_out) waveOutReset(wave_out);
+}
+
+bool is_current(WPARAM run) { return static_cast<uint32_t>(run) == current_timer_run(); }
 
 void set_flash(bool on) {
-    g_app.timer_flash = on;
-    InvalidateRect(g_app.timer_display, nullptr, TRUE);
+    g_window.timer_flash = on;
+    InvalidateRect(g_window.timer_display, nullptr, TRUE);
 }
 
 }  // namespace
@@ -80,58 +94,65 @@ void prepare_beeps(const TimerSchedule& s) {
     }
 }
 
-void show_timer_stopped() {
-    if (wave_out) waveOutReset(wave_out);
-    KillTimer(g_app.main_window, kTimerFlashId);
-    set_flash(false);
-    set_window_text(g_app.timer_display, kTimerStoppedText);
-}
-
 void run_timer_pass(uint32_t now_ms) {
     TimerStep step;
-    if (!timer_pass(now_ms, &step)) return;
+    // a stop silences the device here, on the thread that starts the beeps, so that none can follow
+    if (!timer_pass(now_ms, &step, silence_beeps)) return;
+    if (step.stopped) {
+        post(kMsgTimerStopped, step.run, 0);
+        return;
+    }
     if (step.event >= 0) {
         // the sound first: nothing else this pass does may delay it
         if (wave_out) waveOutWrite(wave_out, &headers[step.event], sizeof(WAVEHDR));
-        g_app.timer_record[step.event] = {step.kind, step.due_ms, timeGetTime() - step.press_ms};
+        if (step.event == 0) beeps_recorded = 0;
+        beep_records[step.event] = {step.kind, step.due_ms, timeGetTime() - step.press_ms};
+        beeps_recorded = step.event + 1;
         post(kMsgTimerBeep, step.run, step.kind);
     }
     // posted, never sent: a busy window must not hold up the next beep. The
     // stopwatch reading goes first, so it is in place once the display says "完了".
     if (step.done) post(kMsgTimerDone, step.run, step.interval_centiseconds);
-    if (step.show) post(kMsgTimerText, step.run, step.shown.hundredths * 4 + step.shown.phase);
-    if (step.done && g_app.timer_log) write_timer_log();
+    if (step.show) post(kMsgTimerText, step.run, static_cast<LPARAM>(pack_timer_shown(step.shown)));
+    if (step.done && g_window.timer_log) write_timer_log();
+}
+
+void show_timer_stopped(WPARAM run) {
+    if (!is_current(run)) return;
+    KillTimer(g_window.main, kTimerFlashId);
+    set_flash(false);
+    set_window_text(g_window.timer_display, kTimerStoppedText);
 }
 
 void show_timer_text(WPARAM run, LPARAM shown) {
     if (!is_current(run)) return;  // a stopped run's late message
     char text[256];
-    format_timer_text({static_cast<int32_t>(shown % 4), static_cast<int32_t>(shown / 4)}, text);
-    set_window_text(g_app.timer_display, text);
+    format_timer_text(unpack_timer_shown(shown), text);
+    set_window_text(g_window.timer_display, text);
 }
 
 void flash_timer_display(WPARAM run, LPARAM kind) {
     if (!is_current(run)) return;
     set_flash(true);
     // the flash lasts as long as the beep
-    SetTimer(g_app.main_window, kTimerFlashId, static_cast<UINT>(kBeepTones[kind].milliseconds), nullptr);
+    SetTimer(g_window.main, kTimerFlashId, static_cast<UINT>(kBeepTones[kind].milliseconds), nullptr);
 }
 
 void finish_timer(WPARAM run, LPARAM interval_centiseconds) {
     if (!is_current(run)) return;
     char reading[256];
     format_stopwatch_reading(static_cast<uint32_t>(interval_centiseconds), reading);
-    set_window_text(g_app.stopwatch_display, reading);
+    set_window_text(g_window.stopwatch_display, reading);
 }
 
 void end_timer_flash(WPARAM timer_id) {
     if (timer_id != kTimerFlashId) return;
-    KillTimer(g_app.main_window, kTimerFlashId);
+    KillTimer(g_window.main, kTimerFlashId);
     set_flash(false);
 }
 
 HBRUSH timer_display_brush(HDC dc, HWND control) {
-    if (control != g_app.timer_display || !g_app.timer_flash) return nullptr;
+    if (control != g_window.timer_display || !g_window.timer_flash) return nullptr;
     SetTextColor(dc, RGB(255, 255, 255));
     SetBkColor(dc, RGB(0, 0, 0));
     return static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));

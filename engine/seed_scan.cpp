@@ -227,7 +227,7 @@ void keep_hits(const ScanJob& job, const ScanPlan& plan, const uint32_t* raw_see
 }
 
 bool stop_requested(const ScanJob& job) {
-    return job.stop != nullptr && std::atomic_ref<int32_t>(*job.stop).load(std::memory_order_relaxed) != 0;
+    return job.stop != nullptr && job.stop->load(std::memory_order_relaxed) != 0;
 }
 
 // Everything the threads of one scan share that stays fixed.

@@ -5,10 +5,12 @@
 // The tools say which seeds and what they keep of a hit; the engine how fast.
 #pragma once
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 
-#include "core/state.h"
+#include "core/game.h"
+#include "engine/scan_settings.h"
 
 // Raw seed i (0 <= i < tops * width) of a block: top byte
 // (top_base + i / width) mod 256 in bits 24..31, ORed with the hour in bits
@@ -58,10 +60,10 @@ struct ScanJob {
 
     // How: the kernel (automatic: the widest available), the threads (0: one
     // per core), and a word another thread may set to non-zero to end the
-    // scan early (read through std::atomic_ref; null: none).
+    // scan early (null: none).
     ScanKernel kernel;
     int32_t threads;
-    int32_t* stop;
+    const std::atomic<int32_t>* stop;
 };
 
 // Scans the job's raw seeds; returns when all are scanned, take said stop or

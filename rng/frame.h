@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "core/state.h"
+#include "core/game.h"
 
 // Output of each stat of frame 0 in IvSet order (H, A, B, C, D, S); frame k
 // reads k places further. Normal order: H..S from outputs 2..7. Roaming
@@ -33,5 +33,5 @@ constexpr int32_t last_served_frame(int32_t last, bool roaming) {
     return last < final_frame(roaming) ? last : final_frame(roaming);
 }
 
-// IvSet of frame k of the global generator. Requires 0 <= k <= final_frame.
-IvSet read_iv_set(int32_t k, bool roaming);
+// IvSet of frame k of the prepared generator state w. Requires 0 <= k <= final_frame.
+IvSet read_iv_set(const uint32_t* w, int32_t k, bool roaming);

@@ -1,9 +1,10 @@
 // Hidden Power type and power from the low two bits of the six IVs.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
-#include "core/state.h"
+#include "core/game.h"
 
 constexpr int32_t kHiddenPowerTypes = 16;
 
@@ -24,18 +25,28 @@ constexpr int32_t hidden_power_power_of_bits(int32_t bits) { return 40 * bits / 
 constexpr int32_t kLowestPower = hidden_power_power_of_bits(0);
 constexpr int32_t kHighestPower = hidden_power_power_of_bits(63);
 
-// The IVs in the order H, A, B, S, C, D.
-int32_t hidden_power_type(int32_t h, int32_t a, int32_t b, int32_t s, int32_t c, int32_t d);
-int32_t hidden_power_power(int32_t h, int32_t a, int32_t b, int32_t s, int32_t c, int32_t d);
+// The CP932 names of the types, by type.
+constexpr const char* kHiddenPowerTypeNames[kHiddenPowerTypes] = {
+    "かくとう", "ひこう", "どく", "じめん", "いわ", "むし", "ゴースト", "はがね",
+    "ほのお", "みず", "くさ", "でんき", "エスパー", "こおり", "ドラゴン", "あく",
+};
+
+// Bytes of the longest type name.
+constexpr size_t longest_type_name() {
+    size_t longest = 0;
+    for (const char* name : kHiddenPowerTypeNames) {
+        size_t n = 0;
+        while (name[n] != '\0') ++n;
+        longest = n > longest ? n : longest;
+    }
+    return longest;
+}
 
 // The CP932 name of type 0..15; another type gives "".
 const char* hidden_power_type_text(int32_t type);
 
-// Copies that name into buffer (256 bytes).
-void hidden_power_type_name(int32_t type, char* buffer);
-
-// The same functions given an IvSet, rearranged to H, A, B, S, C, D; inline,
-// for the hit lines the seed search formats by the million.
+// Type and power of an IvSet, rearranged to H, A, B, S, C, D; inline, for the
+// hit lines the seed search formats by the million.
 inline int32_t hidden_power_type_of(const IvSet& v) {
     return hidden_power_type_of_bits(hidden_power_bits<0>(v.iv[kH], v.iv[kA], v.iv[kB], v.iv[kS], v.iv[kC], v.iv[kD]));
 }

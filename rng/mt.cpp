@@ -15,7 +15,7 @@ void mt_twist(uint32_t* w) {
     w[kStateWords - 1] = mt_twist_step(w[kStateWords - 1], w[0], w[kMtMiddle - 1]);
 }
 
-void prepare_generator(uint32_t raw_seed) {
-    mt_seed(g_app.mt, raw_seed + static_cast<uint32_t>(g_app.mac_offset));
-    mt_twist(g_app.mt);
+void prepare_generator(uint32_t* w, uint32_t raw_seed, uint32_t mac_offset) {
+    mt_seed(w, raw_seed + mac_offset);
+    mt_twist(w);
 }

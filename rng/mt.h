@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-#include "core/state.h"
+#include "core/game.h"
 
 // Distance of the word each twist step mixes in.
 constexpr int32_t kMtMiddle = 397;
@@ -41,8 +41,8 @@ void mt_seed(uint32_t* w, uint32_t g);
 // Regenerates all kStateWords words of w once, in place.
 void mt_twist(uint32_t* w);
 
-// The global generator seeded with (raw_seed + mac_offset) mod 2^32 and twisted once.
-void prepare_generator(uint32_t raw_seed);
+// w seeded with (raw_seed + mac_offset) mod 2^32 and twisted once.
+void prepare_generator(uint32_t* w, uint32_t raw_seed, uint32_t mac_offset);
 
 // The IV, 0..31, that output x gives.
 inline int32_t iv_of_word(uint32_t x) { return static_cast<int32_t>(mt_iv_bits(x)); }

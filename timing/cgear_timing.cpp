@@ -100,32 +100,42 @@ int32_t centiseconds_from_seconds(double seconds) {
     return static_cast<int32_t>(hundredths);
 }
 
-void run_cgear_timing(const TimingTexts& t) {
+void store_timing_inputs(const TimingTexts& t) {
     AppState& a = g_app;
     a.measured_centiseconds = centiseconds_from_seconds(ms_atof(take_field(t.seconds, kWholeFieldChars).text));
     a.obtained_low = field_hex(t.obtained_low, kWholeFieldChars);
     a.target_seed = field_hex_unsigned(t.target_seed, kWholeFieldChars);
     a.timing_month = field_int(t.month, kWholeFieldChars);
     a.timing_day = field_int(t.day, kWholeFieldChars);
-    a.cgear_hour = static_cast<int32_t>((a.target_seed >> 16) & 0xFFu);
-    a.cgear_day = -1;
+}
+
+TimingInputs timing_inputs() {
+    const AppState& a = g_app;
+    return {a.measured_centiseconds, a.obtained_low, a.target_seed, a.timing_month, a.timing_day};
+}
+
+void run_cgear_timing(const TimingTexts& t) {
+    store_timing_inputs(t);
+    TimingResults& r = g_app.timing;
+    r.cgear_hour = static_cast<int32_t>((g_app.target_seed >> 16) & 0xFFu);
+    r.cgear_day = -1;
     if (t.date_mode_entry == 0) compute_cgear_timing();
 }
 
-void compute_cgear_timing() {
-    AppState& a = g_app;
+void compute_cgear_timing(const TimingInputs& in, TimingResults* results) {
+    TimingResults& r = *results;
     DateSearch s{};
-    s.top_byte = static_cast<int32_t>(a.target_seed >> 24);
-    s.hour_byte = static_cast<int32_t>((a.target_seed >> 16) & 0xFFu);
-    s.minute = a.cgear_minute;
-    s.centiseconds = a.cgear_centiseconds;
+    s.top_byte = static_cast<int32_t>(in.target_seed >> 24);
+    s.hour_byte = static_cast<int32_t>((in.target_seed >> 16) & 0xFFu);
+    s.minute = r.cgear_minute;
+    s.centiseconds = r.cgear_centiseconds;
 
     // One unit of the low 16 bits is a sixtieth of a second. Every step is
     // checked against the 32-bit range the results are kept in.
-    const int64_t difference = static_cast<int64_t>(a.target_seed & 0xFFFFu) - a.obtained_low;
+    const int64_t difference = static_cast<int64_t>(in.target_seed & 0xFFFFu) - in.obtained_low;
     const int64_t correction_scaled = difference * 100;
-    const int64_t interval = a.measured_centiseconds + correction_scaled / 60;
-    bool in_range = a.measured_centiseconds != INT32_MIN && a.measured_centiseconds != INT32_MAX &&
+    const int64_t interval = in.measured_centiseconds + correction_scaled / 60;
+    bool in_range = in.measured_centiseconds != INT32_MIN && in.measured_centiseconds != INT32_MAX &&
                     fits_int32(correction_scaled) && fits_int32(interval);
 
     int64_t boot_total = 0;
@@ -134,9 +144,9 @@ void compute_cgear_timing() {
         s.whole_seconds = d / 100;
         s.hundredths = d - s.whole_seconds * 100;
         s.preferred_second = (s.whole_seconds + 15) % 60;
-        search_dates(s, a.timing_month, a.timing_day);
+        search_dates(s, in.month, in.day);
         // boot = C-Gear switch-on less the interval, in hundredths since midnight
-        const int64_t clock_seconds = (static_cast<int64_t>(a.cgear_hour) * 60 + s.minute) * 60 - s.whole_seconds;
+        const int64_t clock_seconds = (static_cast<int64_t>(r.cgear_hour) * 60 + s.minute) * 60 - s.whole_seconds;
         const int64_t clock_scaled = clock_seconds * 100;
         boot_total = clock_scaled + s.centiseconds;
         in_range = fits_int32(clock_scaled) && fits_int32(boot_total);
@@ -144,26 +154,26 @@ void compute_cgear_timing() {
 
     if (in_range) {
         if (s.accepted) {
-            a.cgear_month = s.month;
-            a.cgear_day = s.day;
+            r.cgear_month = s.month;
+            r.cgear_day = s.day;
         } else {
-            a.cgear_day = -1;
+            r.cgear_day = -1;
         }
-        a.cgear_minute = s.minute;
-        a.cgear_centiseconds = s.centiseconds;
-        a.cgear_interval_centiseconds = s.whole_seconds * 100 + s.hundredths;
+        r.cgear_minute = s.minute;
+        r.cgear_centiseconds = s.centiseconds;
+        r.interval_centiseconds = s.whole_seconds * 100 + s.hundredths;
         const int32_t t = static_cast<int32_t>(boot_total);
-        a.boot_hour = t / 360000;
-        a.boot_minute = (t % 360000) / 6000;
-        a.boot_second = (t % 6000) / 100;
+        r.boot_hour = t / 360000;
+        r.boot_minute = (t % 360000) / 6000;
+        r.boot_second = (t % 6000) / 100;
     } else {
         // no interval this long exists: no date and no boot time
-        a.cgear_day = -1;
-        a.boot_hour = -1;
-        a.boot_minute = -1;
-        a.boot_second = -1;
+        r.cgear_day = -1;
+        r.boot_hour = -1;
+        r.boot_minute = -1;
+        r.boot_second = -1;
     }
-    a.boot_month = a.cgear_month;
-    a.boot_day = a.cgear_day;
-    a.timing_shown = 1;
+    r.boot_month = r.cgear_month;
+    r.boot_day = r.cgear_day;
+    r.shown = 1;
 }

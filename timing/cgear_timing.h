@@ -1,9 +1,11 @@
 // When to boot the game and switch the C-Gear on so that the raw seed becomes
-// the target: reads the timing inputs of g_app, writes the C-Gear and boot
-// results and sets timing_shown.
+// the target: from the measured interval, the low 16 bits it gave, the target
+// and the first date, the C-Gear and boot times.
 #pragma once
 
 #include <cstdint>
+
+#include "core/state.h"
 
 // The timing calculation's fields as the window holds them.
 struct TimingTexts {
@@ -15,10 +17,26 @@ struct TimingTexts {
     int32_t date_mode_entry;   // selected entry of the date list; 0 is "以降" (on or after)
 };
 
-// Stores the typed fields into g_app as the C runtime reads them (seconds
+// The calculation's inputs.
+struct TimingInputs {
+    int32_t measured_centiseconds;
+    int32_t obtained_low;
+    uint32_t target_seed;
+    int32_t month;
+    int32_t day;
+};
+
+// Stores the typed fields into g_app as the C runtime reads them: seconds
 // with atof, obtained low 16 bits and target in hexadecimal, month and day
-// with atoi), splits the target (C-Gear hour = its hour byte, C-Gear day =
-// -1), then calculates when the date list reads "以降".
+// with atoi.
+void store_timing_inputs(const TimingTexts& t);
+
+// The inputs as g_app holds them.
+TimingInputs timing_inputs();
+
+// The command: stores the fields, splits the target into g_app.timing
+// (C-Gear hour = its hour byte, C-Gear day = -1), then calculates when the
+// date list reads "以降".
 void run_cgear_timing(const TimingTexts& t);
 
 // Typed seconds to hundredths: seconds * 100.0 truncated toward zero. Beyond
@@ -30,8 +48,12 @@ int32_t centiseconds_from_seconds(double seconds);
 // outside 1..12 run to day 31.
 int32_t days_in_month(int32_t month);
 
-// Finds the first date from timing_month/timing_day to December 31 whose
-// top byte the target can take, and the boot and C-Gear times on it.
-// Nothing found: day -1. An interval the 32-bit arithmetic cannot hold: day
-// -1 and boot time -1:-1:-1, other results unchanged.
-void compute_cgear_timing();
+// Finds the first date from in.month/in.day to December 31 whose top byte
+// the target can take, and the boot and C-Gear times on it, into *r, which
+// holds the previous results (the C-Gear hour is the target's, set before).
+// Nothing found: day -1, with the month of the last date found and the minute
+// and hundredths of the last date tested kept. An interval the 32-bit
+// arithmetic cannot hold: day -1 and boot time -1:-1:-1, other results
+// unchanged. Sets r->shown.
+void compute_cgear_timing(const TimingInputs& in, TimingResults* r);
+inline void compute_cgear_timing() { compute_cgear_timing(timing_inputs(), &g_app.timing); }

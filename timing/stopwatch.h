@@ -1,4 +1,4 @@
-// The stopwatch: a state word shared by the stopwatch button and the stopwatch
+// The stopwatch: a state word shared by the stopwatch button and the timing
 // thread, and the count that the thread derives from a millisecond clock.
 #pragma once
 
@@ -8,11 +8,11 @@
 extern const char kStopwatchIdleCaption[];     // "起動"
 extern const char kStopwatchRunningCaption[];  // "Cギア起動"
 
-// One pass of the stopwatch thread at clock reading now_ms (milliseconds, any
+// One pass of the timing thread at clock reading now_ms (milliseconds, any
 // origin, wrapping at 2^32). Takes up a requested start, or advances the
-// running count; returns true when the reading grew, with its display text
-// ("%.2f" seconds) in text (256 bytes). Called from the stopwatch thread only.
-bool stopwatch_pass(uint32_t now_ms, char* text);
+// running count; returns true when the reading grew, with it in *hundredths.
+// Called from the timing thread only.
+bool stopwatch_pass(uint32_t now_ms, uint32_t* hundredths);
 
 // Press of the stopwatch button: idle requests a start, running stops. Returns
 // the button's new caption, or nullptr when the press is ignored (a start is
@@ -26,6 +26,5 @@ bool stopwatch_busy();
 // A reading as the stopwatch display shows it: "%.2f" seconds, into text (256 bytes).
 void format_stopwatch_reading(uint32_t hundredths, char* text);
 
-// Text the adopt button of candidate n puts into the obtained-low field: its
-// low 16 bits as "%04X". Requires 0 <= n < kMaxCandidates.
-void format_adopted_low(int32_t n, char* buffer);
+// What the stopwatch display reads until the stopwatch or the timer has measured an interval.
+extern const char kStopwatchStartText[];  // "0"

@@ -16,22 +16,22 @@ size_t keep_raw_seed(const ScanHit& hit, char* out) {
     return sizeof hit.raw_seed;
 }
 
-bool take_candidates(void*, int32_t, const char* kept, size_t size, int64_t) {
-    bool room = g_app.candidate_count < kMaxCandidates;
+bool take_candidates(void* context, int32_t, const char* kept, size_t size, int64_t) {
+    auto* list = static_cast<CandidateList*>(context);
+    bool room = list->count < kMaxCandidates;
     for (size_t i = 0; i + sizeof(uint32_t) <= size && room; i += sizeof(uint32_t)) {
         uint32_t raw_seed;
         std::memcpy(&raw_seed, kept + i, sizeof raw_seed);
-        room = add_candidate(raw_seed);
+        room = add_candidate(list, raw_seed);
     }
     return room;
 }
 
 }  // namespace
 
-bool add_candidate(uint32_t raw_seed) {
-    AppState& a = g_app;
-    if (a.candidate_count < kMaxCandidates) a.candidate_seeds[a.candidate_count++] = raw_seed;
-    return a.candidate_count < kMaxCandidates;
+bool add_candidate(CandidateList* list, uint32_t raw_seed) {
+    if (list->count < kMaxCandidates) list->seeds[list->count++] = raw_seed;
+    return list->count < kMaxCandidates;
 }
 
 void store_candidate_inputs(const CandidateTexts& t) {
@@ -45,28 +45,37 @@ void store_candidate_inputs(const CandidateTexts& t) {
     a.last_frame = last < 0 ? 0 : last;
 }
 
-void search_candidate_seeds() {
-    AppState& a = g_app;
-    a.candidate_count = 0;
-    a.candidates_searched = true;
+CandidateInputs candidate_inputs() {
+    const AppState& a = g_app;
+    CandidateInputs in{a.switch_on_month, a.switch_on_day, a.switch_on_hour, a.switch_on_minute, {},
+                       a.last_frame,      a.mac_offset,    a.roaming,        g_scan_settings};
+    for (int32_t s = 0; s < kStatCount; ++s) in.known_ivs[s] = a.known_ivs[s];
+    return in;
+}
+
+CandidateList search_candidate_seeds(const CandidateInputs& in) {
+    CandidateList list{};
+    list.searched = true;
     // The top byte is (month x day + minute + second) mod 256: unsigned
     // arithmetic keeps it exact for any stored values.
-    const uint32_t top_base = static_cast<uint32_t>(a.switch_on_month) * static_cast<uint32_t>(a.switch_on_day) +
-                              static_cast<uint32_t>(a.switch_on_minute);
+    const uint32_t top_base = static_cast<uint32_t>(in.switch_on_month) * static_cast<uint32_t>(in.switch_on_day) +
+                              static_cast<uint32_t>(in.switch_on_minute);
     ScanJob job{};
     job.block_count = 1;
-    job.blocks[0] = {top_base, static_cast<uint32_t>(a.switch_on_hour), kFirstLow};
+    job.blocks[0] = {top_base, static_cast<uint32_t>(in.switch_on_hour), kFirstLow};
     job.tops = kSeconds;
     job.width = kLastLow - kFirstLow + 1;
-    job.last_frame = a.last_frame;
-    job.roaming = a.roaming;
-    job.mac_offset = static_cast<uint32_t>(a.mac_offset);
+    job.last_frame = in.last_frame;
+    job.roaming = in.roaming;
+    job.mac_offset = static_cast<uint32_t>(in.mac_offset);
     job.exact = true;
-    for (int32_t s = 0; s < kStatCount; ++s) job.ivs[s] = a.known_ivs[s];
+    for (int32_t s = 0; s < kStatCount; ++s) job.ivs[s] = in.known_ivs[s];
     job.hit_bytes = sizeof(uint32_t);
     job.keep_hit = keep_raw_seed;
     job.take = take_candidates;
-    job.kernel = a.scan_kernel;
-    job.threads = a.scan_threads;
+    job.context = &list;
+    job.kernel = in.scan.kernel;
+    job.threads = in.scan.threads;
     run_scan(job);
+    return list;
 }

@@ -1,10 +1,11 @@
 // Initial seed candidates: the raw seeds a trial C-Gear switch-on can have
-// hit, from its date and time and the exact IVs it gave.
+// hit, from its date and time and the IVs it gave.
 #pragma once
 
 #include <cstdint>
 
 #include "core/state.h"
+#include "engine/scan_settings.h"
 
 // The candidate search's fields as the window holds them.
 struct CandidateTexts {
@@ -17,12 +18,26 @@ struct CandidateTexts {
 // hour 0..24, minute 0..59, last frame 0 or more.
 void store_candidate_inputs(const CandidateTexts& t);
 
-// Replaces g_app.candidate_seeds/candidate_count with up to twenty raw seeds,
-// in loop order (second 0..59, low value 0x300..0x1000, frame), whose IvSet
-// equals the known IVs at some frame 0..last frame (never past the final
-// frame); a seed once per matching frame, later matches dropped.
-void search_candidate_seeds();
+// Everything one candidate search reads.
+struct CandidateInputs {
+    int32_t switch_on_month, switch_on_day, switch_on_hour, switch_on_minute;
+    int32_t known_ivs[kStatCount];
+    int32_t last_frame;
+    int32_t mac_offset;
+    bool roaming;
+    ScanSettings scan;
+};
 
-// Appends one raw seed found, in loop order, to the candidate list while it
-// has room; false once the list is full (nothing found later can change it).
-bool add_candidate(uint32_t raw_seed);
+// The inputs as g_app holds them.
+CandidateInputs candidate_inputs();
+
+// Up to twenty raw seeds, in loop order (second 0..59, low value
+// 0x300..0x1000, frame), whose IvSet equals the known IVs at some frame
+// 0..last frame (never past the final frame); a seed once per matching
+// frame, later matches dropped.
+CandidateList search_candidate_seeds(const CandidateInputs& in);
+inline void search_candidate_seeds() { g_app.candidates = search_candidate_seeds(candidate_inputs()); }
+
+// Appends one raw seed found, in loop order, to the list while it has room;
+// false once the list is full (nothing found later can change it).
+bool add_candidate(CandidateList* list, uint32_t raw_seed);

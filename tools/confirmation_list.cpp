@@ -43,17 +43,17 @@ namespace {
 
 // One line: raw seed s and the six stats of the chosen species at the chosen
 // level and nature with the IVs of frame (which lies within the prepared state).
-void write_stat_line(TextWriter* out, uint32_t s, int32_t frame) {
-    const AppState& a = g_app;
-    const SpeciesRecord& r = a.species[a.species_index];
-    prepare_generator(s);
-    const IvSet iv = read_iv_set(frame, a.roaming);
+void write_stat_line(TextWriter* out, const ConfirmationInputs& in, uint32_t s, int32_t frame) {
+    const SpeciesRecord& r = *in.species;
+    uint32_t mt[kStateWords];
+    prepare_generator(mt, s, static_cast<uint32_t>(in.mac_offset));
+    const IvSet iv = read_iv_set(mt, frame, in.roaming);
     int32_t stat[kStatCount];
     for (int32_t i = 0; i < kStatCount; ++i) {
-        const int32_t q = stat_quotient(iv.iv[i], r.base[i], a.level);
+        const int32_t q = stat_quotient(iv.iv[i], r.base[i], in.level);
         const int32_t neutral =
-            i == kH ? wrap32(static_cast<int64_t>(q) + a.level + 10) : wrap32(static_cast<int64_t>(q) + 5);
-        stat[i] = stat_with_nature(neutral, static_cast<Stat>(i), a.nature_entry - 1);
+            i == kH ? wrap32(static_cast<int64_t>(q) + in.level + 10) : wrap32(static_cast<int64_t>(q) + 5);
+        stat[i] = stat_with_nature(neutral, static_cast<Stat>(i), in.nature_entry - 1);
     }
     write_line(out, "%08X,%d,%d,%d,%d,%d,%d\n", s, stat[kH], stat[kA], stat[kB], stat[kC], stat[kD], stat[kS]);
 }
@@ -71,26 +71,31 @@ void store_confirmation_inputs(const ConfirmationTexts& t) {
     a.target_seed = field_hex_unsigned(t.target_seed, kWholeFieldChars);
 }
 
-void write_confirmation_list() {
+ConfirmationInputs confirmation_inputs() {
     const AppState& a = g_app;
+    return {a.target_seed,  a.frames_consumed, a.level,     a.species_found ? &a.species[a.species_index] : nullptr,
+            a.species_name, a.nature_entry,    a.mac_offset, a.roaming};
+}
+
+void write_confirmation_list(const ConfirmationInputs& in) {
     OutputFile out;
     if (!begin_output(&out, "zure.txt", "raw初期seed,H,A,B,C,D,S\n")) return;
-    const int32_t frame = a.frames_consumed;
-    const int32_t last_frame_served = final_frame(a.roaming);
-    if (!a.species_found) {
+    const int32_t frame = in.frames_consumed;
+    const int32_t last_frame_served = final_frame(in.roaming);
+    if (!in.species) {
         // stats of another species would look like an answer: say the name is not there
-        write_line(&out.text, "ポケモン名「%s」はpokemon.datにありません\n", a.species_name);
+        write_line(&out.text, "ポケモン名「%s」はpokemon.datにありません\n", in.species_name);
     } else if (frame < 0 || frame > last_frame_served) {
         // stats from words past the state would be invented: say what the field takes instead
         write_line(&out.text, "消費数%dは範囲外です(0から%dまで)\n", frame, last_frame_served);
     } else {
-        const uint32_t first = a.target_seed - kSeedsEachSide;
-        const uint32_t last = a.target_seed + kSeedsEachSide;
+        const uint32_t first = in.target_seed - kSeedsEachSide;
+        const uint32_t last = in.target_seed + kSeedsEachSide;
         // first > last when the range wraps past 0 or FFFFFFFF: the header stays alone
         if (first <= last) {
             // the walk stops on last itself, which may be FFFFFFFF
             for (uint32_t s = first;; ++s) {
-                write_stat_line(&out.text, s, frame);
+                write_stat_line(&out.text, in, s, frame);
                 if (s == last) break;
             }
         }

@@ -25,11 +25,27 @@ void store_confirmation_inputs(const ConfirmationTexts& t);
 // zero in 32-bit arithmetic that wraps; H and the other stats unchanged.
 int32_t stat_with_nature(int32_t neutral, Stat s, int32_t nature);
 
-// Writes zure.txt from g_app (target seed, frames consumed, level, species
-// index, nature, mac_offset, roaming flag) and hands it to the viewer once it
-// is written whole. A species name that was not found gives the header and a
-// line that says so; frames consumed outside what one prepared generator
-// serves (0..616, roaming 0..615) give the header and a line that names the
-// range; neither writes stat lines. Nothing is written or shown when the file
-// cannot be opened.
-void write_confirmation_list();
+// Everything one confirmation list reads.
+struct ConfirmationInputs {
+    uint32_t target_seed;
+    int32_t frames_consumed;
+    int32_t level;
+    const SpeciesRecord* species;  // null: the name was not found
+    const char* species_name;      // as it was looked up
+    int32_t nature_entry;          // 0 no modifier, n + 1 nature n
+    int32_t mac_offset;
+    bool roaming;
+};
+
+// The inputs as g_app holds them.
+ConfirmationInputs confirmation_inputs();
+
+// Writes zure.txt and hands it to the viewer once it is written whole: the
+// stats of the species at the level, nature and frame for each of the 33 raw
+// seeds around the target. A species name that was not found gives the
+// header and a line that says so; frames consumed outside what one prepared
+// generator serves (0..616, roaming 0..615) give the header and a line that
+// names the range; neither writes stat lines. Nothing is written or shown
+// when the file cannot be opened.
+void write_confirmation_list(const ConfirmationInputs& in);
+inline void write_confirmation_list() { write_confirmation_list(confirmation_inputs()); }

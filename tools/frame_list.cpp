@@ -16,27 +16,40 @@ void store_frame_list_inputs(const FrameListTexts& t) {
     a.hp_min_power = clamp_int(field_int(t.min_power, kPowerChars), kLowestPower, kHighestPower);
 }
 
-bool passes_list_tests(const IvSet& s, int32_t* power) {
+FrameListInputs frame_list_inputs() {
+    const AppState& a = g_app;
+    FrameListInputs in{a.target_seed, {}, a.hp_type_filter, a.hp_min_power, a.frame_count, a.mac_offset, a.roaming};
+    for (int32_t s = 0; s < kStatCount; ++s) in.iv_minimums[s] = a.iv_minimums[s];
+    return in;
+}
+
+namespace {
+
+// The list's tests on one IvSet, in order: minimum IVs, type filter, Hidden
+// Power power. True when the frame is listed, with its power in *power.
+bool passes_list_tests(const FrameListInputs& in, const IvSet& s, int32_t* power) {
     for (int32_t i = 0; i < kStatCount; ++i)
-        if (s.iv[i] < g_app.iv_minimums[i]) return false;
-    if (g_app.hp_type_filter != -1 && hidden_power_type_of(s) != g_app.hp_type_filter) return false;
+        if (s.iv[i] < in.iv_minimums[i]) return false;
+    if (in.hp_type_filter != -1 && hidden_power_type_of(s) != in.hp_type_filter) return false;
     const int32_t p = hidden_power_power_of(s);
-    if (p < g_app.hp_min_power) return false;
+    if (p < in.hp_min_power) return false;
     *power = p;
     return true;
 }
 
-void write_frame_list() {
-    const AppState& a = g_app;
-    prepare_generator(a.target_seed);
+}  // namespace
+
+void write_frame_list(const FrameListInputs& in) {
+    uint32_t mt[kStateWords];
+    prepare_generator(mt, in.raw_seed, static_cast<uint32_t>(in.mac_offset));
     OutputFile out;
     if (!begin_output(&out, "list.txt", "消費数,H,A,B,C,D,S,めざパ,威力\n")) return;
     // frames 0..N-1, but never past the last frame the prepared state serves
-    const int32_t last = a.frame_count > 0 ? last_served_frame(a.frame_count - 1, a.roaming) : -1;
+    const int32_t last = in.frame_count > 0 ? last_served_frame(in.frame_count - 1, in.roaming) : -1;
     for (int32_t k = 0; k <= last; ++k) {
-        const IvSet s = read_iv_set(k, a.roaming);
+        const IvSet s = read_iv_set(mt, k, in.roaming);
         int32_t power;
-        if (!passes_list_tests(s, &power)) continue;
+        if (!passes_list_tests(in, s, &power)) continue;
         write_line(&out.text, "%d,%d,%d,%d,%d,%d,%d,%s,%d\n", k, s.iv[kH], s.iv[kA], s.iv[kB], s.iv[kC], s.iv[kD],
                    s.iv[kS], hidden_power_type_text(hidden_power_type_of(s)), power);
     }

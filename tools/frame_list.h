@@ -19,10 +19,21 @@ struct FrameListTexts {
 // minimum power 30..70, frame count 0 or more.
 void store_frame_list_inputs(const FrameListTexts& t);
 
-// Writes list.txt from the inputs in g_app and hands it to the viewer. The
-// walk ends after the last frame the generator serves (616, roaming 615).
-void write_frame_list();
+// Everything one frame list reads.
+struct FrameListInputs {
+    uint32_t raw_seed;
+    int32_t iv_minimums[kStatCount];
+    int32_t hp_type_filter;  // -1: any
+    int32_t hp_min_power;
+    int32_t frame_count;
+    int32_t mac_offset;
+    bool roaming;
+};
 
-// The list's tests on one IvSet, in order: minimum IVs, type filter, Hidden
-// Power power. True when the frame is listed, with its power in *power.
-bool passes_list_tests(const IvSet& s, int32_t* power);
+// The inputs as g_app holds them.
+FrameListInputs frame_list_inputs();
+
+// Writes list.txt and hands it to the viewer: the frames 0..frame_count - 1
+// that pass, ending after the last frame the generator serves (616, roaming 615).
+void write_frame_list(const FrameListInputs& in);
+inline void write_frame_list() { write_frame_list(frame_list_inputs()); }

@@ -17,12 +17,14 @@
 namespace {
 
 constexpr char kResultFile[] = "result.txt";
-// result.txt past this asks the player first: nobody writes 17 GiB by accident
+// result.txt past this asks the player first: nobody writes 17 GiB by accident.
+// Whole GiB, as the question names it.
 constexpr uint64_t kSearchGuardBytes = uint64_t{1} << 30;
+static_assert(kSearchGuardBytes % (uint64_t{1} << 30) == 0, "the question says whole GB");
 constexpr int32_t kHours = 24;
 constexpr uint64_t kTopBytes = 256;
-// Longest hit line: "FFFFFFFF,616,31,31,31,31,31,31," + a type name of 8 bytes + ",70\r\n".
-constexpr size_t kHitLineBytes = 48;
+// Longest hit line: "FFFFFFFF,616,31,31,31,31,31,31," + the longest type name + ",70\r\n".
+constexpr size_t kHitLineBytes = sizeof "FFFFFFFF,616,31,31,31,31,31,31," - 1 + longest_type_name() + sizeof ",70\r\n" - 1;
 
 // The title while hour h runs: the hour and the lines of the hours before it.
 void show_hour_progress(int32_t hour, int64_t lines) {
@@ -85,10 +87,11 @@ struct SearchProgress {
     bool refused;  // the player said no
 };
 
-// Asks whether result.txt may pass the guard, saying how many lines it has.
+// Asks whether result.txt may pass the shipped guard, saying how many lines it has.
 bool player_allows_large_result(int64_t lines) {
     char question[256];
-    std::snprintf(question, sizeof question, "result.txtが1GBを超えます(ここまでで %" PRId64 " 行)。続けますか?", lines);
+    std::snprintf(question, sizeof question, "result.txtが%" PRIu64 "GBを超えます(ここまでで %" PRId64 " 行)。続けますか?",
+                  kSearchGuardBytes >> 30, lines);
     return ask_yes_no(question);
 }
 
@@ -122,7 +125,7 @@ void store_seed_search_inputs(const SeedSearchTexts& t) {
 }
 
 SeedSearchInputs seed_search_inputs() {
-    AppState& a = g_app;
+    const AppState& a = g_app;
     SeedSearchInputs in{};
     for (int32_t s = 0; s < kStatCount; ++s) in.iv_minimums[s] = a.iv_minimums[s];
     in.low_min = a.low_min;
@@ -132,10 +135,7 @@ SeedSearchInputs seed_search_inputs() {
     in.hp_min_power = a.hp_min_power;
     in.mac_offset = a.mac_offset;
     in.roaming = a.roaming;
-    in.kernel = a.scan_kernel;
-    in.threads = a.scan_threads;
-    in.guard_bytes = a.search_guard_bytes != 0 ? a.search_guard_bytes : kSearchGuardBytes;
-    in.stop = &a.search_stop;
+    in.scan = g_scan_settings;
     return in;
 }
 
@@ -162,15 +162,15 @@ int64_t run_seed_search(const SeedSearchInputs& in) {
     job.type_filter = in.hp_type_filter;
     job.hit_bytes = kHitLineBytes;
     job.keep_hit = format_hit;
-    SearchProgress progress{&out, in.guard_bytes, 0, 0, false, false};
+    SearchProgress progress{&out, in.guard_bytes != 0 ? in.guard_bytes : kSearchGuardBytes, 0, 0, false, false};
     job.take = take_lines;
     job.context = &progress;
-    job.kernel = in.kernel;
-    job.threads = in.threads;
+    job.kernel = in.scan.kernel;
+    job.threads = in.scan.threads;
     job.stop = in.stop;
     run_scan(job);
 
-    const bool stopped = progress.refused || (in.stop && std::atomic_ref<int32_t>(*in.stop).load() != 0);
+    const bool stopped = progress.refused || (in.stop && in.stop->load() != 0);
     if (!stopped && !out.text.failed) {
         // every hour is shown, also those that had nothing to scan
         while (progress.hours_shown < kHours) show_hour_progress(progress.hours_shown++, progress.lines);

@@ -2,9 +2,11 @@
 // typed low-16-bit range, every frame up to the last frame, into result.txt.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 
 #include "core/state.h"
+#include "engine/scan_settings.h"
 
 // The seed search's fields as the window holds them.
 struct SeedSearchTexts {
@@ -20,22 +22,21 @@ struct SeedSearchTexts {
 // frame 0..616, type filter, minimum power 30..70.
 void store_seed_search_inputs(const SeedSearchTexts& t);
 
-// Everything one seed search reads, taken from g_app before it starts, so
-// that the search can run on a thread of its own while the window goes on.
+// Everything one seed search reads, taken before it starts, so that the
+// search can run on a thread of its own while the window goes on.
 struct SeedSearchInputs {
     int32_t iv_minimums[kStatCount];
     int32_t low_min, low_max, last_frame;
     int32_t hp_type_filter, hp_min_power;
     int32_t mac_offset;
     bool roaming;
-    ScanKernel kernel;
-    int32_t threads;
-    uint64_t guard_bytes;  // ask before result.txt grows past this
-    int32_t* stop;         // set to non-zero (through std::atomic_ref) to stop the search
-    void (*ended)();       // called once the search has ended (null: nothing to tell)
+    ScanSettings scan;
+    uint64_t guard_bytes;                // ask before result.txt grows past this; 0: the shipped 1 GiB
+    const std::atomic<int32_t>* stop;    // set to non-zero by another thread to stop the search (null: none)
+    void (*ended)();                     // called once the search has ended (null: nothing to tell)
 };
 
-// The inputs as g_app holds them, with g_app.search_stop as the stop word.
+// The inputs as g_app holds them, with no stop word and the shipped guard.
 SeedSearchInputs seed_search_inputs();
 
 // Writes result.txt, showing progress in the title ("%d時計算中 候補:%d個"
@@ -49,4 +50,3 @@ SeedSearchInputs seed_search_inputs();
 // is dropped, before it is removed (a large file takes a moment to go).
 // Returns the lines written.
 int64_t run_seed_search(const SeedSearchInputs& in);
-inline int64_t run_seed_search() { return run_seed_search(seed_search_inputs()); }

@@ -94,7 +94,7 @@ int32_t straight_candidates() {
 // benchmark's working folder.
 int64_t timed_scan(benchmark::State& state, double seeds) {
     int64_t lines = 0;
-    for (auto _ : state) lines = run_seed_search();
+    for (auto _ : state) lines = run_seed_search(seed_search_inputs());
     state.counters["seeds"] = seeds;
     state.counters["lines"] = static_cast<double>(lines);
     return lines;
@@ -109,11 +109,11 @@ void default_search_engine(benchmark::State& state, ScanKernel kernel, int32_t t
         return;
     }
     set_default_search();
-    g_app.scan_threads = threads;
-    g_app.scan_kernel = kernel;
+    g_scan_settings.threads = threads;
+    g_scan_settings.kernel = kernel;
     timed_scan(state, bench::kDefaultSearchSeeds);
-    g_app.scan_kernel = kKernelAutomatic;
-    g_app.scan_threads = 0;
+    g_scan_settings.kernel = kKernelAutomatic;
+    g_scan_settings.threads = 0;
 }
 
 void register_default_search_engine() {
@@ -152,7 +152,7 @@ void BM_EveryFrameAHit_Engine(benchmark::State& state) {
     set_default_search(0x600, 0x60F, 30);
     for (int32_t& v : g_app.iv_minimums) v = 0;
     int64_t lines = 0;
-    for (auto _ : state) lines = run_seed_search();
+    for (auto _ : state) lines = run_seed_search(seed_search_inputs());
     state.counters["lines"] = static_cast<double>(lines);
 }
 BENCHMARK(BM_EveryFrameAHit_Engine)->Apply([](benchmark::internal::Benchmark* b) { best_of(b, 3); });
@@ -186,9 +186,9 @@ BENCHMARK(BM_WidestSearch_Engine)->Unit(benchmark::kSecond)->UseRealTime()->Iter
 // times 1024 is the whole widest search's work for one core.
 void BM_WidestSearch_EngineOneThreadPart(benchmark::State& state) {
     set_default_search(0, 0x3F, 616);
-    g_app.scan_threads = 1;
+    g_scan_settings.threads = 1;
     timed_scan(state, 64 * kSeedsPerLow);
-    g_app.scan_threads = 0;
+    g_scan_settings.threads = 0;
 }
 BENCHMARK(BM_WidestSearch_EngineOneThreadPart)->Apply([](benchmark::internal::Benchmark* b) { best_of(b, 3); });
 
@@ -216,13 +216,13 @@ void hit_heavy_search(benchmark::State& state, std::filesystem::path folder, int
     std::filesystem::current_path(folder);
     set_default_search(0x600, low_max, 30);
     for (int32_t& v : g_app.iv_minimums) v = 0;
-    g_app.search_guard_bytes = ~uint64_t{0};
+    SeedSearchInputs in = seed_search_inputs();
+    in.guard_bytes = ~uint64_t{0};
     int64_t lines = 0;
-    for (auto _ : state) lines = run_seed_search();
+    for (auto _ : state) lines = run_seed_search(in);
     const double bytes = static_cast<double>(std::filesystem::file_size("result.txt"));
     std::filesystem::remove("result.txt");
     std::filesystem::current_path(here);
-    g_app.search_guard_bytes = 0;
     state.counters["lines"] = static_cast<double>(lines);
     state.counters["bytes"] = bytes;
     // per second of the run; a repeated run's "min" row would hold the lowest rate

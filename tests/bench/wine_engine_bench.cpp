@@ -73,22 +73,22 @@ int main() {
     const int32_t thread_counts[] = {1, 0};
     // one search first, untimed: the helper threads and the kernel buffers are made
     bench::set_default_search();
-    run_seed_search();
+    run_seed_search(seed_search_inputs());
     for (const bench::NamedKernel& k : bench::kKernels) {
         if (k.kernel != kKernelAutomatic && !scan_kernel_available(k.kernel)) {
             std::printf("%s kernel: this processor lacks it, not measured\n", k.name);
             continue;
         }
-        g_app.scan_kernel = k.kernel;
+        g_scan_settings.kernel = k.kernel;
         for (int32_t threads : thread_counts) {
-            g_app.scan_threads = threads;
+            g_scan_settings.threads = threads;
             bench::set_default_search();
             const int runs = threads == 1 ? 3 : 5;
-            print("default search", k, threads, runs, best_of(runs, [] { run_seed_search(); }),
+            print("default search", k, threads, runs, best_of(runs, [] { run_seed_search(seed_search_inputs()); }),
                   bench::kDefaultSearchSeeds);
         }
         for (int32_t threads : thread_counts) {
-            g_app.scan_threads = threads;
+            g_scan_settings.threads = threads;
             bench::set_default_candidates();
             print("candidate search", k, threads, 20, best_of(20, [] { search_candidate_seeds(); }),
                   bench::kCandidateSeeds);

@@ -22,7 +22,7 @@ constexpr bool kSanitized = false;
 using Candidates = TempDirTest;
 
 std::vector<uint32_t> found() {
-    return std::vector<uint32_t>(g_app.candidate_seeds, g_app.candidate_seeds + g_app.candidate_count);
+    return std::vector<uint32_t>(g_app.candidates.seeds, g_app.candidates.seeds + g_app.candidates.count);
 }
 
 void set_switch_on(int month, int day, int hour, int minute) {
@@ -115,12 +115,12 @@ TEST_F(Candidates, UnclampedSwitchOnValuesGiveTheirLowByte) {
 
 TEST_F(Candidates, NoMatchEmptiesThePreviousList) {
     set_switch_on(2, 14, 9, 45);
-    g_app.candidate_count = 7;
+    g_app.candidates.count = 7;
     const int known[6] = {31, 0, 31, 0, 31, 0};
     for (int i = 0; i < kStatCount; ++i) g_app.known_ivs[i] = known[i];
     g_app.last_frame = 0;
     search_candidate_seeds();
-    EXPECT_EQ(g_app.candidate_count, 0);
+    EXPECT_EQ(g_app.candidates.count, 0);
     if (!kSanitized) {
         EXPECT_TRUE(reference::candidates(2, 14, 9, 45, 0, false, 0, known).empty());
     }
@@ -136,11 +136,11 @@ TEST_F(Candidates, ListHoldsTwentyInLoopOrder) {
     } const cases[] = {{0, 617, 0, 20, 0}, {0, 616, 616, 20, 0}, {0, 6, 6, 6, 6}, {18, 1, 1, 1, 1},
                        {19, 4, 4, 1, 0}, {20, 4, 0, 0, 0}};
     for (const auto& k : cases) {
-        g_app.candidate_count = k.start_count;
-        for (int n = 0; n < k.start_count; ++n) g_app.candidate_seeds[n] = 0x11111111u;
+        g_app.candidates.count = k.start_count;
+        for (int n = 0; n < k.start_count; ++n) g_app.candidates.seeds[n] = 0x11111111u;
         bool room = k.start_count < kMaxCandidates;
-        for (size_t n = 0; n < k.found_r2; ++n) room = add_candidate(0x22222222u);
-        for (size_t n = 0; n < k.found_r3; ++n) room = add_candidate(0x33333333u);
+        for (size_t n = 0; n < k.found_r2; ++n) room = add_candidate(&g_app.candidates, 0x22222222u);
+        for (size_t n = 0; n < k.found_r3; ++n) room = add_candidate(&g_app.candidates, 0x33333333u);
         std::vector<uint32_t> want(static_cast<size_t>(k.start_count), 0x11111111u);
         want.insert(want.end(), k.kept_r2, 0x22222222u);
         want.insert(want.end(), k.kept_r3, 0x33333333u);

@@ -4,7 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
+#include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "app/labels.h"
@@ -13,6 +16,7 @@
 #include "timing/cgear_timer.h"
 #include "timing/cgear_timing.h"
 #include "timing/stopwatch.h"
+#include "timing/timing_words.h"
 
 namespace {
 
@@ -24,16 +28,14 @@ struct Boot {
 
 // Timing results as a calculation that found the date leaves them.
 void set_results(const Boot& b, int32_t interval) {
-    AppState& a = g_app;
-    a.boot_month = a.cgear_month = b.month;
-    a.boot_day = a.cgear_day = b.day;
-    a.boot_hour = b.hour;
-    a.boot_minute = b.minute;
-    a.boot_second = b.second;
-    a.cgear_interval_centiseconds = interval;
-    a.timing_shown = 1;
-    a.timer_state = kTimerIdle;
-    a.stopwatch_state = kStopwatchIdle;
+    TimingResults& r = g_app.timing;
+    r.boot_month = r.cgear_month = b.month;
+    r.boot_day = r.cgear_day = b.day;
+    r.boot_hour = b.hour;
+    r.boot_minute = b.minute;
+    r.boot_second = b.second;
+    r.interval_centiseconds = interval;
+    r.shown = 1;
 }
 
 std::string clock_line() {
@@ -64,25 +66,25 @@ TEST_F(Timer, ClockLineAndPhasesFromTheTimingResults) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         set_results(c.boot, 2076);
-        ASSERT_TRUE(clock_setting_shown());
+        ASSERT_TRUE(clock_setting_shown(g_app.timing));
         EXPECT_EQ(clock_line(), c.line);
-        const TimerSchedule s = make_timer_schedule(1000);
+        const TimerSchedule s = make_timer_schedule(g_app.timing, 1000);
         EXPECT_EQ(s.boot_ms, c.phase1_ms);
         EXPECT_EQ(s.end_ms - s.boot_ms, 20760u);
     }
 }
 
 TEST_F(Timer, WorkedExampleThroughTheCalculation) {
-    g_app.timing_shown = 0;
-    EXPECT_FALSE(clock_setting_shown());
+    g_app.timing.shown = 0;
+    EXPECT_FALSE(clock_setting_shown(g_app.timing));
     run_cgear_timing({"20.50", "05F0", "C60C0600", "9", "12", 0});
     EXPECT_EQ(clock_line(), "時計合わせ:9月12日12時55分");
-    EXPECT_EQ(g_app.cgear_interval_centiseconds, 2076);
-    EXPECT_TRUE(timer_ready());
+    EXPECT_EQ(g_app.timing.interval_centiseconds, 2076);
+    EXPECT_TRUE(timer_ready(g_app.timing));
     // no date found: no line and no timer
     run_cgear_timing({"20.50", "05F0", "C60C0600", "13", "1", 0});
-    EXPECT_FALSE(clock_setting_shown());
-    EXPECT_FALSE(timer_ready());
+    EXPECT_FALSE(clock_setting_shown(g_app.timing));
+    EXPECT_FALSE(timer_ready(g_app.timing));
 }
 
 TEST_F(Timer, BeepsBeforeAndAtTheEndOfEachPhase) {
@@ -108,7 +110,7 @@ TEST_F(Timer, BeepsBeforeAndAtTheEndOfEachPhase) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         set_results({9, 12, 12, 55, c.boot_second}, c.interval);
-        const TimerSchedule got = make_timer_schedule(0xFFFFF000u);
+        const TimerSchedule got = make_timer_schedule(g_app.timing, 0xFFFFF000u);
         EXPECT_EQ(got.press_ms, 0xFFFFF000u);
         ASSERT_EQ(got.event_count, static_cast<int32_t>(c.beeps.size()));
         for (int32_t i = 0; i < got.event_count; ++i) {
@@ -126,25 +128,28 @@ struct Pass {
     bool done;
 };
 
-void run_passes(uint32_t press_ms, const std::vector<Pass>& passes) {
+// Returns D as the pass that ended the run gave it, or -1.
+int32_t run_passes(uint32_t press_ms, const std::vector<Pass>& passes) {
+    int32_t interval = -1;
     for (const Pass& p : passes) {
         SCOPED_TRACE(p.offset_ms);
         TimerStep step;
-        const bool acted = timer_pass(press_ms + static_cast<uint32_t>(p.offset_ms), &step);
+        const bool acted = timer_pass(press_ms + static_cast<uint32_t>(p.offset_ms), &step, nullptr);
         char text[256] = "";
         if (acted && step.show) format_timer_text(step.shown, text);
         EXPECT_EQ(acted ? step.event : -1, p.event);
         EXPECT_STREQ(text, p.text);
         EXPECT_EQ(acted && step.done, p.done);
+        if (acted && step.done) interval = step.interval_centiseconds;
     }
+    return interval;
 }
 
 TEST_F(Timer, CountdownOfTheWorkedExample) {
     set_results({9, 12, 12, 55, 15}, 2076);
-    g_app.stopwatch_centiseconds = 123;
     const uint32_t press = 0xFFFFFF00u;  // the clock wraps during the run
-    ASSERT_EQ(timer_press_kind(), kTimerPressStart);
-    start_timer(press, nullptr);
+    ASSERT_EQ(timer_press_kind(g_app.timing), kTimerPressStart);
+    start_timer(g_app.timing, press, nullptr);
     run_passes(press, {
                           {-3, -1, "起動まで 15.00", false},  // read just before the press: the press itself
                           {1, -1, "", false},
@@ -161,9 +166,8 @@ TEST_F(Timer, CountdownOfTheWorkedExample) {
                           {35759, 4, "Cギアまで 0.01", false},
                           {35759, 5, "", false},
                       });
-    EXPECT_EQ(g_app.stopwatch_centiseconds, 123u);
-    run_passes(press, {{35760, 6, "完了", false}, {35760, 7, "", true}, {35761, -1, "", false}});
-    EXPECT_EQ(g_app.stopwatch_centiseconds, 2076u);
+    // the run ends with D for the stopwatch display
+    EXPECT_EQ(run_passes(press, {{35760, 6, "完了", false}, {35760, 7, "", true}, {35761, -1, "", false}}), 2076);
     EXPECT_FALSE(timer_busy());
     EXPECT_FALSE(stop_timer());  // ended by itself
 }
@@ -171,47 +175,129 @@ TEST_F(Timer, CountdownOfTheWorkedExample) {
 TEST_F(Timer, PressesOfTimerAndStopwatchExcludeEachOther) {
     // no calculation, no date, no positive interval
     set_results({9, 12, 12, 55, 15}, 2076);
-    g_app.timing_shown = 0;
-    EXPECT_EQ(timer_press_kind(), kTimerPressNotReady);
+    g_app.timing.shown = 0;
+    EXPECT_EQ(timer_press_kind(g_app.timing), kTimerPressNotReady);
     set_results({9, -1, 12, 55, 15}, 2076);
-    EXPECT_EQ(timer_press_kind(), kTimerPressNotReady);
+    EXPECT_EQ(timer_press_kind(g_app.timing), kTimerPressNotReady);
     set_results({9, 12, 12, 55, 15}, 0);
-    EXPECT_EQ(timer_press_kind(), kTimerPressNotReady);
+    EXPECT_EQ(timer_press_kind(g_app.timing), kTimerPressNotReady);
 
     // the stopwatch counting, or about to: the timer button does nothing
     set_results({9, 12, 12, 55, 15}, 2076);
     ASSERT_NE(press_stopwatch(), nullptr);
-    EXPECT_EQ(timer_press_kind(), kTimerPressIgnored);
-    char text[256];
-    stopwatch_pass(100, text);
-    EXPECT_EQ(timer_press_kind(), kTimerPressIgnored);
+    EXPECT_EQ(timer_press_kind(g_app.timing), kTimerPressIgnored);
+    uint32_t hundredths;
+    stopwatch_pass(100, &hundredths);
+    EXPECT_EQ(timer_press_kind(g_app.timing), kTimerPressIgnored);
     ASSERT_NE(press_stopwatch(), nullptr);  // stopped
-    EXPECT_EQ(timer_press_kind(), kTimerPressStart);
+    EXPECT_EQ(timer_press_kind(g_app.timing), kTimerPressStart);
 
     // the timer requested or running: the stopwatch button does nothing
-    const uint32_t run = g_app.timer_run;
-    start_timer(5000, nullptr);
-    EXPECT_EQ(g_app.timer_schedule.run, run + 1);
+    const uint32_t run = current_timer_run();
+    EXPECT_EQ(start_timer(g_app.timing, 5000, nullptr), run + 1);
+    EXPECT_EQ(current_timer_run(), run + 1);
     EXPECT_EQ(press_stopwatch(), nullptr);
-    EXPECT_EQ(g_app.stopwatch_state, kStopwatchIdle);
-    // stopped before the thread took it up: it never starts
-    EXPECT_EQ(timer_press_kind(), kTimerPressStop);
+    EXPECT_EQ(g_timing_words.stopwatch.load(), kStopwatchIdle);
+    // stopped before the thread took it up: it never starts, and the thread says so
+    EXPECT_EQ(timer_press_kind(g_app.timing), kTimerPressStop);
     EXPECT_TRUE(stop_timer());
-    EXPECT_EQ(g_app.timer_run, run + 2);
     TimerStep step;
-    EXPECT_FALSE(timer_pass(5001, &step));
+    EXPECT_TRUE(timer_pass(5001, &step, nullptr));
+    EXPECT_TRUE(step.stopped);
+    EXPECT_EQ(step.event, -1);
+    EXPECT_EQ(step.run, run + 1);
 
-    start_timer(6000, nullptr);
+    start_timer(g_app.timing, 6000, nullptr);
     run_passes(6000, {{0, -1, "起動まで 15.00", false}});
     EXPECT_EQ(press_stopwatch(), nullptr);
     EXPECT_TRUE(stop_timer());
-    EXPECT_EQ(g_app.timer_run, run + 4);
+    EXPECT_EQ(current_timer_run(), run + 2);
     // until the thread has taken up the stop, both buttons wait
-    EXPECT_EQ(timer_press_kind(), kTimerPressIgnored);
+    EXPECT_EQ(timer_press_kind(g_app.timing), kTimerPressIgnored);
     EXPECT_EQ(press_stopwatch(), nullptr);
-    run_passes(6000, {{12000, -1, "", false}});  // stopped: no more beeps
-    EXPECT_EQ(timer_press_kind(), kTimerPressStart);
+    run_passes(6000, {{12000, -1, "", false}});  // the stop taken up: no more beeps
+    EXPECT_EQ(timer_press_kind(g_app.timing), kTimerPressStart);
     EXPECT_STREQ(press_stopwatch(), kStopwatchRunningCaption);
+}
+
+// A target no attempt can make: the reason in place of the clock line, and a
+// timer that refuses; the hour goes first.
+TEST_F(Timer, UnmakeableTargetsSayWhyAndTheTimerRefuses) {
+    const struct {
+        int32_t hour_byte, interval;
+        const char* line;  // "": the clock line is shown
+    } cases[] = {
+        {23, 2076, ""},
+        {24, 2076, "このseedは作れません(時が24)"},
+        {255, 2076, "このseedは作れません(時が255)"},
+        {12, 0, ""},
+        {12, -1, "このseedは作れません(間隔が-0.01秒)"},
+        {12, -456, "このseedは作れません(間隔が-4.56秒)"},
+        {32, -456, "このseedは作れません(時が32)"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.line);
+        set_results({9, 12, 12, 55, 15}, c.interval);
+        g_app.timing.cgear_hour = c.hour_byte;
+        const bool unmakeable = c.line[0] != '\0';
+        EXPECT_EQ(unmakeable_line_shown(g_app.timing), unmakeable);
+        EXPECT_EQ(clock_setting_shown(g_app.timing), !unmakeable);
+        char line[256] = "";
+        if (unmakeable) format_unmakeable_line(g_app.timing, line);
+        EXPECT_STREQ(line, c.line);
+        const TimerPress want = unmakeable ? kTimerPressUnmakeable : c.interval > 0 ? kTimerPressStart : kTimerPressNotReady;
+        EXPECT_EQ(timer_press_kind(g_app.timing), want);
+        // no date found: neither line
+        g_app.timing.boot_day = -1;
+        EXPECT_FALSE(unmakeable_line_shown(g_app.timing));
+    }
+}
+
+// What the timing thread did, in order: 'b' a beep started, 's' the device
+// silenced, 'x' the stop taken up.
+std::mutex g_log_mutex;
+std::string g_log;
+void note(char c) {
+    std::lock_guard<std::mutex> lock(g_log_mutex);
+    g_log += c;
+}
+std::string logged() {
+    std::lock_guard<std::mutex> lock(g_log_mutex);
+    return g_log;
+}
+
+// The timing thread takes up a stop pressed at any moment of the countdown:
+// every beep of the run is started before the device is silenced, and the
+// button sees the timer idle only after that, so no beep sounds after 「中止」.
+TEST_F(Timer, StopSilencesOnTheTimingThreadAfterItsLastBeep) {
+    set_results({9, 12, 12, 55, 15}, 300);  // beeps from pass 120 on, at 100 ms a pass
+    for (int trial = 0; trial < 50; ++trial) {
+        g_log.clear();
+        std::atomic<bool> quit{false};
+        std::thread timing([&] {
+            for (uint32_t now = 0; !quit.load(); now += 100) {
+                TimerStep step;
+                if (!timer_pass(now, &step, [] { note('s'); })) continue;
+                if (step.event >= 0) note('b');
+                if (step.stopped) note('x');
+                std::this_thread::yield();
+            }
+        });
+        start_timer(g_app.timing, 0, nullptr);
+        for (int spin = 0; spin < trial * 7; ++spin) std::this_thread::yield();
+        const bool stopped = stop_timer();
+        while (timer_busy()) std::this_thread::yield();
+        const std::string at_idle = logged();
+        quit.store(true);
+        timing.join();
+        const std::string order = logged();
+        SCOPED_TRACE(order);
+        if (!stopped) continue;  // the run had ended by itself
+        EXPECT_NE(at_idle.find('s'), std::string::npos);
+        ASSERT_GE(order.size(), 2u);
+        EXPECT_EQ(order.substr(order.size() - 2), "sx");
+        EXPECT_EQ(order.find('s'), order.size() - 2);
+    }
 }
 
 TEST(Beep, ToneOfItsLengthAndPitchWithoutClicks) {

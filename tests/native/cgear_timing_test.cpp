@@ -7,18 +7,20 @@
 
 #include "core/state.h"
 #include "app/labels.h"
+#include "tests/native/temp_dir.h"
 #include "timing/cgear_timing.h"
 
 namespace {
+
+// Every test changes the timing inputs and results; the fixture puts them back.
+using CGearTiming = TempDirTest;
 
 // Results of a freshly started program.
 void reset_timing() {
     AppState& a = g_app;
     a.measured_centiseconds = a.obtained_low = a.timing_month = a.timing_day = 0;
     a.target_seed = 0;
-    a.cgear_month = a.cgear_day = a.cgear_hour = a.cgear_minute = a.cgear_centiseconds = 0;
-    a.boot_month = a.boot_day = a.boot_hour = a.boot_minute = a.boot_second = 0;
-    a.timing_shown = 0;
+    a.timing = {};
 }
 
 struct Typed {
@@ -100,7 +102,7 @@ const Row kFreshRows[] = {
     {{"C6FF0600", "-21400000", "0600", "9", "12"}, "起動:0月-1日-1時-1分-1秒", "Cギア:0月-1日255時0分0.00秒"},
 };
 
-TEST(CGearTiming, FreshProgramRowsPaintTheirLines) {
+TEST_F(CGearTiming, FreshProgramRowsPaintTheirLines) {
     for (const Row& row : kFreshRows) {
         SCOPED_TRACE(std::string(row.typed.target) + " " + row.typed.seconds + " " + row.typed.obtained + " " +
                      row.typed.month + "/" + row.typed.day);
@@ -108,12 +110,12 @@ TEST(CGearTiming, FreshProgramRowsPaintTheirLines) {
         const Lines lines = calculate(row.typed);
         EXPECT_EQ(lines.boot, row.boot);
         EXPECT_EQ(lines.cgear, row.cgear);
-        EXPECT_EQ(g_app.timing_shown, 1);
+        EXPECT_EQ(g_app.timing.shown, 1);
     }
 }
 
 // A failed calculation after a successful one keeps what it does not replace.
-TEST(CGearTiming, FailureAfterSuccessKeepsMonthMinuteAndHundredths) {
+TEST_F(CGearTiming, FailureAfterSuccessKeepsMonthMinuteAndHundredths) {
     const Typed first = {"C60C0600", "20.50", "05F0", "9", "12"};
     struct Case {
         Typed typed;
@@ -134,7 +136,7 @@ TEST(CGearTiming, FailureAfterSuccessKeepsMonthMinuteAndHundredths) {
     }
 }
 
-TEST(CGearTiming, SecondsConvertTruncatingTowardZeroAndSaturate) {
+TEST_F(CGearTiming, SecondsConvertTruncatingTowardZeroAndSaturate) {
     struct Case {
         double seconds;
         int32_t centiseconds;
@@ -157,15 +159,15 @@ TEST(CGearTiming, SecondsConvertTruncatingTowardZeroAndSaturate) {
     for (const Case& c : cases) EXPECT_EQ(centiseconds_from_seconds(c.seconds), c.centiseconds) << c.seconds;
 }
 
-TEST(CGearTiming, NotANumberOrInfiniteSecondsGiveNoDate) {
+TEST_F(CGearTiming, NotANumberOrInfiniteSecondsGiveNoDate) {
     for (double seconds : {static_cast<double>(NAN), static_cast<double>(INFINITY), -static_cast<double>(INFINITY)}) {
         reset_timing();
         run_cgear_timing({"", "0600", "C60C0600", "9", "12", 1});  // stored, not calculated
         g_app.measured_centiseconds = centiseconds_from_seconds(seconds);
         compute_cgear_timing();
-        EXPECT_EQ(g_app.cgear_day, -1) << seconds;
-        EXPECT_EQ(g_app.boot_day, -1) << seconds;
-        EXPECT_EQ(g_app.boot_hour, -1) << seconds;
+        EXPECT_EQ(g_app.timing.cgear_day, -1) << seconds;
+        EXPECT_EQ(g_app.timing.boot_day, -1) << seconds;
+        EXPECT_EQ(g_app.timing.boot_hour, -1) << seconds;
     }
 }
 
@@ -205,7 +207,7 @@ Reference reference_search(uint32_t target, int32_t interval, int32_t month, int
 }
 
 // Long runs of days and of months below 1 are shortened; the dates found must not change.
-TEST(CGearTiming, LongRunsBelowOneFindWhatEveryDateWouldFind) {
+TEST_F(CGearTiming, LongRunsBelowOneFindWhatEveryDateWouldFind) {
     const int32_t months[] = {-1300, -600, -257, 0, 9};
     const int32_t days[] = {-2000, -700, -300, 1};
     const uint32_t targets[] = {0xC60C0600, 0x10000600, 0x71000600, 0xFF170600, 0x7700050F};
@@ -218,23 +220,23 @@ TEST(CGearTiming, LongRunsBelowOneFindWhatEveryDateWouldFind) {
                                                     << month << "/" << day);
                     reset_timing();
                     g_app.target_seed = target;
-                    g_app.cgear_hour = static_cast<int32_t>((target >> 16) & 0xFF);
-                    g_app.cgear_day = -1;
+                    g_app.timing.cgear_hour = static_cast<int32_t>((target >> 16) & 0xFF);
+                    g_app.timing.cgear_day = -1;
                     g_app.measured_centiseconds = interval;
                     g_app.obtained_low = static_cast<int32_t>(target & 0xFFFF);
                     g_app.timing_month = month;
                     g_app.timing_day = day;
                     compute_cgear_timing();
                     const Reference want = reference_search(target, interval, month, day);
-                    EXPECT_EQ(g_app.cgear_month, want.month);
-                    EXPECT_EQ(g_app.cgear_day, want.day);
-                    EXPECT_EQ(g_app.cgear_minute, want.minute);
-                    EXPECT_EQ(g_app.cgear_centiseconds, want.centiseconds);
+                    EXPECT_EQ(g_app.timing.cgear_month, want.month);
+                    EXPECT_EQ(g_app.timing.cgear_day, want.day);
+                    EXPECT_EQ(g_app.timing.cgear_minute, want.minute);
+                    EXPECT_EQ(g_app.timing.cgear_centiseconds, want.centiseconds);
                 }
 }
 
 // The most negative month and day still end at once and show as typed.
-TEST(CGearTiming, ExtremeMonthAndDayEndAndShowTheirDate) {
+TEST_F(CGearTiming, ExtremeMonthAndDayEndAndShowTheirDate) {
     reset_timing();
     const Lines lines = calculate({"400C0600", "20.00", "0600", "-2147483648", "-2147483648"});
     EXPECT_EQ(lines.cgear, "Cギア:-2147483648月-2147483648日12時29分35.00秒");
@@ -243,8 +245,8 @@ TEST(CGearTiming, ExtremeMonthAndDayEndAndShowTheirDate) {
     // an interval no hour-0 date can take: the search runs to December 31 and finds nothing
     reset_timing();
     const Lines none = calculate({"FF000600", "900000", "0600", "-2147483648", "-2147483648"});
-    EXPECT_EQ(g_app.cgear_day, -1);
-    EXPECT_EQ(g_app.boot_day, -1);
+    EXPECT_EQ(g_app.timing.cgear_day, -1);
+    EXPECT_EQ(g_app.timing.boot_day, -1);
     EXPECT_NE(none.cgear.find("-1日"), std::string::npos);
 }
 

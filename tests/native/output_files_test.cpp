@@ -36,7 +36,7 @@ const FileTool kFileTools[] = {
     {"result.txt", [] {
          g_app.low_min = g_app.low_max = 0x600;
          g_app.last_frame = 3;
-         run_seed_search();
+         run_seed_search(seed_search_inputs());
      }},
     {"list.txt", [] {
          g_app.frame_count = 100;
@@ -120,8 +120,10 @@ TEST_F(OutputFiles, StoppedSearchLeavesTheEarlierResult) {
     write_file("result.txt", kEarlier);
     g_app.low_min = 0x600;
     g_app.low_max = 0x6FF;
-    g_app.search_stop = 1;  // the stop button, pressed as the search starts
-    run_seed_search();
+    const std::atomic<int32_t> stop{1};  // the stop button, pressed as the search starts
+    SeedSearchInputs in = seed_search_inputs();
+    in.stop = &stop;
+    run_seed_search(in);
     EXPECT_EQ(file_bytes("result.txt"), kEarlier);
     expect_no_temporary_file("result.txt");
     EXPECT_TRUE(platform_log().opened.empty());
@@ -132,12 +134,13 @@ TEST_F(OutputFiles, StoppedSearchLeavesTheEarlierResult) {
 TEST_F(OutputFiles, SearchAsksOnceBeforeResultPassesTheGuard) {
     g_app.low_min = g_app.low_max = 0x600;
     g_app.last_frame = 3;  // every frame a hit: 24,576 lines of about 40 bytes
-    g_app.search_guard_bytes = 100000;
+    SeedSearchInputs in = seed_search_inputs();
+    in.guard_bytes = 100000;
     for (const bool go_on : {false, true}) {
         write_file("result.txt", kEarlier);
         platform_log().clear();
         platform_log().answers = {go_on};
-        const int64_t lines = run_seed_search();
+        const int64_t lines = run_seed_search(in);
         ASSERT_EQ(platform_log().messages.size(), 1u);
         const std::string& question = platform_log().messages[0];
         EXPECT_TRUE(starts_with(question, "result.txtが1GBを超えます(ここまでで ")) << question;
@@ -161,7 +164,7 @@ TEST_F(OutputFiles, SearchAsksOnceBeforeResultPassesTheGuard) {
 TEST_F(OutputFiles, FileTooLargeForAViewerIsKeptAndItsPlaceSaid) {
     g_app.low_min = g_app.low_max = 0x600;
     g_app.last_frame = 300;  // every frame a hit: 1,849,344 lines, about 72 MiB
-    run_seed_search();
+    run_seed_search(seed_search_inputs());
     EXPECT_TRUE(platform_log().opened.empty());
     ASSERT_EQ(platform_log().messages.size(), 1u);
     const std::string& message = platform_log().messages[0];

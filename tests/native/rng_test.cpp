@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <random>
 #include <string>
@@ -16,9 +17,14 @@
 
 namespace {
 
-// Every test here changes the global generator and mac_offset; each one starts
-// from a clean record and leaves it as it found it.
+// Every test here changes mac_offset; each one starts from a clean record and
+// leaves it as it found it.
 class Rng : public TempDirTest {};
+
+// The generator under test, prepared with g_app.mac_offset.
+uint32_t g_mt[kStateWords];
+void prepare(uint32_t raw_seed) { prepare_generator(g_mt, raw_seed, static_cast<uint32_t>(g_app.mac_offset)); }
+IvSet frame_ivs(int32_t k, bool roaming) { return read_iv_set(g_mt, k, roaming); }
 
 // The standard MT19937 tempering, all four steps.
 uint32_t full_temper(uint32_t x) {
@@ -39,7 +45,7 @@ std::vector<uint32_t> reference_outputs(uint32_t g) {
 
 std::vector<int32_t> ivs_of_words(int first, int count) {
     std::vector<int32_t> r;
-    for (int i = first; i < first + count; ++i) r.push_back(iv_of_word(g_app.mt[i]));
+    for (int i = first; i < first + count; ++i) r.push_back(iv_of_word(g_mt[i]));
     return r;
 }
 
@@ -52,6 +58,14 @@ IvSet iv_set(int32_t h, int32_t a, int32_t b, int32_t c, int32_t d, int32_t s) {
     v.iv[kD] = d;
     v.iv[kS] = s;
     return v;
+}
+
+// Hidden Power of IVs given in the order H, A, B, S, C, D.
+int32_t hp_type(int32_t h, int32_t a, int32_t b, int32_t s, int32_t c, int32_t d) {
+    return hidden_power_type_of(iv_set(h, a, b, c, d, s));
+}
+int32_t hp_power(int32_t h, int32_t a, int32_t b, int32_t s, int32_t c, int32_t d) {
+    return hidden_power_power_of(iv_set(h, a, b, c, d, s));
 }
 
 std::vector<int32_t> as_vector(const IvSet& v) { return std::vector<int32_t>(v.iv, v.iv + kStatCount); }
@@ -79,28 +93,28 @@ TEST_F(Rng, GeneratorSeedVectors) {
     for (const auto& t : table) {
         SCOPED_TRACE(testing::Message() << "raw seed " << t.raw_seed << " MacOffset " << t.mac_offset);
         g_app.mac_offset = t.mac_offset;
-        prepare_generator(t.raw_seed);
+        prepare(t.raw_seed);
         EXPECT_EQ(ivs_of_words(0, static_cast<int>(t.ivs_from_word0.size())), t.ivs_from_word0);
     }
 }
 
 TEST_F(Rng, TemperedFirstOutputs) {
-    prepare_generator(5489);
-    EXPECT_EQ(full_temper(g_app.mt[0]), 3499211612u);
-    prepare_generator(0);
-    EXPECT_EQ(full_temper(g_app.mt[0]), 2357136044u);
+    prepare(5489);
+    EXPECT_EQ(full_temper(g_mt[0]), 3499211612u);
+    prepare(0);
+    EXPECT_EQ(full_temper(g_mt[0]), 2357136044u);
 }
 
 TEST_F(Rng, SeedFillsStateAsTheInitialisationFormula) {
-    mt_seed(g_app.mt, 0);
-    EXPECT_EQ(g_app.mt[0], 0u);
-    EXPECT_EQ(g_app.mt[1], 1u);  // 1812433253 * 0 + 1
-    EXPECT_EQ(g_app.mt[2], 1812433253u * (1u ^ (1u >> 30)) + 2u);
-    mt_seed(g_app.mt, 5489);
+    mt_seed(g_mt, 0);
+    EXPECT_EQ(g_mt[0], 0u);
+    EXPECT_EQ(g_mt[1], 1u);  // 1812433253 * 0 + 1
+    EXPECT_EQ(g_mt[2], 1812433253u * (1u ^ (1u >> 30)) + 2u);
+    mt_seed(g_mt, 5489);
     uint32_t w = 5489;
     for (uint32_t i = 1; i < kStateWords; ++i) {
         w = 1812433253u * (w ^ (w >> 30)) + i;
-        ASSERT_EQ(g_app.mt[i], w) << "word " << i;
+        ASSERT_EQ(g_mt[i], w) << "word " << i;
     }
 }
 
@@ -130,22 +144,22 @@ TEST_F(Rng, OneTwistGivesTheFirst624StandardOutputs) {
     for (const auto& [raw, mac] : cases) {
         const uint32_t g = raw + static_cast<uint32_t>(mac);
         g_app.mac_offset = mac;
-        prepare_generator(raw);
+        prepare(raw);
         std::mt19937 ref(g);
         for (int i = 0; i < kStateWords; ++i) {
             const uint32_t o = static_cast<uint32_t>(ref());
-            ASSERT_EQ(static_cast<int32_t>(o >> 27), iv_of_word(g_app.mt[i]))
+            ASSERT_EQ(static_cast<int32_t>(o >> 27), iv_of_word(g_mt[i]))
                 << "raw seed " << raw << " MacOffset " << mac << " output " << i;
-            ASSERT_EQ(o, full_temper(g_app.mt[i])) << "raw seed " << raw << " MacOffset " << mac << " output " << i;
+            ASSERT_EQ(o, full_temper(g_mt[i])) << "raw seed " << raw << " MacOffset " << mac << " output " << i;
         }
     }
 }
 
 TEST_F(Rng, PreparingAgainStartsAfresh) {
-    prepare_generator(0x12345678);
+    prepare(0x12345678);
     const std::vector<int32_t> first = ivs_of_words(0, kStateWords);
-    prepare_generator(0);
-    prepare_generator(0x12345678);
+    prepare(0);
+    prepare(0x12345678);
     EXPECT_EQ(ivs_of_words(0, kStateWords), first);
 }
 
@@ -175,7 +189,7 @@ struct FrameVector {
 };
 
 TEST_F(Rng, FrameVectorsOfSeedZero) {
-    prepare_generator(0);
+    prepare(0);
     EXPECT_EQ(ivs_of_words(0, 12), (std::vector<int32_t>{17, 18, 22, 27, 19, 27, 17, 27, 13, 19, 20, 12}));
     const FrameVector table[] = {
         {0, false, {22, 27, 19, 27, 17, 27}},
@@ -188,7 +202,7 @@ TEST_F(Rng, FrameVectorsOfSeedZero) {
     };
     for (const auto& t : table) {
         SCOPED_TRACE(testing::Message() << "frame " << t.frame << (t.roaming ? " roaming" : " normal"));
-        EXPECT_EQ(as_vector(read_iv_set(t.frame, t.roaming)), t.hab_cds);
+        EXPECT_EQ(as_vector(frame_ivs(t.frame, t.roaming)), t.hab_cds);
     }
 }
 
@@ -201,7 +215,7 @@ std::vector<int> positions(int k, bool roaming) {
 TEST_F(Rng, EveryFrameOfBothOrdersReadsItsOutputs) {
     for (uint32_t g : {0u, 0x12345678u, 0xFFFFFFFFu, 0xDEADBEEFu}) {
         const std::vector<uint32_t> out = reference_outputs(g);
-        prepare_generator(g);
+        prepare(g);
         for (bool roaming : {false, true}) {
             for (int k = 0; k <= final_frame(roaming); ++k) {
                 std::vector<int32_t> want;
@@ -209,23 +223,23 @@ TEST_F(Rng, EveryFrameOfBothOrdersReadsItsOutputs) {
                     ASSERT_LE(p, 623);
                     want.push_back(static_cast<int32_t>(out[p] >> 27));
                 }
-                ASSERT_EQ(as_vector(read_iv_set(k, roaming)), want) << "seed " << g << " frame " << k << " roaming " << roaming;
+                ASSERT_EQ(as_vector(frame_ivs(k, roaming)), want) << "seed " << g << " frame " << k << " roaming " << roaming;
             }
         }
     }
 }
 
 TEST_F(Rng, LastFramesTakeOutput623) {
-    prepare_generator(0);
-    const IvSet normal = read_iv_set(616, false);
-    const IvSet roaming = read_iv_set(615, true);
+    prepare(0);
+    const IvSet normal = frame_ivs(616, false);
+    const IvSet roaming = frame_ivs(615, true);
     // a word whose IV differs from the one there now
-    const uint32_t saved = g_app.mt[623];
-    g_app.mt[623] = 0;
-    while (iv_of_word(g_app.mt[623]) == iv_of_word(saved)) ++g_app.mt[623];
-    IvSet n2 = read_iv_set(616, false);
-    IvSet r2 = read_iv_set(615, true);
-    g_app.mt[623] = saved;
+    const uint32_t saved = g_mt[623];
+    g_mt[623] = 0;
+    while (iv_of_word(g_mt[623]) == iv_of_word(saved)) ++g_mt[623];
+    IvSet n2 = frame_ivs(616, false);
+    IvSet r2 = frame_ivs(615, true);
+    g_mt[623] = saved;
     EXPECT_NE(n2.iv[kS], normal.iv[kS]);
     EXPECT_NE(r2.iv[kC], roaming.iv[kC]);
     n2.iv[kS] = normal.iv[kS];
@@ -235,30 +249,30 @@ TEST_F(Rng, LastFramesTakeOutput623) {
 }
 
 TEST_F(Rng, RoamingFrameSharesHabWithNextNormalFrame) {
-    prepare_generator(0x12345678);
+    prepare(0x12345678);
     for (int k = 0; k < final_frame(true); ++k) {
-        const IvSet r = read_iv_set(k, true);
-        const IvSet n = read_iv_set(k + 1, false);
+        const IvSet r = frame_ivs(k, true);
+        const IvSet n = frame_ivs(k + 1, false);
         ASSERT_EQ(r.iv[kH], n.iv[kH]) << k;
         ASSERT_EQ(r.iv[kA], n.iv[kA]) << k;
         ASSERT_EQ(r.iv[kB], n.iv[kB]) << k;
     }
-    prepare_generator(0);
+    prepare(0);
     // frame 0 roaming against frame 1 normal: C, D and S differ
-    const IvSet r = read_iv_set(0, true);
-    const IvSet n = read_iv_set(1, false);
+    const IvSet r = frame_ivs(0, true);
+    const IvSet n = frame_ivs(1, false);
     EXPECT_NE(std::vector<int32_t>({r.iv[kC], r.iv[kD], r.iv[kS]}), std::vector<int32_t>({n.iv[kC], n.iv[kD], n.iv[kS]}));
 }
 
 TEST_F(Rng, ReadingChangesNothingAndOrderDoesNotMatter) {
-    prepare_generator(0xCAFEF00D);
+    prepare(0xCAFEF00D);
     uint32_t before[kStateWords];
-    std::memcpy(before, g_app.mt, sizeof before);
+    std::memcpy(before, g_mt, sizeof before);
     std::vector<std::vector<int32_t>> in_order;
-    for (int k = 0; k <= 616; ++k) in_order.push_back(as_vector(read_iv_set(k, false)));
-    for (int k = 616; k >= 0; k -= 3) EXPECT_EQ(as_vector(read_iv_set(k, false)), in_order[k]);
-    for (int k = 0; k <= 616; k += 7) EXPECT_EQ(as_vector(read_iv_set(k, false)), in_order[k]);
-    EXPECT_EQ(std::memcmp(before, g_app.mt, sizeof before), 0);
+    for (int k = 0; k <= 616; ++k) in_order.push_back(as_vector(frame_ivs(k, false)));
+    for (int k = 616; k >= 0; k -= 3) EXPECT_EQ(as_vector(frame_ivs(k, false)), in_order[k]);
+    for (int k = 0; k <= 616; k += 7) EXPECT_EQ(as_vector(frame_ivs(k, false)), in_order[k]);
+    EXPECT_EQ(std::memcmp(before, g_mt, sizeof before), 0);
 }
 
 TEST_F(Rng, LastServedFrameKeepsWalksInsideTheState) {
@@ -293,12 +307,12 @@ using RngDeathTest = Rng;
 
 TEST_F(RngDeathTest, FramePastTheStateIsNeverRead) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
-    prepare_generator(0);
-    EXPECT_DEATH(read_iv_set(617, false), "");
-    EXPECT_DEATH(read_iv_set(616, true), "");
-    EXPECT_DEATH(read_iv_set(-1, false), "");
-    EXPECT_DEATH(read_iv_set(-1, true), "");
-    EXPECT_DEATH(read_iv_set(INT32_MAX, false), "");
+    prepare(0);
+    EXPECT_DEATH(frame_ivs(617, false), "");
+    EXPECT_DEATH(frame_ivs(616, true), "");
+    EXPECT_DEATH(frame_ivs(-1, false), "");
+    EXPECT_DEATH(frame_ivs(-1, true), "");
+    EXPECT_DEATH(frame_ivs(INT32_MAX, false), "");
 }
 #endif
 
@@ -329,8 +343,8 @@ TEST(HiddenPower, AllCombinationsOfTheLowTwoBits) {
             const int32_t low = ((combo >> j) & 1) | (((combo >> (6 + j)) & 1) << 1);
             v[j] = low + 4 * static_cast<int32_t>(pick() % 8);  // higher bits must not matter
         }
-        const int32_t type = hidden_power_type(v[0], v[1], v[2], v[3], v[4], v[5]);
-        const int32_t power = hidden_power_power(v[0], v[1], v[2], v[3], v[4], v[5]);
+        const int32_t type = hp_type(v[0], v[1], v[2], v[3], v[4], v[5]);
+        const int32_t power = hp_power(v[0], v[1], v[2], v[3], v[4], v[5]);
         ASSERT_EQ(type, direct_type(v)) << combo;
         ASSERT_EQ(power, direct_power(v)) << combo;
         ASSERT_GE(type, 0);
@@ -368,8 +382,8 @@ TEST(HiddenPower, Vectors) {
     };
     for (const auto& t : table) {
         SCOPED_TRACE(testing::Message() << t.h << "," << t.a << "," << t.b << "," << t.s << "," << t.c << "," << t.d);
-        EXPECT_EQ(hidden_power_type(t.h, t.a, t.b, t.s, t.c, t.d), t.type);
-        EXPECT_EQ(hidden_power_power(t.h, t.a, t.b, t.s, t.c, t.d), t.power);
+        EXPECT_EQ(hp_type(t.h, t.a, t.b, t.s, t.c, t.d), t.type);
+        EXPECT_EQ(hp_power(t.h, t.a, t.b, t.s, t.c, t.d), t.power);
     }
 }
 
@@ -377,7 +391,7 @@ TEST(HiddenPower, IvSetOrderIsRearranged) {
     // H, A, B, C, D 31 and S 30: type 13; taking the IvSet order as it is would give 7
     const IvSet s = iv_set(31, 31, 31, 31, 31, 30);
     EXPECT_EQ(hidden_power_type_of(s), 13);
-    EXPECT_EQ(hidden_power_type(s.iv[0], s.iv[1], s.iv[2], s.iv[3], s.iv[4], s.iv[5]), 7);
+    EXPECT_EQ(hp_type(s.iv[0], s.iv[1], s.iv[2], s.iv[3], s.iv[4], s.iv[5]), 7);
     EXPECT_EQ(hidden_power_power_of(s), 70);
     // bit 1 only in special attack: weight 16 in H, A, B, S, C, D order
     const IvSet p = iv_set(0, 0, 0, 2, 0, 0);
@@ -389,9 +403,9 @@ TEST(HiddenPower, IvSetOrderIsRearranged) {
 TEST(HiddenPower, MinimumPower70NeedsBitOneEverywhere) {
     for (int32_t x = 0; x < 32; ++x) {
         const bool all = (x & 2) != 0;
-        EXPECT_EQ(hidden_power_power(x, x, x, x, x, x) >= 70, all) << x;
-        EXPECT_EQ(hidden_power_power(x, 31, 31, 31, 31, 31) >= 70, all) << x;
-        EXPECT_EQ(hidden_power_power(31, 31, 31, 31, 31, x) >= 70, all) << x;
+        EXPECT_EQ(hp_power(x, x, x, x, x, x) >= 70, all) << x;
+        EXPECT_EQ(hp_power(x, 31, 31, 31, 31, 31) >= 70, all) << x;
+        EXPECT_EQ(hp_power(31, 31, 31, 31, 31, x) >= 70, all) << x;
     }
 }
 
@@ -418,7 +432,7 @@ TEST(HiddenPower, TypeNamesAreCp932) {
     for (int t = 0; t < kHiddenPowerTypes; ++t) {
         char buffer[256];
         std::memset(buffer, 'x', sizeof buffer);
-        hidden_power_type_name(t, buffer);
+        std::snprintf(buffer, sizeof buffer, "%s", hidden_power_type_text(t));
         EXPECT_EQ(std::strlen(buffer), lengths[t]) << "type " << t;
         EXPECT_EQ(std::string(buffer), std::string(expected[t])) << "type " << t;
     }

@@ -53,8 +53,8 @@ protected:
         const EngineMode& m = GetParam();
         if (m.kernel != kKernelAutomatic && !scan_kernel_available(m.kernel))
             GTEST_SKIP() << m.name << ": this processor or system lacks the kernel";
-        g_app.scan_kernel = m.kernel;
-        g_app.scan_threads = m.threads;
+        g_scan_settings.kernel = m.kernel;
+        g_scan_settings.threads = m.threads;
     }
 };
 
@@ -158,7 +158,7 @@ TEST_P(SeedScan, SearchWritesTheReferenceFileAndTitles) {
         total_lines += count_lines(want.file);
         apply(k);
         platform_log().clear();
-        const int64_t lines = run_seed_search();
+        const int64_t lines = run_seed_search(seed_search_inputs());
         const std::string got = file_bytes("result.txt");
         EXPECT_EQ(lines + 1, static_cast<int64_t>(count_lines(want.file))) << k.what;
         EXPECT_TRUE(got == want.file) << k.what << ": " << got.size() << " bytes, " << want.file.size() << " wanted";
@@ -225,7 +225,7 @@ TEST_P(SeedScan, CandidatesAreTheReferenceList) {
         for (int s = 0; s < kStatCount; ++s) g_app.known_ivs[s] = known.iv[s];
         found_total += wanted[i].size();
         search_candidate_seeds();
-        EXPECT_EQ(std::vector<uint32_t>(g_app.candidate_seeds, g_app.candidate_seeds + g_app.candidate_count), wanted[i])
+        EXPECT_EQ(std::vector<uint32_t>(g_app.candidates.seeds, g_app.candidates.seeds + g_app.candidates.count), wanted[i])
             << k.what;
     }
     EXPECT_GT(found_total, 0u);

@@ -61,7 +61,7 @@ TEST_F(SeedSearch, MatchesModelFileAndTitles) {
                                         << " limit " << k.last_frame << " roaming " << k.roaming << " mac " << k.mac);
         apply(k);
         platform_log().clear();
-        run_seed_search();
+        run_seed_search(seed_search_inputs());
         const reference::SearchResult want =
             reference::seed_search(k.low_min, k.low_max, k.last_frame, k.roaming, k.mac, k.c);
         EXPECT_TRUE(file_bytes("result.txt") == want.file) << "result.txt differs from the model";
@@ -80,7 +80,7 @@ TEST_F(SeedSearch, EveryFrameIsAHitWhenNothingIsAsked) {
         g_app.low_min = g_app.low_max = 0x0ABC;
         g_app.last_frame = k.last_frame;
         g_app.roaming = k.roaming;
-        run_seed_search();
+        run_seed_search(seed_search_inputs());
         const std::string text = file_bytes("result.txt");
         EXPECT_EQ(count_lines(text), k.lines) << "limit " << k.last_frame;
     }
@@ -89,7 +89,7 @@ TEST_F(SeedSearch, EveryFrameIsAHitWhenNothingIsAsked) {
 TEST_F(SeedSearch, EmptyRangeGivesHeaderAndStepsThroughTheHours) {
     g_app.low_min = 0x1001;
     g_app.low_max = 0x1000;
-    run_seed_search();
+    run_seed_search(seed_search_inputs());
     EXPECT_EQ(file_bytes("result.txt"), "raw初期seed,消費数,H,A,B,C,D,S,めざパ,威力\r\n");
     std::vector<std::string> titles;
     for (int h = 0; h < 24; ++h) titles.push_back(std::to_string(h) + "時計算中 候補:0個");
@@ -103,7 +103,7 @@ TEST_F(SeedSearch, LinesShowTheRawSeedWithoutMacOffset) {
     for (uint32_t mac : {0u, 0x000001u, 0x123456u, 0xFFFFFFu}) {
         g_app.low_min = g_app.low_max = 0x600;
         g_app.mac_offset = static_cast<int32_t>(mac);
-        run_seed_search();
+        run_seed_search(seed_search_inputs());
         const std::string text = file_bytes("result.txt");
         size_t at = 0;
         for (int n = 0; n < 1 + 5 * 256 + 0x3A; ++n) at = text.find('\n', at) + 1;

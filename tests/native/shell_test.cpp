@@ -219,7 +219,7 @@ TEST_F(PaintedResults, CandidateRowsAreEightUpperCaseHexDigits) {
         const char* text;
     } cases[] = {{0x0000ABCD, "0000ABCD"}, {0, "00000000"}, {0xFFFFFFFF, "FFFFFFFF"}, {0x1F2E3D4C, "1F2E3D4C"}};
     char buffer[256];
-    for (int n = 0; n < 4; ++n) g_app.candidate_seeds[n + 16] = cases[n].seed;
+    for (int n = 0; n < 4; ++n) g_app.candidates.seeds[n + 16] = cases[n].seed;
     for (int n = 0; n < 4; ++n) {
         format_candidate_row(n + 16, buffer);
         EXPECT_STREQ(buffer, cases[n].text);
@@ -239,11 +239,11 @@ TEST_F(PaintedResults, TimingLinesShowTheStoredValues) {
     };
     char buffer[256];
     for (const auto& c : cases) {
-        g_app.boot_month = g_app.cgear_month = c.month;
-        g_app.boot_day = g_app.cgear_day = c.day;
-        g_app.boot_hour = g_app.cgear_hour = c.hour;
-        g_app.boot_minute = g_app.cgear_minute = c.minute;
-        g_app.boot_second = g_app.cgear_centiseconds = c.second_or_centiseconds;
+        g_app.timing.boot_month = g_app.timing.cgear_month = c.month;
+        g_app.timing.boot_day = g_app.timing.cgear_day = c.day;
+        g_app.timing.boot_hour = g_app.timing.cgear_hour = c.hour;
+        g_app.timing.boot_minute = g_app.timing.cgear_minute = c.minute;
+        g_app.timing.boot_second = g_app.timing.cgear_centiseconds = c.second_or_centiseconds;
         format_boot_line(buffer);
         EXPECT_STREQ(buffer, c.boot);
         format_cgear_line(buffer);

@@ -4,20 +4,25 @@
 #include <cstdint>
 #include <string>
 
-#include "core/state.h"
+#include "tests/native/temp_dir.h"
+#include "timing/adopt.h"
 #include "timing/stopwatch.h"
+#include "timing/timing_words.h"
 
 namespace {
 
-void reset_stopwatch() {
-    g_app.stopwatch_state = kStopwatchIdle;
-    g_app.stopwatch_centiseconds = 0;
-}
+// The fixture starts every test with the stopwatch idle.
+using Stopwatch = TempDirTest;
 
-// One pass of the thread: the display text it set, or "" when it set none.
+int32_t stopwatch_state() { return g_timing_words.stopwatch.load(); }
+
+// One pass of the thread: the display text of the reading it posted, or "" when it posted none.
 std::string pass_at(uint32_t now_ms) {
-    char text[256] = "";
-    return stopwatch_pass(now_ms, text) ? std::string(text) : std::string();
+    uint32_t hundredths = 0;
+    if (!stopwatch_pass(now_ms, &hundredths)) return "";
+    char text[256];
+    format_stopwatch_reading(hundredths, text);
+    return text;
 }
 
 std::string press() {
@@ -25,22 +30,20 @@ std::string press() {
     return caption ? caption : "(ignored)";
 }
 
-TEST(Stopwatch, PressesMoveIdleToRequestedAndRunningToIdle) {
-    reset_stopwatch();
+TEST_F(Stopwatch, PressesMoveIdleToRequestedAndRunningToIdle) {
     EXPECT_EQ(pass_at(100), "");  // idle passes touch nothing
     EXPECT_EQ(press(), "Cギア起動");
-    EXPECT_EQ(g_app.stopwatch_state, kStopwatchStartRequested);
+    EXPECT_EQ(stopwatch_state(), kStopwatchStartRequested);
     // a press before the thread has taken up the start is ignored
     EXPECT_EQ(press(), "(ignored)");
-    EXPECT_EQ(g_app.stopwatch_state, kStopwatchStartRequested);
+    EXPECT_EQ(stopwatch_state(), kStopwatchStartRequested);
     EXPECT_EQ(pass_at(200), "");  // takes up the start; no reading yet
-    EXPECT_EQ(g_app.stopwatch_state, kStopwatchRunning);
+    EXPECT_EQ(stopwatch_state(), kStopwatchRunning);
     EXPECT_EQ(press(), "起動");
-    EXPECT_EQ(g_app.stopwatch_state, kStopwatchIdle);
+    EXPECT_EQ(stopwatch_state(), kStopwatchIdle);
 }
 
-TEST(Stopwatch, ReadingGrowsInHundredthsWithTwoDecimals) {
-    reset_stopwatch();
+TEST_F(Stopwatch, ReadingGrowsInHundredthsWithTwoDecimals) {
     press();
     const uint32_t start = 5000;
     ASSERT_EQ(pass_at(start), "");
@@ -53,17 +56,14 @@ TEST(Stopwatch, ReadingGrowsInHundredthsWithTwoDecimals) {
         {123450, ""}, {123459, ""},     {3600000, "3600.00"},
     };
     for (const Step& s : steps) EXPECT_EQ(pass_at(start + s.after_ms), s.shown) << s.after_ms;
-    EXPECT_EQ(g_app.stopwatch_centiseconds, 360000u);
 }
 
-TEST(Stopwatch, StopFreezesAndRestartKeepsOldReadingUntilFirstHundredth) {
-    reset_stopwatch();
+TEST_F(Stopwatch, StopFreezesAndRestartKeepsOldReadingUntilFirstHundredth) {
     press();
     pass_at(1000);
     EXPECT_EQ(pass_at(1000 + 20500), "20.50");
     press();  // stop
     EXPECT_EQ(pass_at(1000 + 90000), "");
-    EXPECT_EQ(g_app.stopwatch_centiseconds, 2050u);
 
     press();  // start again
     EXPECT_EQ(pass_at(20000), "");  // the old text stays on the display
@@ -72,13 +72,29 @@ TEST(Stopwatch, StopFreezesAndRestartKeepsOldReadingUntilFirstHundredth) {
     EXPECT_EQ(pass_at(20000 + 505), "0.50");
 }
 
-TEST(Stopwatch, ClockWrapDuringCountDoesNoHarm) {
-    reset_stopwatch();
+TEST_F(Stopwatch, ClockWrapDuringCountDoesNoHarm) {
     press();
     pass_at(0xFFFFFF00u);
     EXPECT_EQ(pass_at(0xFFFFFFFFu), "0.25");
     EXPECT_EQ(pass_at(0x00000100u), "0.51");
     EXPECT_EQ(pass_at(0x00004F00u), "20.48");
+}
+
+}  // namespace
+
+namespace {
+
+// An adopt button copies the display unless it still reads what it reads
+// before any measurement, and the low 16 bits as four hexadecimal digits.
+TEST(Adopt, CopiesAMeasuredIntervalOnlyAndTheLowBits) {
+    const struct {
+        const char* display;
+        bool copied;
+    } cases[] = {{"0", false}, {"0.00", true}, {"20.50", true}, {"0.01", true}, {"00", true}, {"", true}};
+    for (const auto& c : cases) EXPECT_EQ(adopts_stopwatch_text(c.display), c.copied) << c.display;
+    char low[256];
+    format_adopted_low(0xC60C05F0u, low);
+    EXPECT_STREQ(low, "05F0");
 }
 
 }  // namespace

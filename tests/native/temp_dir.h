@@ -1,6 +1,7 @@
 // The one fixture of the native tests: a fresh working directory (the tools
-// read and write their files there), the state record saved before the test
-// and put back after it, and a clean log of what the core asked of the front end.
+// read and write their files there), the state record and the scan settings
+// saved before the test and put back after it, the timing words idle, and a
+// clean log of what the core asked of the front end.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -12,7 +13,9 @@
 #include <string>
 
 #include "core/state.h"
+#include "engine/scan_settings.h"
 #include "tests/native/platform_recorder.h"
+#include "timing/timing_words.h"
 
 #ifdef _WIN32
 extern "C" __declspec(dllimport) unsigned long __stdcall GetCurrentProcessId();
@@ -26,6 +29,9 @@ class TempDirTest : public ::testing::Test {
 protected:
     void SetUp() override {
         saved_state_ = std::make_unique<AppState>(g_app);
+        saved_scan_ = g_scan_settings;
+        g_timing_words.stopwatch.store(kStopwatchIdle);
+        g_timing_words.timer.store(kTimerIdle);
         saved_dir_ = std::filesystem::current_path();
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
         // the process id keeps apart the same test run by two programs at once
@@ -46,13 +52,16 @@ protected:
         g_app.hp_min_power = 30;
         g_app.last_frame = 0;
         g_app.frame_count = 0;
-        g_app.candidate_count = 0;
+        g_app.candidates = {};
     }
     void TearDown() override {
         std::filesystem::current_path(saved_dir_);
         std::error_code ignored;
         std::filesystem::remove_all(dir_, ignored);
         g_app = *saved_state_;
+        g_scan_settings = saved_scan_;
+        g_timing_words.stopwatch.store(kStopwatchIdle);
+        g_timing_words.timer.store(kTimerIdle);
         platform_log().clear();
     }
 
@@ -75,6 +84,7 @@ protected:
 
 private:
     std::unique_ptr<AppState> saved_state_;
+    ScanSettings saved_scan_{};
     std::filesystem::path saved_dir_;
     std::filesystem::path dir_;
 };

@@ -1,0 +1,21 @@
+// Where the window and the controls the program makes after the first paint
+// stand: one place for the figures the window, the painting and the tests share.
+#pragma once
+
+constexpr int kWindowWidth = 800;
+constexpr int kWindowHeight = 600;
+
+constexpr int kFieldHeight = 22;
+constexpr int kButtonHeight = 25;
+
+// Candidate n is painted at (kCandidateRowX, kCandidateRowY + kCandidateRowSpacing * n);
+// its adopt button, for the first kAdoptButtons, stands beside it.
+constexpr int kCandidateRowX = 144;
+constexpr int kCandidateRowY = 405;
+constexpr int kCandidateRowSpacing = 25;
+constexpr int kAdoptButtonX = 235;
+constexpr int kAdoptButtonWidth = 45;
+constexpr int kAdoptButtonHeight = 22;
+
+// The C-Gear timer's display: its longest text, 「先に計算して下さい」, is 144 pixels.
+constexpr int kTimerDisplayWidth = 155;

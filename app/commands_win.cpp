@@ -102,10 +102,7 @@ void candidates_command() {
     t.last_frame = hold(held, w.candidates_last_frame_field);
     store_candidate_inputs(t);
     refresh_mac_and_roaming();
-    destroy_adopt_buttons();
-    search_candidate_seeds();
-    create_adopt_buttons();
-    repaint();
+    show_candidate_list(search_candidate_seeds(candidate_inputs()));
 }
 
 void cgear_timing_command() {
@@ -150,19 +147,30 @@ void timer_command() {
     }
 }
 
-// Adopt button 1001 + n: the stopwatch reading and candidate n's low 16 bits
-// go into the timing fields. Acts on the first kAdoptButtons identifiers only.
+// Adopt button 1001 + n adopts candidate n. Acts on the first kAdoptButtons identifiers only.
 void adopt_command(uint16_t id) {
     const int32_t n = static_cast<uint16_t>(id - kIdFirstAdopt);
     if (n >= kAdoptButtons || n >= g_app.candidates.count) return;  // a button of an earlier list
-    const std::string reading = window_text(g_window.stopwatch_display);
-    if (adopts_stopwatch_text(reading.c_str())) set_window_text(g_window.measured_seconds_field, reading.c_str());
-    char low[256];
-    format_adopted_low(g_app.candidates.seeds[n], low);
-    set_window_text(g_window.obtained_low_field, low);
+    adopt_raw_seed(g_app.candidates.seeds[n]);
 }
 
 }  // namespace
+
+void show_candidate_list(const CandidateList& list) {
+    destroy_adopt_buttons();
+    g_app.candidates = list;
+    create_adopt_buttons();
+    repaint();
+}
+
+void adopt_raw_seed(uint32_t raw_seed) {
+    // a display that has measured nothing yet must not replace a typed interval
+    const std::string reading = window_text(g_window.stopwatch_display);
+    if (adopts_stopwatch_text(reading.c_str())) set_window_text(g_window.measured_seconds_field, reading.c_str());
+    char low[256];
+    format_adopted_low(raw_seed, low);
+    set_window_text(g_window.obtained_low_field, low);
+}
 
 void dispatch_command(uint16_t id) {
     // the buttons are disabled meanwhile; a command sent anyway waits too
@@ -175,6 +183,7 @@ void dispatch_command(uint16_t id) {
     case kIdTimingButton: cgear_timing_command(); break;
     case kIdConfirmButton: confirmation_list_command(); break;
     case kIdTimerButton: timer_command(); break;
+    case kIdStatsButton: show_stats_window(); break;
     default: break;
     }
     // every command then meets the adopt test, which picks out the adopt buttons

@@ -12,18 +12,9 @@
 
 namespace {
 
-#ifdef KIVREL_FIXED_WIDTH_FIELDS
-constexpr DWORD kEditStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP;
-#else
-constexpr DWORD kEditStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL;
-#endif
-constexpr DWORD kListStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | WS_TABSTOP | CBS_DROPDOWNLIST;
 constexpr DWORD kCheckBoxStyle = WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX;
 constexpr DWORD kBorderedButtonStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP;
-constexpr DWORD kTabStopButtonStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
 constexpr DWORD kPlainButtonStyle = WS_CHILD | WS_VISIBLE;
-constexpr DWORD kDisplayStyle = WS_CHILD | WS_VISIBLE | SS_NOPREFIX;
-constexpr int kListDroppedHeight = 350;
 
 HWND edit(ControlId id, const char* text, int x, int y, int w) {
     return create_child(L"Edit", kEditStyle, text, x, y, w, kFieldHeight, id);
@@ -117,6 +108,9 @@ void create_controls() {
     button(kIdTimerButton, kPlainButtonStyle, kTimerCaption, 420, 478, 100);
     a.timer_display = create_child(L"static", kDisplayStyle, "", 420, 510, kTimerDisplayWidth, kFieldHeight,
                                    kIdTimerDisplay);
+
+    // the stats window's button, after the others so that their Tab order stays
+    button(kIdStatsButton, kTabStopButtonStyle, "実数値から", 290, 405, 100);
 
     apply_config();
 }

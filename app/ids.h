@@ -56,4 +56,25 @@ enum ControlId : int32_t {
     // C-Gear timer
     kIdTimerButton = 214,
     kIdTimerDisplay = 931,
+
+    // the stats window: its button in the main window, then its own controls
+    kIdStatsButton = 215,
+    kIdStatsName = 401,
+    kIdStatsNatureList = 402,
+    kIdStatsCharacteristicList = 403,
+    kIdStatsTypeList = 404,
+    kIdStatsLevelFirst = 410,  // level of row r at 410 + 10 r; its stats H..S follow at 411 + 10 r ..
+    kIdStatsRowStep = 10,
+    kIdStatsIvFirst = 441,  // the possible IVs of H; A..S follow at 442..446
+    kIdStatsStatus = 447,
+    kIdStatsIvButton = 450,
+    kIdStatsCandidatesButton = 451,
+    kIdStatsHitsButton = 452,
+    kIdStatsLowRange = 453,
+    kIdStatsSecondRange = 454,
+    kIdStatsHitList = 460,
+    kIdStatsAdopt = 461,
 };
+
+// The stats window's class name.
+constexpr wchar_t kStatsWindowClass[] = L"KivrelStats";

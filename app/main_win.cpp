@@ -101,7 +101,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show_command) {
 
     MSG msg = {};
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        if (IsDialogMessageW(g_window.main, &msg)) continue;
+        if (stats_dialog_message(&msg) || IsDialogMessageW(g_window.main, &msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }

@@ -87,6 +87,7 @@ void show_search_running(bool running) {
     for (ControlId id : kLockedButtons) EnableWindow(GetDlgItem(main, id), !running);
     for (HWND b : g_window.adopt_buttons)
         if (b) EnableWindow(b, !running);
+    enable_stats_searches(!running);
 }
 
 }  // namespace

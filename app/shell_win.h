@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/game.h"
+#include "core/state.h"
 #include "timing/timer_schedule.h"
 
 // The front end's own state: the window, its font and its controls, and what
@@ -59,6 +60,18 @@ struct Window {
 
 extern Window g_window;
 
+// The styles of the controls both windows make. The fixed-width build's edit
+// fields take no more text than they show.
+#ifdef KIVREL_FIXED_WIDTH_FIELDS
+constexpr DWORD kEditStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP;
+#else
+constexpr DWORD kEditStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL;
+#endif
+constexpr DWORD kListStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | WS_TABSTOP | CBS_DROPDOWNLIST;
+constexpr DWORD kTabStopButtonStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
+constexpr DWORD kDisplayStyle = WS_CHILD | WS_VISIBLE | SS_NOPREFIX;
+constexpr int kListDroppedHeight = 350;
+
 // Creates every child control, then reads config.txt. First paint only.
 void create_controls();
 
@@ -75,7 +88,9 @@ void set_window_text(HWND window, const char* cp932);
 void add_list_entry(HWND list, const char* cp932);
 void draw_text(HDC dc, int x, int y, const char* cp932);
 int message_box(HWND owner, const char* text, const char* caption, unsigned flags);
-// A child control of the main window with the window's font.
+// A child control of parent, or of the main window, with the window's font.
+HWND create_control(HWND parent, const wchar_t* window_class, unsigned long style, const char* text, int x, int y,
+                    int width, int height, int id);
 HWND create_child(const wchar_t* window_class, unsigned long style, const char* text, int x, int y, int width,
                   int height, int id);
 // Makes g_window.font, the one font of the window: the stock font of a
@@ -146,6 +161,19 @@ constexpr UINT_PTR kTimerFlashId = 1;
 void end_timer_flash(WPARAM timer_id);
 // The brush for a static control's background: the flash's, or nullptr for the default.
 HBRUSH timer_display_brush(HDC dc, HWND control);
+
+// The stats window: shown (made at the first press) or brought to the front;
+// its searches enabled or not; a message of its controls taken by the dialog
+// manager, so that Tab moves between them.
+void show_stats_window();
+void enable_stats_searches(bool enabled);
+bool stats_dialog_message(MSG* msg);
+
+// The candidate list replaced and shown with its adopt buttons.
+void show_candidate_list(const CandidateList& list);
+// What an adopt button does with its raw seed: the stopwatch's interval and
+// the seed's low 16 bits into the timing fields.
+void adopt_raw_seed(uint32_t raw_seed);
 
 // The timing thread, for the program's life with a 1 ms timer resolution:
 // start_timing_thread is false when it cannot be made, end_timing_thread

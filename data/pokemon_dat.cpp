@@ -57,13 +57,15 @@ bool load_species_table(const char* path) {
     return true;
 }
 
-bool find_species(const char* name) {
-    bool found = false;
-    for (int32_t i = 0; i < kSpeciesCount; ++i) {
-        if (std::strcmp(name, g_app.species[i].name) == 0) {
-            g_app.species_index = i;
-            found = true;
-        }
-    }
+const SpeciesRecord* lookup_species(const SpeciesRecord* table, const char* name) {
+    const SpeciesRecord* found = nullptr;
+    for (int32_t i = 0; i < kSpeciesCount; ++i)
+        if (std::strcmp(name, table[i].name) == 0) found = &table[i];
     return found;
+}
+
+bool find_species(const char* name) {
+    const SpeciesRecord* found = lookup_species(g_app.species, name);
+    if (found) g_app.species_index = static_cast<int32_t>(found - g_app.species);
+    return found != nullptr;
 }

@@ -48,8 +48,9 @@ void store_candidate_inputs(const CandidateTexts& t) {
 CandidateInputs candidate_inputs() {
     const AppState& a = g_app;
     CandidateInputs in{a.switch_on_month, a.switch_on_day, a.switch_on_hour, a.switch_on_minute, {},
-                       a.last_frame,      a.mac_offset,    a.roaming,        g_scan_settings};
-    for (int32_t s = 0; s < kStatCount; ++s) in.known_ivs[s] = a.known_ivs[s];
+                       nullptr,           nullptr,         a.last_frame,     a.mac_offset,       a.roaming,
+                       g_scan_settings};
+    for (int32_t s = 0; s < kStatCount; ++s) in.allowed[s] = uint32_t{1} << a.known_ivs[s];
     return in;
 }
 
@@ -69,7 +70,9 @@ CandidateList search_candidate_seeds(const CandidateInputs& in) {
     job.roaming = in.roaming;
     job.mac_offset = static_cast<uint32_t>(in.mac_offset);
     job.exact = true;
-    for (int32_t s = 0; s < kStatCount; ++s) job.ivs[s] = in.known_ivs[s];
+    for (int32_t s = 0; s < kStatCount; ++s) job.allowed[s] = in.allowed[s];
+    job.accept = in.accept;
+    job.accept_context = in.accept_context;
     job.hit_bytes = sizeof(uint32_t);
     job.keep_hit = keep_raw_seed;
     job.take = take_candidates;

@@ -18,23 +18,26 @@ struct CandidateTexts {
 // hour 0..24, minute 0..59, last frame 0 or more.
 void store_candidate_inputs(const CandidateTexts& t);
 
-// Everything one candidate search reads.
+// Everything one candidate search reads. A frame matches when each stat's IV
+// is allowed (bit iv of allowed[s]) and accept, when given, takes the IvSet.
 struct CandidateInputs {
     int32_t switch_on_month, switch_on_day, switch_on_hour, switch_on_minute;
-    int32_t known_ivs[kStatCount];
+    uint32_t allowed[kStatCount];
+    bool (*accept)(const IvSet& ivs, const void* context);
+    const void* accept_context;
     int32_t last_frame;
     int32_t mac_offset;
     bool roaming;
     ScanSettings scan;
 };
 
-// The inputs as g_app holds them.
+// The inputs as g_app holds them: exactly the known IVs.
 CandidateInputs candidate_inputs();
 
 // Up to twenty raw seeds, in loop order (second 0..59, low value
-// 0x300..0x1000, frame), whose IvSet equals the known IVs at some frame
-// 0..last frame (never past the final frame); a seed once per matching
-// frame, later matches dropped.
+// 0x300..0x1000, frame), whose IvSet matches at some frame 0..last frame
+// (never past the final frame); a seed once per matching frame, later
+// matches dropped.
 CandidateList search_candidate_seeds(const CandidateInputs& in);
 inline void search_candidate_seeds() { g_app.candidates = search_candidate_seeds(candidate_inputs()); }
 

@@ -14,6 +14,7 @@
 
 #include "tests/native/reference.h"
 #include "app/ids.h"
+#include "app/layout.h"
 #include "core/version.h"
 #include "tests/wine/driver.h"
 
@@ -296,8 +297,8 @@ bool shows_rows(const Program& p, const std::vector<uint32_t>& want) {
         if (attempt % 10 == 5) SetWindowPos(p.window(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
         const driver::Pixels px = p.capture();
         bool all = true;
-        for (size_t n = 0; n < want.size() && 405 + 25 * n + 16 <= static_cast<size_t>(px.height); ++n)
-            all = all && driver::shows_text(px, 144, 405 + 25 * static_cast<int>(n), hex8(want[n]));
+        for (size_t n = 0; n < want.size() && kCandidateRowY + kCandidateRowSpacing * n + 16 <= static_cast<size_t>(px.height); ++n)
+            all = all && driver::shows_text(px, kCandidateRowX, kCandidateRowY + kCandidateRowSpacing * static_cast<int>(n), hex8(want[n]));
         if (all) return true;
         Sleep(40);
     }
@@ -306,7 +307,7 @@ bool shows_rows(const Program& p, const std::vector<uint32_t>& want) {
 
 TEST_P(SeedTools, CandidatesGetAdoptButtonsAndRows) {
     Program p(GetParam());
-    EXPECT_FALSE(driver::shows_text(p.capture(), 144, 405, "候補なし"));  // no search yet
+    EXPECT_FALSE(driver::shows_text(p.capture(), kCandidateRowX, kCandidateRowY, "候補なし"));  // no search yet
     // raw seed 20070463 gives these IVs at frames 8 and 316: two rows, two buttons
     const int known[6] = {17, 12, 18, 12, 4, 0};
     type_candidate_inputs(p, {"4", "5", "7", "6"}, {"17", "12", "18", "12", "4", "0"}, "316");
@@ -329,8 +330,8 @@ TEST_P(SeedTools, CandidatesGetAdoptButtonsAndRows) {
         RECT r;
         GetWindowRect(b, &r);
         MapWindowPoints(nullptr, p.window(), reinterpret_cast<POINT*>(&r), 2);
-        EXPECT_EQ(r.left, 235);
-        EXPECT_EQ(r.top, 405 + 25 * static_cast<int>(n));
+        EXPECT_EQ(r.left, kAdoptButtonX);
+        EXPECT_EQ(r.top, kCandidateRowY + kCandidateRowSpacing * static_cast<int>(n));
         EXPECT_EQ(r.right - r.left, 45);
         EXPECT_EQ(r.bottom - r.top, 22);
         const LONG style = GetWindowLongA(b, GWL_STYLE);
@@ -348,9 +349,9 @@ TEST_P(SeedTools, CandidatesGetAdoptButtonsAndRows) {
     // found nothing is said where the rows would be (waiting up to two seconds for the paint)
     bool said = false;
     for (int attempt = 0; attempt < 50 && !said; ++attempt, Sleep(40))
-        said = driver::shows_text(p.capture(), 144, 405, "候補なし");
+        said = driver::shows_text(p.capture(), kCandidateRowX, kCandidateRowY, "候補なし");
     EXPECT_TRUE(said);
-    EXPECT_FALSE(driver::shows_text(p.capture(), 144, 405, hex8(want[0])));
+    EXPECT_FALSE(driver::shows_text(p.capture(), kCandidateRowX, kCandidateRowY, hex8(want[0])));
     EXPECT_TRUE(p.opened().empty());
     EXPECT_EQ(p.title(), kMainTitle);
 

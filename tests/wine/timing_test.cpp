@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/ids.h"
+#include "app/layout.h"
 #include "tests/wine/driver.h"
 
 using driver::Program;
@@ -150,10 +151,11 @@ TEST_P(Timing, StopwatchCountsFreezesAndRestarts) {
     Program p(GetParam());
     EXPECT_EQ(field_text(p, kIdStopwatchDisplay), "0");
     EXPECT_EQ(field_text(p, kIdStopwatchButton), "起動");
-    // an adopt press before any count copies the display's "0"
+    // an adopt command without a candidate list changes nothing
+    p.set_text(kIdMeasuredSeconds, "20.50");
     p.press(kIdFirstAdopt);
-    EXPECT_EQ(field_text(p, kIdMeasuredSeconds), "0");
-    EXPECT_EQ(field_text(p, kIdObtainedLow), "0000");
+    EXPECT_EQ(field_text(p, kIdMeasuredSeconds), "20.50");
+    EXPECT_EQ(field_text(p, kIdObtainedLow), "");
 
     p.press(kIdStopwatchButton);
     EXPECT_EQ(field_text(p, kIdStopwatchButton), "Cギア起動");
@@ -213,13 +215,14 @@ TEST_P(Timing, AdoptCopiesReadingAndCandidateLowBits) {
     p.press(kIdCandidatesButton);
     int row = -1;
     for (int n = 0; n < 10 && row < 0; ++n)
-        if (painted(p, 144, 405 + 25 * n, seed)) row = n;
+        if (painted(p, kCandidateRowX, kCandidateRowY + kCandidateRowSpacing * n, seed)) row = n;
     ASSERT_GE(row, 0) << "candidate " << seed << " not listed";
     ASSERT_NE(p.control(kIdFirstAdopt + row), nullptr);
 
-    // the display's initial text, then a running reading
+    // while the display reads "0" nothing was measured: the typed interval stays
+    p.set_text(kIdMeasuredSeconds, "20.50");
     p.click(kIdFirstAdopt + row);
-    EXPECT_EQ(field_text(p, kIdMeasuredSeconds), "0");
+    EXPECT_EQ(field_text(p, kIdMeasuredSeconds), "20.50");
     EXPECT_EQ(field_text(p, kIdObtainedLow), "05F0");
     // only 1001..1010 adopt; every other command leaves the fields alone
     p.set_text(kIdMeasuredSeconds, "x");
@@ -338,6 +341,8 @@ TEST_P(Timing, TimerNeedsADateAndStopsWhenPressedAgain) {
     EXPECT_GT(left, 1300);
     EXPECT_LT(left, 1500);
     p.press(kIdTimerButton);
+    // said once the timing thread has taken the stop up and silenced the beeps
+    for (int i = 0; i < 50 && p.text(kIdTimerDisplay) != "中止"; ++i) Sleep(20);
     EXPECT_EQ(p.text(kIdTimerDisplay), "中止");
     Sleep(300);  // no late countdown text replaces it
     EXPECT_EQ(p.text(kIdTimerDisplay), "中止");
@@ -370,6 +375,40 @@ TEST_P(Timing, StopwatchAndTimerExcludeEachOther) {
     p.press(kIdStopwatchButton);  // free again
     EXPECT_EQ(p.text(kIdStopwatchButton), "Cギア起動");
     p.press(kIdStopwatchButton);
+}
+
+// A target no attempt can make: the two lines as calculated, the reason where
+// the clock line stands, and a timer that refuses; a target that can be made
+// brings the clock line and the countdown back.
+TEST_P(Timing, UnmakeableTargetSaysWhyAndTheTimerRefuses) {
+    Program p(GetParam());
+    const struct {
+        Row row;
+        const char* reason;
+    } cases[] = {
+        {{"C6200600", "20.50", "05F0", "9", "12", "起動:9月12日32時55分15秒", "Cギア:9月12日32時55分35.76秒"},
+         "このseedは作れません(時が32)"},
+        {{"C60C0010", "20.50", "05F0", "9", "12", "起動:9月12日12時59分34秒", "Cギア:9月12日12時59分30.44秒"},
+         "このseedは作れません(間隔が-4.56秒)"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.reason);
+        type_row(p, c.row);
+        p.press(kIdTimingButton);
+        expect_lines(p, c.row.boot, c.row.cgear);
+        EXPECT_TRUE(painted(p, kClockX, kClockY, c.reason));
+        p.press(kIdTimerButton);
+        EXPECT_EQ(p.text(kIdTimerDisplay), "このseedは作れません");
+        Sleep(200);
+        EXPECT_EQ(p.text(kIdTimerDisplay), "このseedは作れません");
+    }
+    type_row(p, kRows[0]);
+    p.press(kIdTimingButton);
+    EXPECT_TRUE(painted(p, kClockX, kClockY, "時計合わせ:9月12日12時55分"));
+    p.press(kIdTimerButton);
+    Sleep(300);
+    EXPECT_GT(countdown_of(p.text(kIdTimerDisplay), "起動まで"), 1300);
+    p.press(kIdTimerButton);
 }
 
 INSTANTIATE_TEST_SUITE_P(Builds, Timing, ::testing::Values("Kivrel.exe", "Kivrel-fixed.exe"));

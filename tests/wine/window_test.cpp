@@ -75,6 +75,7 @@ std::vector<ControlSpec> expected_controls() {
     c.push_back({kIdNatureList, "ComboBox", kList, "", 640, 478, 120, 350});
     c.push_back({kIdTimerButton, "Button", kPlain, "タイマー", 420, 478, 100, 25});
     c.push_back({kIdTimerDisplay, "Static", kDisplay, "", 420, 510, 155, 22});
+    c.push_back({kIdStatsButton, "Button", kTabStop, "実数値から", 290, 405, 100, 25});
     return c;
 }
 
@@ -246,7 +247,9 @@ TEST_P(Window, NewerControlsAndTextsStayClearAndInside) {
         EXPECT_LE(box(0, 0, text).right, 155) << text;
     std::vector<std::pair<std::string, RECT>> newer = {{"clock line", box(440, 430, "時計合わせ:12月31日23時59分")},
                                                        {"nature label", box(595, 481, "性格:")}};
-    const int newer_ids[] = {kIdNatureList, kIdTimerButton, kIdTimerDisplay};
+    const int newer_ids[] = {kIdNatureList, kIdTimerButton, kIdTimerDisplay, kIdStatsButton};
+    // the stats window's button stays clear of the candidate rows and their adopt buttons
+    newer.push_back({"candidate rows", RECT{144, 405, 281, 561}});
     for (int id : newer_ids) newer.push_back({"control " + std::to_string(id), rect_in_client(p.window(), p.control(id))});
     for (size_t i = 0; i < newer.size(); ++i) {
         const RECT& r = newer[i].second;

@@ -1,0 +1,158 @@
+// The stats window of both builds: opened by its button, the possible IVs of a
+// published case, the candidates and the hit of a known seed with their adopt buttons.
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/ids.h"
+#include "app/layout.h"
+#include "tests/wine/driver.h"
+
+using driver::Program;
+
+namespace {
+
+class StatsWindow : public ::testing::TestWithParam<const char*> {};
+
+// The program's stats window, once it exists.
+HWND stats_window_of(const Program& p) {
+    for (int i = 0; i < 100; ++i) {
+        for (HWND w = FindWindowExW(nullptr, nullptr, kStatsWindowClass, nullptr); w;
+             w = FindWindowExW(nullptr, w, kStatsWindowClass, nullptr)) {
+            DWORD pid = 0;
+            GetWindowThreadProcessId(w, &pid);
+            if (pid == p.process_id()) return w;
+        }
+        Sleep(20);
+    }
+    return nullptr;
+}
+
+std::string text_of(HWND w) {
+    const int n = GetWindowTextLengthW(w);
+    std::wstring s(static_cast<size_t>(n > 0 ? n : 0) + 1, L'\0');
+    s.resize(static_cast<size_t>(GetWindowTextW(w, &s[0], n + 1)));
+    return driver::to_cp932(s);
+}
+
+void set(HWND stats, int id, const std::string& cp932) {
+    SendMessageW(GetDlgItem(stats, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(driver::to_wide(cp932).c_str()));
+}
+
+void press(HWND stats, int id) { SendMessageW(stats, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
+
+std::string field(HWND stats, int id) { return text_of(GetDlgItem(stats, id)); }
+
+// The IVs of frame 0 of seed, from the frame list the program writes.
+std::vector<int> frame0_ivs(Program& p, const std::string& seed) {
+    p.set_text(kIdListSeed, seed);
+    p.set_text(kIdListFrameCount, "1");
+    p.press(kIdListButton);
+    std::istringstream in(p.file("list.txt"));
+    std::string header, line;
+    std::getline(in, header);
+    std::getline(in, line);
+    std::vector<int> fields;
+    std::istringstream cols(line);
+    for (std::string f; std::getline(cols, f, ',');) fields.push_back(std::atoi(f.c_str()));
+    return fields.size() >= 7 ? std::vector<int>(fields.begin() + 1, fields.begin() + 7) : std::vector<int>{};
+}
+
+// フシギダネ (45, 49, 49, 65, 65, 45) at level 100 with a neutral nature: every IV gives its own stat.
+void type_level_100(HWND stats, const std::vector<int>& ivs) {
+    const int base[6] = {45, 49, 49, 65, 65, 45};
+    set(stats, kIdStatsName, "フシギダネ");
+    SendMessageW(GetDlgItem(stats, kIdStatsNatureList), CB_SETCURSEL, 13, 0);  // まじめ
+    set(stats, kIdStatsLevelFirst, "100");
+    for (int s = 0; s < 6; ++s)
+        set(stats, kIdStatsLevelFirst + 1 + s, std::to_string(2 * base[s] + ivs[s] + (s == 0 ? 110 : 5)));
+}
+
+TEST_P(StatsWindow, OpensReadsThePossibleIvsAndKeepsItsFieldsWhenClosed) {
+    Program p(GetParam());
+    p.press(kIdStatsButton);
+    const HWND stats = stats_window_of(p);
+    ASSERT_NE(stats, nullptr);
+    EXPECT_TRUE(IsWindowVisible(stats));
+    EXPECT_EQ(text_of(stats), "実数値から個体値");
+    EXPECT_EQ(GetWindow(stats, GW_OWNER), p.window());
+    // the published case: アチャモ, level 6, のんき
+    set(stats, kIdStatsName, "アチャモ");
+    SendMessageW(GetDlgItem(stats, kIdStatsNatureList), CB_SETCURSEL, 8, 0);
+    set(stats, kIdStatsLevelFirst, "6");
+    const char* const typed[6] = {"22", "12", "12", "15", "11", "9"};
+    for (int s = 0; s < 6; ++s) set(stats, kIdStatsLevelFirst + 1 + s, typed[s]);
+    press(stats, kIdStatsIvButton);
+    const char* const want[6] = {"10-26", "0-13", "20-31", "27-31", "0-16", "0-26"};
+    for (int s = 0; s < 6; ++s) EXPECT_EQ(field(stats, kIdStatsIvFirst + s), want[s]) << "stat " << s;
+    EXPECT_EQ(field(stats, kIdStatsStatus), "");
+    // closed, it hides; the button shows it again with the fields as they were
+    SendMessageW(stats, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindowVisible(stats));
+    p.press(kIdStatsButton);
+    EXPECT_TRUE(IsWindowVisible(stats));
+    EXPECT_EQ(stats_window_of(p), stats);
+    EXPECT_EQ(field(stats, kIdStatsName), "アチャモ");
+    EXPECT_EQ(field(stats, kIdStatsIvFirst + 3), "27-31");
+}
+
+TEST_P(StatsWindow, CandidatesAndTheHitOfAKnownSeedWithTheirAdoptButtons) {
+    Program p(GetParam());
+    // C-Gear on 9/12 12:30 at second 0 gives top byte 9 * 12 + 30 = 0x8A
+    const std::string seed = "8A0C05F0";
+    const std::vector<int> ivs = frame0_ivs(p, seed);
+    ASSERT_EQ(ivs.size(), 6u);
+    const char* when[] = {"9", "12", "12", "30"};
+    for (int i = 0; i < 4; ++i) p.set_text(kIdSwitchOnFirst + i, when[i]);
+    p.set_text(kIdCandidatesLastFrame, "0");
+    p.press(kIdStatsButton);
+    const HWND stats = stats_window_of(p);
+    ASSERT_NE(stats, nullptr);
+    type_level_100(stats, ivs);
+
+    press(stats, kIdStatsCandidatesButton);
+    int row = -1;
+    for (int attempt = 0; attempt < 50 && row < 0; ++attempt, Sleep(40)) {
+        const driver::Pixels shown = p.capture();
+        for (int n = 0; n < 10 && row < 0; ++n)
+            if (driver::shows_text(shown, kCandidateRowX, kCandidateRowY + kCandidateRowSpacing * n, seed)) row = n;
+    }
+    ASSERT_GE(row, 0) << "candidate " << seed << " not listed";
+    p.set_text(kIdMeasuredSeconds, "20.50");
+    p.click(kIdFirstAdopt + row);
+    EXPECT_EQ(p.text(kIdMeasuredSeconds), "20.50");  // the stopwatch display still reads 0
+    EXPECT_EQ(p.text(kIdObtainedLow), "05F0");
+
+    // three low values and no second below the hit: found, first
+    p.set_text(kIdTargetSeed, "8A0C05ED");
+    p.set_text(kIdObtainedLow, "");
+    press(stats, kIdStatsHitsButton);
+    const HWND hits = GetDlgItem(stats, kIdStatsHitList);
+    ASSERT_GE(SendMessageW(hits, LB_GETCOUNT, 0, 0), 1);
+    wchar_t first[256] = {};
+    SendMessageW(hits, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(first));
+    EXPECT_EQ(driver::to_cp932(first), "8A0C05F0 下位+3 秒+0 消費0");
+    EXPECT_EQ(SendMessageW(hits, LB_GETCURSEL, 0, 0), 0);
+    press(stats, kIdStatsAdopt);
+    EXPECT_EQ(p.text(kIdObtainedLow), "05F0");
+    EXPECT_EQ(p.text(kIdMeasuredSeconds), "20.50");
+
+    // a target with no fitting seed nearby: one line says so, and its adopt changes nothing
+    p.set_text(kIdTargetSeed, "100C0000");
+    set(stats, kIdStatsLowRange, "0");
+    set(stats, kIdStatsSecondRange, "0");
+    press(stats, kIdStatsHitsButton);
+    ASSERT_EQ(SendMessageW(hits, LB_GETCOUNT, 0, 0), 1);
+    SendMessageW(hits, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(first));
+    EXPECT_EQ(driver::to_cp932(first), "当たりなし");
+    p.set_text(kIdObtainedLow, "x");
+    SendMessageW(hits, LB_SETCURSEL, 0, 0);
+    press(stats, kIdStatsAdopt);
+    EXPECT_EQ(p.text(kIdObtainedLow), "x");
+}
+
+INSTANTIATE_TEST_SUITE_P(Builds, StatsWindow, ::testing::Values("Kivrel.exe", "Kivrel-fixed.exe"));
+
+}  // namespace

@@ -1,0 +1,105 @@
+#include "tools/hit_search.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+
+#include "core/fields.h"
+#include "engine/seed_scan.h"
+
+namespace {
+
+struct KeptHit {
+    uint32_t raw_seed;
+    int32_t frame;
+};
+
+size_t keep_seed_and_frame(const ScanHit& hit, char* out) {
+    const KeptHit kept{hit.raw_seed, hit.frame};
+    std::memcpy(out, &kept, sizeof kept);
+    return sizeof kept;
+}
+
+// The hits gathered so far: those of the blocks (second offsets) already
+// complete in `done`, ordered; those of the block under way in `current`.
+struct Gathered {
+    const HitSearchInputs* in;
+    std::vector<Hit> done;
+    std::vector<Hit> current;
+    int32_t current_block = 0;
+};
+
+int32_t low_offset_of(uint32_t raw_seed, uint32_t target) {
+    return static_cast<int16_t>(static_cast<uint16_t>((raw_seed & 0xFFFFu) - (target & 0xFFFFu)));
+}
+
+// Puts the block under way in its order (low offset, then frame) after the earlier ones.
+void close_block(Gathered* g) {
+    std::stable_sort(g->current.begin(), g->current.end(), [](const Hit& a, const Hit& b) {
+        return offset_rank(a.low_offset) < offset_rank(b.low_offset);
+    });
+    for (const Hit& h : g->current) {
+        if (static_cast<int32_t>(g->done.size()) == kMaxHits) break;
+        g->done.push_back(h);
+    }
+    g->current.clear();
+}
+
+bool take_hits(void* context, int32_t block, const char* kept, size_t size, int64_t) {
+    auto* g = static_cast<Gathered*>(context);
+    if (block != g->current_block) {
+        close_block(g);
+        g->current_block = block;
+        // the blocks come in second-offset order: a full list no later block changes
+        if (static_cast<int32_t>(g->done.size()) == kMaxHits) return false;
+    }
+    const int32_t s = offset_of_rank(block);
+    for (size_t i = 0; i + sizeof(KeptHit) <= size; i += sizeof(KeptHit)) {
+        KeptHit k;
+        std::memcpy(&k, kept + i, sizeof k);
+        g->current.push_back({k.raw_seed, low_offset_of(k.raw_seed, g->in->target_seed), s, k.frame});
+    }
+    return true;
+}
+
+}  // namespace
+
+std::vector<Hit> search_hits(const HitSearchInputs& in) {
+    ScanJob job{};
+    const int32_t low_range = std::clamp(in.low_range, 0, kMaxLowRange);
+    const int32_t second_range = std::clamp(in.second_range, 0, kMaxSecondRange);
+    const uint32_t top = in.target_seed >> 24;
+    const uint32_t hour = (in.target_seed >> 16) & 0xFFu;
+    const uint32_t first_low = (in.target_seed - static_cast<uint32_t>(low_range)) & 0xFFFFu;
+    // one block per second offset, in offset order: 0, -1, +1, ...
+    job.block_count = 2 * second_range + 1;
+    for (int32_t b = 0; b < job.block_count; ++b) {
+        job.blocks[b] = {(top + static_cast<uint32_t>(offset_of_rank(b))) & 0xFFu, hour, first_low};
+    }
+    job.tops = 1;
+    job.width = static_cast<uint64_t>(2 * low_range + 1);
+    job.last_frame = in.last_frame;
+    job.roaming = in.roaming;
+    job.mac_offset = static_cast<uint32_t>(in.mac_offset);
+    job.exact = true;
+    for (int32_t s = 0; s < kStatCount; ++s) job.allowed[s] = in.allowed[s];
+    job.accept = in.accept;
+    job.accept_context = in.accept_context;
+    job.hit_bytes = sizeof(KeptHit);
+    job.keep_hit = keep_seed_and_frame;
+    Gathered gathered{&in, {}, {}, 0};
+    job.take = take_hits;
+    job.context = &gathered;
+    job.kernel = in.scan.kernel;
+    job.threads = in.scan.threads;
+    run_scan(job);
+    close_block(&gathered);
+    return gathered.done;
+}
+
+int32_t hit_range_of_text(const char* text, int32_t most) { return clamp_int(field_int(text, kFrameChars), 0, most); }
+
+void format_hit_line(const Hit& hit, char* buffer) {
+    std::snprintf(buffer, 256, "%08X 下位%+d 秒%+d 消費%d", static_cast<unsigned>(hit.raw_seed), hit.low_offset,
+                  hit.second_offset, hit.frame);
+}

@@ -1,0 +1,52 @@
+// The hit around the target: after an attempt, the raw seeds and frames near
+// the target whose IVs fit what the game showed, closest first.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "core/game.h"
+#include "engine/scan_settings.h"
+
+// Ranges as the stats window's fields give them: low offsets up to
+// kMaxLowRange, second offsets up to kMaxSecondRange each way.
+constexpr int32_t kMaxLowRange = 1000;
+constexpr int32_t kMaxSecondRange = 10;
+constexpr int32_t kMaxHits = 100;
+
+// A range field as the stats window reads it: atoi of its first 4 characters, clamped to 0..most.
+int32_t hit_range_of_text(const char* text, int32_t most);
+
+struct HitSearchInputs {
+    uint32_t target_seed;
+    int32_t low_range;     // 0..kMaxLowRange
+    int32_t second_range;  // 0..kMaxSecondRange
+    int32_t last_frame;    // frames 0..last_frame, never past the final frame
+    int32_t mac_offset;
+    bool roaming;
+    uint32_t allowed[kStatCount];                           // IVs a stat may have
+    bool (*accept)(const IvSet& ivs, const void* context);  // the whole IvSet fits (null: every one)
+    const void* accept_context;
+    ScanSettings scan;
+};
+
+// One raw seed and frame that fits: low offset d and second offset s from the target.
+struct Hit {
+    uint32_t raw_seed;
+    int32_t low_offset;
+    int32_t second_offset;
+    int32_t frame;
+};
+
+// The offsets in the order 0, -1, +1, -2, +2, ...: rank 0, 1, 2, 3, 4, ...
+constexpr int32_t offset_rank(int32_t offset) { return offset == 0 ? 0 : offset < 0 ? -2 * offset - 1 : 2 * offset; }
+constexpr int32_t offset_of_rank(int32_t rank) { return rank % 2 == 1 ? -(rank + 1) / 2 : rank / 2; }
+
+// Up to kMaxHits hits: for each second offset s in offset order, each low
+// offset d in offset order, the raw seed whose top byte is the target's + s
+// (mod 256), whose hour byte is the target's and whose low 16 bits are the
+// target's + d (mod 65536), and each of its frames in order.
+std::vector<Hit> search_hits(const HitSearchInputs& in);
+
+// "%08X 下位%+d 秒%+d 消費%d" into buffer (256 bytes).
+void format_hit_line(const Hit& hit, char* buffer);

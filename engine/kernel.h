@@ -14,9 +14,6 @@ constexpr int32_t kGroupVectors = 8;
 // Raw seeds of the widest kernel's group (8 vectors of 16 lanes).
 constexpr int32_t kMaxGroupLanes = kGroupVectors * 16;
 
-// The first twisted word that mixes in a renewed one rather than a seeded one.
-constexpr int32_t kTwistSplit = kStateWords - kMtMiddle;
-
 // Lanes of a group as bits: lane l is bit l % 64 of word l / 64.
 constexpr int32_t kLaneWordBits = 64;
 constexpr int32_t kLaneWords = kMaxGroupLanes / kLaneWordBits;

@@ -10,7 +10,9 @@
 
 // Raw seed i (0 <= i < tops * width) of a block: top byte
 // (top_base + i / width) mod 256 in bits 24..31, ORed with the hour in bits
-// 16..23 and with low + i % width.
+// 16..23 and with low whose low 16 bits count on by i % width modulo 2^16
+// (low 0xFFFE, i % width 3: 0x0001). Bits of low above 16 are ORed in as
+// they are.
 struct ScanBlock {
     uint32_t top_base;
     uint32_t hour;
@@ -33,15 +35,25 @@ struct ScanJob {
 
     // Which frames pass: frames 0..last_frame, never past the final frame, of
     // the generator seeded with raw seed + mac_offset, read in the roaming
-    // order when roaming. Exact: every IV equals ivs. Otherwise: every IV at
-    // least ivs, Hidden Power at least min_power and of type type_filter (-1: any).
+    // order when roaming. With match_allowed, the allowed IVs below; otherwise
+    // every IV at least ivs, Hidden Power at least min_power and of type
+    // type_filter (-1: any).
     int32_t last_frame;
     bool roaming;
     uint32_t mac_offset;
-    bool exact;
+    bool match_allowed;
+    // match_allowed: stat s passes when bit iv of allowed[s] is set (exact IVs
+    // are the one-bit case, an empty mask passes nothing); every IV passes a
+    // mask of all 32 bits.
+    uint32_t allowed[kStatCount];
     int32_t ivs[kStatCount];
     int32_t min_power;
     int32_t type_filter;
+    // Called on a scanning thread for each frame that passed the IV tests (and
+    // Hidden Power's), before it is kept; false drops the frame (null: every
+    // frame is kept).
+    bool (*accept)(const IvSet& ivs, const void* context);
+    const void* accept_context;
 
     // What is kept of a hit: at most hit_bytes bytes that keep_hit writes, on
     // a scanning thread.

@@ -23,13 +23,14 @@ struct Chunking {
     uint64_t total;
 };
 
-// The frames, words and tests of a job. Minimums above 31 are brought to 32,
-// which fails exactly the same IVs.
+// The frames, words and tests of a job. Minimums above 31 are brought to 32
+// and masks to their bits, which fail exactly the same IVs; a job that can
+// pass nothing (an empty mask) tests no frame.
 ScanPlan make_plan(const ScanJob& job);
 
 // The chance that a frame passes the plan's IV and Hidden Power tests, with
 // its six IVs taken as independent and uniform over 0..31 (as the
-// generator's outputs are).
+// generator's outputs are); accept is not counted.
 double pass_chance(const ScanJob& job, const ScanPlan& plan);
 
 Chunking make_chunking(const ScanJob& job, const ScanPlan& plan);

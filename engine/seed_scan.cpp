@@ -11,6 +11,9 @@
 
 namespace {
 
+// The low 16 bits of a block's raw seeds, which count on modulo 2^16.
+constexpr uint32_t kLowBits = 0xFFFFu;
+
 // Adds the hits of one kernel call (lanes 0..valid-1 of a group of `lanes`)
 // to the chunk's result, lane by lane and frame by frame.
 void keep_hits(const ScanJob& job, const ScanPlan& plan, const uint32_t* raw_seeds, int32_t lanes, int32_t valid,
@@ -36,6 +39,7 @@ void keep_hits(const ScanJob& job, const ScanPlan& plan, const uint32_t* raw_see
             // the twisted words are still there: their IVs as the kernel read them
             for (int32_t s = 0; s < kStatCount; ++s)
                 hit.ivs.iv[s] = iv_of_word(scratch.words[(f + plan.offset[s]) * lanes + l]);
+            if (job.accept != nullptr && !job.accept(hit.ivs, job.accept_context)) continue;
             p += job.keep_hit(hit, p);
             ++out->hits;
         }
@@ -83,7 +87,8 @@ void Scan::scan_chunk(uint64_t chunk, ScanScratch* scratch, ChunkResult* out) co
     const uint64_t end = first + cut_.chunk_seeds < cut_.seeds_per_block ? first + cut_.chunk_seeds : cut_.seeds_per_block;
     uint64_t top = first / job_.width;
     uint64_t low = first % job_.width;
-    const uint32_t hour_bits = block.hour << 16;
+    // bits of low above the 16 that count on are ORed in as they are
+    const uint32_t hour_bits = block.hour << 16 | (block.low & ~kLowBits);
     uint32_t raw_seeds[kMaxGroupLanes];
     for (uint64_t i = first; i < end; i += static_cast<uint64_t>(lanes)) {
         if (stop_requested(job_)) return;
@@ -93,7 +98,7 @@ void Scan::scan_chunk(uint64_t chunk, ScanScratch* scratch, ChunkResult* out) co
             // the lanes up to the end of this top byte's run of low values
             const uint64_t run = job_.width - low < static_cast<uint64_t>(valid - l) ? job_.width - low : valid - l;
             const uint32_t first_low = block.low + static_cast<uint32_t>(low);
-            for (uint32_t k = 0; k < run; ++k) raw_seeds[l + k] = top_bits | (first_low + k);
+            for (uint32_t k = 0; k < run; ++k) raw_seeds[l + k] = top_bits | ((first_low + k) & kLowBits);
             l += static_cast<int32_t>(run);
             low += run;
             if (low == job_.width) {

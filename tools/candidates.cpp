@@ -61,8 +61,9 @@ void search_candidate_seeds() {
     job.last_frame = a.last_frame;
     job.roaming = a.roaming;
     job.mac_offset = static_cast<uint32_t>(a.mac_offset);
-    job.exact = true;
-    for (int32_t s = 0; s < kStatCount; ++s) job.ivs[s] = a.known_ivs[s];
+    job.match_allowed = true;
+    for (int32_t s = 0; s < kStatCount; ++s)
+        job.allowed[s] = a.known_ivs[s] >= 0 && a.known_ivs[s] <= kMaxIv ? 1u << a.known_ivs[s] : 0;
     job.hit_bytes = sizeof(uint32_t);
     job.keep_hit = keep_raw_seed;
     job.take = take_candidates;

@@ -10,6 +10,8 @@
 
 namespace {
 
+constexpr uint32_t kAll = ~uint32_t{0};
+
 ScanJob at_least(int32_t last_frame, bool roaming, const int32_t (&ivs)[kStatCount], int32_t min_power = 30,
                  int32_t type_filter = -1) {
     ScanJob job{};
@@ -21,14 +23,16 @@ ScanJob at_least(int32_t last_frame, bool roaming, const int32_t (&ivs)[kStatCou
     return job;
 }
 
-ScanJob exact(int32_t last_frame, const int32_t (&ivs)[kStatCount]) {
-    ScanJob job = at_least(last_frame, false, ivs);
-    job.exact = true;
+ScanJob allowed(int32_t last_frame, const uint32_t (&masks)[kStatCount]) {
+    ScanJob job{};
+    job.last_frame = last_frame;
+    job.match_allowed = true;
+    for (int32_t s = 0; s < kStatCount; ++s) job.allowed[s] = masks[s];
     return job;
 }
 
 // The plan's fields in one line: the frames and words, the comparisons
-// (values), each tested stat as offset:comparison,
+// (values, then masks in hexadecimal), each tested stat as offset:comparison,
 // and the Hidden Power runs.
 std::string fields(const ScanPlan& p) {
     char line[96];
@@ -36,7 +40,8 @@ std::string fields(const ScanPlan& p) {
                   p.last_seeded);
     std::string s = line;
     for (int32_t c = 0; c < p.compare_count; ++c) {
-        std::snprintf(line, sizeof line, " %d", p.compare_value[c]);
+        std::snprintf(line, sizeof line, c < p.value_count ? " %d" : " %X", c < p.value_count ? p.compare_value[c]
+                                                                                                : static_cast<int>(p.compare_mask[c]));
         s += line;
     }
     s += " |";
@@ -76,13 +81,17 @@ TEST(ScanPlan, JobsGiveTheirFramesWordsAndTests) {
          "frames 220 words 2..226 seeded 623 | | | power 0 type 0..63"},
         {"a negative frame limit tests no frame", at_least(-3, false, {31, 0, 0, 0, 0, 0}),
          "frames 0 words 2..2 seeded 399 | 30 | 2:0 | power 0 type 0..63"},
-        {"exact IVs: every stat compared, equal values shared", exact(20, {31, 0, 5, 31, 0, 7}),
-         "frames 21 words 2..27 seeded 424 | 31 0 5 7 | 2:0 3:1 4:2 5:0 6:1 7:3 | power 0 type 0..63"},
+        {"one bit: equal; all bits: dropped; others: masks, shared as values are",
+         allowed(20, {1u << 31, kAll, 0xF0, 1u << 31, 0xF0, 1u << 5}),
+         "frames 21 words 2..27 seeded 424 | 31 5 F0 | 2:0 4:2 5:0 6:2 7:1 | power 0 type 0..63"},
+        {"an empty mask passes nothing: no frame", allowed(20, {kAll, 0, kAll, kAll, kAll, kAll}),
+         "frames 0 words 2..2 seeded 399 | 0 | 3:0 | power 0 type 0..63"},
     };
     for (const auto& row : rows) EXPECT_EQ(fields(make_plan(row.job)), row.plan) << row.what;
 }
 
 TEST(Chunking, ChunksKeepTheirBytesWithinTheBudget) {
+    const uint32_t half[kStatCount] = {0xFFFF, 0xFFFF0000, 0x55555555, 0xAAAAAAAA, 0x0F0F0F0F, 0xF0F0F0F0};
     const struct {
         const char* what;
         ScanJob job;
@@ -96,7 +105,8 @@ TEST(Chunking, ChunksKeepTheirBytesWithinTheBudget) {
          4096, 1024, 4, 96},
         {"every frame of 617 a hit: one widest group at least", at_least(9999, false, {0, 0, 0, 0, 0, 0}), 4, 40, 64,
          1, 160, 128, 2, 2},
-        {"the candidate window: one chunk of 16384 and a short last", exact(20, {0, 1, 2, 3, 4, 5}), 60, 3329, 4, 1,
+        {"masks of 16 values: 1 frame in 64 passes", allowed(9999, half), 4, 1000, 64, 2, 4000, 768, 6, 12},
+        {"the candidate window: one chunk of 16384 and a short last", allowed(20, {1, 2, 4, 8, 16, 32}), 60, 3329, 4, 1,
          199740, 16384, 13, 13},
         {"a job with no frames needs no chunk", at_least(-1, false, {0, 0, 0, 0, 0, 0}), 256, 16, 64, 24, 4096, 16384,
          0, 0},

@@ -14,9 +14,6 @@ constexpr int32_t kGroupVectors = 8;
 // Raw seeds of the widest kernel's group (8 vectors of 16 lanes).
 constexpr int32_t kMaxGroupLanes = kGroupVectors * 16;
 
-// The first twisted word that mixes in a renewed one rather than a seeded one.
-constexpr int32_t kTwistSplit = kStateWords - kMtMiddle;
-
 // Lanes of a group as bits: lane l is bit l % 64 of word l / 64.
 constexpr int32_t kLaneWordBits = 64;
 constexpr int32_t kLaneWords = kMaxGroupLanes / kLaneWordBits;
@@ -33,13 +30,17 @@ struct ScanPlan {
     int32_t last_word;            // highest twisted word any frame reads
     int32_t last_seeded;          // highest seeded word the twist of 0..last_word needs
     int32_t offset[kStatCount];   // stat s (H, A, B, C, D, S) of frame k is word k + offset[s]
-    bool exact;                   // candidates: every IV equal; seed search: at least
-    // The IV tests: each word's IV is compared with compare_count distinct
-    // values (more than the value, or exact: equal to it); a frame passes
-    // when its stat s word passes comparison tested_compare[s] for each of
-    // the tested_count stats that can fail, at offset tested_offset[s].
+    bool match_allowed;           // candidates: IVs in allowed sets; seed search: at least
+    // The IV tests: each word's IV is put to compare_count distinct
+    // comparisons. Comparison c < value_count asks it equal compare_value[c]
+    // (match_allowed) or more than it (at least); the others ask its bit in
+    // compare_mask[c]. A frame passes when its stat s word passes comparison
+    // tested_compare[s] for each of the tested_count stats that can fail, at
+    // offset tested_offset[s].
     int32_t compare_count;
+    int32_t value_count;
     int32_t compare_value[kStatCount];
+    uint32_t compare_mask[kStatCount];
     int32_t tested_count;
     int32_t tested_offset[kStatCount];
     int32_t tested_compare[kStatCount];

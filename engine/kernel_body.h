@@ -63,9 +63,9 @@ void seed(const ScanPlan& plan, const uint32_t* raw_seeds, ScanScratch* scratch)
     }
 }
 
-// The comparison values of a plan, one vector each.
+// The comparisons of a plan, one vector each.
 struct Needs {
-    VecI compare[kStatCount];  // the IV more than this (exact: equal to it)
+    VecI compare[kStatCount];  // the IV more than this (match_allowed: equal to it), or a mask
     VecI power_floor;          // power bits more than this
     VecI type_floor;           // type bits more than this and less than type_ceiling
     VecI type_ceiling;
@@ -74,22 +74,48 @@ struct Needs {
 Needs needs_of(const ScanPlan& plan) {
     const VecI zero = {};
     Needs n;
-    for (int32_t c = 0; c < plan.compare_count; ++c) n.compare[c] = zero + plan.compare_value[c];
+    for (int32_t c = 0; c < plan.compare_count; ++c)
+        n.compare[c] = zero + (c < plan.value_count ? plan.compare_value[c] : static_cast<int32_t>(plan.compare_mask[c]));
     n.power_floor = zero + (plan.power_bits_min - 1);
     n.type_floor = zero + (plan.type_bits_lo - 1);
     n.type_ceiling = zero + (plan.type_bits_hi + 1);
     return n;
 }
 
-// Lane bits of the lanes whose IV is more than the value (exact: equal to
-// it). AVX-512 compares into a mask register directly.
-template <bool kExact>
+// Lane bits of the lanes whose IV is more than the value (match_allowed:
+// equal to it). AVX-512 compares into a mask register directly.
+template <bool kAllowed>
 inline __attribute__((always_inline)) uint64_t compare_lanes(VecI iv, VecI value) {
 #if (defined(__x86_64__) || defined(__i386__)) && SCAN_VECTOR_BYTES == 64
-    return kExact ? _mm512_cmpeq_epi32_mask((__m512i)iv, (__m512i)value)
-                  : _mm512_cmpgt_epi32_mask((__m512i)iv, (__m512i)value);
+    return kAllowed ? _mm512_cmpeq_epi32_mask((__m512i)iv, (__m512i)value)
+                    : _mm512_cmpgt_epi32_mask((__m512i)iv, (__m512i)value);
 #else
-    return lane_bits(kExact ? iv == value : iv > value);
+    return lane_bits(kAllowed ? iv == value : iv > value);
+#endif
+}
+
+// What a word's IVs (0..31) are looked up in masks by, made once per word:
+// AVX2 the shift that lifts bit iv of a mask to the sign, the others the bit
+// 1 << iv. SSE2 has no per-lane shift: it builds the float 2^iv from its
+// exponent and converts it, and 2^31, out of range, converts to 0x80000000.
+inline __attribute__((always_inline)) VecI member_key(VecI iv) {
+#if (defined(__x86_64__) || defined(__i386__)) && SCAN_VECTOR_BYTES == 32
+    return 31 - iv;
+#elif (defined(__x86_64__) || defined(__i386__)) && SCAN_VECTOR_BYTES == 16
+    return (VecI)_mm_cvttps_epi32((__m128)((iv + 127) << 23));
+#else
+    return (VecI)(((VecU){} + 1u) << (VecU)iv);
+#endif
+}
+
+// Lane bits of the lanes whose IV has its bit set in the mask.
+inline __attribute__((always_inline)) uint64_t member_lanes(VecI key, VecI mask) {
+#if (defined(__x86_64__) || defined(__i386__)) && SCAN_VECTOR_BYTES == 64
+    return _mm512_test_epi32_mask((__m512i)key, (__m512i)mask);
+#elif (defined(__x86_64__) || defined(__i386__)) && SCAN_VECTOR_BYTES == 32
+    return static_cast<uint32_t>(_mm256_movemask_ps((__m256)_mm256_sllv_epi32((__m256i)mask, (__m256i)key)));
+#else
+    return lane_bits((key & mask) == key);
 #endif
 }
 
@@ -118,10 +144,20 @@ inline __attribute__((always_inline)) void twist_word(VecU* w, int32_t j, int32_
 // Words of lane bits a group of this kernel fills.
 constexpr int32_t kWords = (kGroupVectors * kLanes + kLaneWordBits - 1) / kLaneWordBits;
 
+// Stores the lane bits of one comparison of a word: lanes_of(k) gives those
+// of vector k.
+template <class LanesOf>
+inline __attribute__((always_inline)) void store_compare(uint64_t* out, LanesOf lanes_of) {
+    uint64_t bits[kWords] = {};
+#pragma GCC unroll 16
+    for (int32_t k = 0; k < kVecs; ++k) bits[k * kLanes / kLaneWordBits] |= lanes_of(k) << (k * kLanes % kLaneWordBits);
+    for (int32_t m = 0; m < kWords; ++m) out[m] = bits[m];
+}
+
 // Compares the IVs of twisted word j into the ring and, once word j completes
 // frame f = j - reach, tests that frame into its lane bits. Each distinct
 // comparison is made once per word, not once per frame and stat.
-template <bool kExact, bool kPower, bool kType>
+template <bool kAllowed, bool kPower, bool kType>
 inline __attribute__((always_inline)) uint64_t word_done(const ScanPlan& plan, const Needs& n, ScanScratch* scratch,
                                                          int32_t j, int32_t reach) {
     const VecU* wj = reinterpret_cast<const VecU*>(scratch->words) + j * kVecs;
@@ -136,13 +172,14 @@ inline __attribute__((always_inline)) uint64_t word_done(const ScanPlan& plan, c
     }
     uint64_t* ring = scratch->compare_bits;
     uint64_t* bits_j = ring + (j & (kIvRing - 1)) * kStatCount * kLaneWords;
-    for (int32_t c = 0; c < plan.compare_count; ++c) {
-        uint64_t bits[kWords] = {};
+    for (int32_t c = 0; c < plan.value_count; ++c)
+        store_compare(bits_j + c * kLaneWords, [&](int32_t k) { return compare_lanes<kAllowed>(ivs[k], n.compare[c]); });
+    if (kAllowed && plan.value_count < plan.compare_count) {
+        VecI keys[kVecs];
 #pragma GCC unroll 16
-        for (int32_t k = 0; k < kVecs; ++k)
-            bits[k * kLanes / kLaneWordBits] |= compare_lanes<kExact>(ivs[k], n.compare[c])
-                                                << (k * kLanes % kLaneWordBits);
-        for (int32_t m = 0; m < kWords; ++m) bits_j[c * kLaneWords + m] = bits[m];
+        for (int32_t k = 0; k < kVecs; ++k) keys[k] = member_key(ivs[k]);
+        for (int32_t c = plan.value_count; c < plan.compare_count; ++c)
+            store_compare(bits_j + c * kLaneWords, [&](int32_t k) { return member_lanes(keys[k], n.compare[c]); });
     }
     const int32_t f = j - reach;
     if (f < 0) return 0;
@@ -186,7 +223,7 @@ inline __attribute__((always_inline)) uint64_t word_done(const ScanPlan& plan, c
 // as the full twist would; keeps the IVs of the latest words in a ring and
 // tests each frame as soon as its last word is there. Returns whether any
 // frame of any lane passed.
-template <bool kExact, bool kPower, bool kType>
+template <bool kAllowed, bool kPower, bool kType>
 bool twist_and_test(const ScanPlan& plan, ScanScratch* scratch) {
     VecU* w = reinterpret_cast<VecU*>(scratch->words);
     const Needs n = needs_of(plan);
@@ -197,16 +234,16 @@ bool twist_and_test(const ScanPlan& plan, ScanScratch* scratch) {
     int32_t j = 0;
     for (; j <= last && j < kTwistSplit; ++j) {
         twist_word(w, j, j + 1, j + kMtMiddle);
-        any |= word_done<kExact, kPower, kType>(plan, n, scratch, j, reach);
+        any |= word_done<kAllowed, kPower, kType>(plan, n, scratch, j, reach);
     }
     for (; j <= last && j < kStateWords - 1; ++j) {
         twist_word(w, j, j + 1, j - kTwistSplit);
-        any |= word_done<kExact, kPower, kType>(plan, n, scratch, j, reach);
+        any |= word_done<kAllowed, kPower, kType>(plan, n, scratch, j, reach);
     }
     // the last word mixes in word 0, renewed first
     if (j == kStateWords - 1 && j <= last) {
         twist_word(w, j, 0, j - kTwistSplit);
-        any |= word_done<kExact, kPower, kType>(plan, n, scratch, j, reach);
+        any |= word_done<kAllowed, kPower, kType>(plan, n, scratch, j, reach);
     }
     return any != 0;
 }
@@ -214,7 +251,7 @@ bool twist_and_test(const ScanPlan& plan, ScanScratch* scratch) {
 bool scan_group(const ScanPlan& plan, const uint32_t* raw_seeds, ScanScratch* scratch) {
     if (plan.frames <= 0) return false;
     seed(plan, raw_seeds, scratch);
-    if (plan.exact) return twist_and_test<true, false, false>(plan, scratch);
+    if (plan.match_allowed) return twist_and_test<true, false, false>(plan, scratch);
     const bool power = plan.power_bits_min > 0;
     const bool type = plan.type_bits_lo > 0 || plan.type_bits_hi < 63;
     if (power && type) return twist_and_test<false, true, true>(plan, scratch);

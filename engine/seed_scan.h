@@ -2,73 +2,14 @@
 // exactly the results of preparing the generator for every raw seed and
 // reading every frame, but computes only the state words the frames read,
 // a group of raw seeds at a time with vector instructions, on every core.
-// The tools say which seeds and what they keep of a hit; the engine how fast.
+// The tools say which seeds and what they keep of a hit (engine/scan_job.h:
+// the blocks' raw seeds, whose low 16 bits wrap past FFFF, and the allowed-IV
+// masks and accept hook of the candidate searches); the engine how fast.
 #pragma once
 
-#include <atomic>
-#include <cstddef>
-#include <cstdint>
-
-#include "core/game.h"
-#include "engine/scan_settings.h"
-
-// Raw seed i (0 <= i < tops * width) of a block: top byte
-// (top_base + i / width) mod 256 in bits 24..31, ORed with the hour in bits
-// 16..23 and with low + i % width.
-struct ScanBlock {
-    uint32_t top_base;
-    uint32_t hour;
-    uint32_t low;
-};
-
-// One frame of one raw seed that passed the tests.
-struct ScanHit {
-    uint32_t raw_seed;
-    int32_t frame;
-    IvSet ivs;
-};
-
-struct ScanJob {
-    // Which raw seeds: block_count blocks of tops x width seeds, in order.
-    ScanBlock blocks[24];
-    int32_t block_count;
-    uint64_t tops;
-    uint64_t width;
-
-    // Which frames pass: frames 0..last_frame, never past the final frame, of
-    // the generator seeded with raw seed + mac_offset, read in the roaming
-    // order when roaming. Exact: every IV equals ivs. Otherwise: every IV at
-    // least ivs, Hidden Power at least min_power and of type type_filter (-1: any).
-    int32_t last_frame;
-    bool roaming;
-    uint32_t mac_offset;
-    bool exact;
-    int32_t ivs[kStatCount];
-    int32_t min_power;
-    int32_t type_filter;
-
-    // What is kept of a hit: at most hit_bytes bytes that keep_hit writes, on
-    // a scanning thread.
-    size_t hit_bytes;
-    size_t (*keep_hit)(const ScanHit& hit, char* out);
-
-    // Takes the bytes one chunk of raw seeds kept and their number of hits,
-    // on the thread that called run_scan, strictly in seed order; false ends
-    // the scan. Every chunk lies in one block.
-    bool (*take)(void* context, int32_t block, const char* kept, size_t size, int64_t hits);
-    void* context;
-
-    // How: the kernel (automatic: the widest available), the threads (0: one
-    // per core), and a word another thread may set to non-zero to end the
-    // scan early (null: none).
-    ScanKernel kernel;
-    int32_t threads;
-    const std::atomic<int32_t>* stop;
-};
+#include "engine/processor.h"
+#include "engine/scan_job.h"
 
 // Scans the job's raw seeds; returns when all are scanned, take said stop or
 // the stop word was set.
 void run_scan(const ScanJob& job);
-
-// True when this processor and system can run the kernel.
-bool scan_kernel_available(ScanKernel kernel);

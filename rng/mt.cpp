@@ -7,11 +7,10 @@ void mt_seed(uint32_t* w, uint32_t g) {
 
 void mt_twist(uint32_t* w) {
     // In place and in order, split where the indices wrap so that no modulo is
-    // needed: the words from kSplit on mix in words 0.. already renewed by
-    // this pass, and the last word mixes in the renewed word 0.
-    constexpr int32_t kSplit = kStateWords - kMtMiddle;
-    for (int32_t i = 0; i < kSplit; ++i) w[i] = mt_twist_step(w[i], w[i + 1], w[i + kMtMiddle]);
-    for (int32_t i = kSplit; i < kStateWords - 1; ++i) w[i] = mt_twist_step(w[i], w[i + 1], w[i - kSplit]);
+    // needed: the words from kTwistSplit on mix in words 0.. already renewed
+    // by this pass, and the last word mixes in the renewed word 0.
+    for (int32_t i = 0; i < kTwistSplit; ++i) w[i] = mt_twist_step(w[i], w[i + 1], w[i + kMtMiddle]);
+    for (int32_t i = kTwistSplit; i < kStateWords - 1; ++i) w[i] = mt_twist_step(w[i], w[i + 1], w[i - kTwistSplit]);
     w[kStateWords - 1] = mt_twist_step(w[kStateWords - 1], w[0], w[kMtMiddle - 1]);
 }
 

@@ -11,6 +11,9 @@
 
 // Distance of the word each twist step mixes in.
 constexpr int32_t kMtMiddle = 397;
+// The first word of a twist that mixes in a word the same twist renewed
+// (i + kMtMiddle wraps to i - kTwistSplit) rather than a seeded one.
+constexpr int32_t kTwistSplit = kStateWords - kMtMiddle;
 
 // Seeding: word i from word i - 1.
 template <class W>

@@ -69,7 +69,7 @@ CandidateList search_candidate_seeds(const CandidateInputs& in) {
     job.last_frame = in.last_frame;
     job.roaming = in.roaming;
     job.mac_offset = static_cast<uint32_t>(in.mac_offset);
-    job.exact = true;
+    job.match_allowed = true;
     for (int32_t s = 0; s < kStatCount; ++s) job.allowed[s] = in.allowed[s];
     job.accept = in.accept;
     job.accept_context = in.accept_context;

@@ -156,7 +156,7 @@ int64_t run_seed_search(const SeedSearchInputs& in) {
     job.last_frame = in.last_frame;
     job.roaming = in.roaming;
     job.mac_offset = static_cast<uint32_t>(in.mac_offset);
-    job.exact = false;
+    job.match_allowed = false;
     for (int32_t s = 0; s < kStatCount; ++s) job.ivs[s] = in.iv_minimums[s];
     job.min_power = in.hp_min_power;
     job.type_filter = in.hp_type_filter;

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -207,6 +208,66 @@ void BM_CandidateSearch_Straight(benchmark::State& state) {
 }
 BENCHMARK(BM_CandidateSearch_Straight)->Apply([](benchmark::internal::Benchmark* b) { best_of(b, 3); });
 
+// Keeps 1 frame in 20: the six IVs read as one base-32 number, modulo 20.
+bool one_in_twenty(const IvSet& ivs, const void*) {
+    uint32_t packed = 0;
+    for (int32_t s = 0; s < kStatCount; ++s) packed = packed * 32 + static_cast<uint32_t>(ivs.iv[s]);
+    return packed % 20 == 0;
+}
+
+size_t keep_raw_seed(const ScanHit& hit, char* out) {
+    std::memcpy(out, &hit.raw_seed, sizeof hit.raw_seed);
+    return sizeof hit.raw_seed;
+}
+
+bool count_hits(void* context, int32_t, const char*, size_t, int64_t hits) {
+    *static_cast<int64_t*>(context) += hits;
+    return true;
+}
+
+// The candidate search's window of raw seeds (frame limit 20) with 16 allowed
+// IVs per stat (1 frame in 64 passes) and an accept that keeps 1 in 20 of
+// those, per kernel; registered in main.
+void candidate_masks_engine(benchmark::State& state, ScanKernel kernel) {
+    if (kernel != kKernelAutomatic && !scan_kernel_available(kernel)) {
+        state.SkipWithError("this processor or system lacks the kernel");
+        return;
+    }
+    set_default_candidates();
+    const AppState& a = g_app;
+    ScanJob job{};
+    job.block_count = 1;
+    job.blocks[0] = {static_cast<uint32_t>(a.switch_on_month * a.switch_on_day + a.switch_on_minute),
+                     static_cast<uint32_t>(a.switch_on_hour), 0x300};
+    job.tops = 60;
+    job.width = 0x1000 - 0x300 + 1;
+    job.last_frame = a.last_frame;
+    job.mac_offset = static_cast<uint32_t>(a.mac_offset);
+    job.match_allowed = true;
+    const uint32_t masks[kStatCount] = {0x0F0F0F0F, 0x33333333, 0x55555555, 0xFFFF0000, 0x0000FFFF, 0x3C3C3C3C};
+    for (int32_t s = 0; s < kStatCount; ++s) job.allowed[s] = masks[s];
+    job.accept = one_in_twenty;
+    job.hit_bytes = sizeof(uint32_t);
+    job.keep_hit = keep_raw_seed;
+    job.take = count_hits;
+    int64_t hits = 0;
+    job.context = &hits;
+    job.kernel = kernel;
+    for (auto _ : state) {
+        hits = 0;
+        run_scan(job);
+    }
+    state.counters["seeds"] = bench::kCandidateSeeds;
+    state.counters["hits"] = static_cast<double>(hits);
+}
+
+void register_candidate_masks_engine() {
+    for (const bench::NamedKernel& k : bench::kKernels) {
+        const std::string name = std::string("BM_CandidateSearch_EngineMasks/") + k.name;
+        best_of(benchmark::RegisterBenchmark(name.c_str(), candidate_masks_engine, k.kernel), 5);
+    }
+}
+
 // The window's fields as it starts (minimum IVs 0: every frame a hit) write
 // 487,778,305 lines, 17.5 GiB: the search as far as the folder's disk takes
 // the lines, with the lines per second and bytes per second of the whole run.
@@ -259,6 +320,7 @@ int main(int argc, char** argv) {
     std::filesystem::create_directories(dir);
     std::filesystem::current_path(dir);
     register_default_search_engine();
+    register_candidate_masks_engine();
     register_hit_heavy_search();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;

@@ -253,6 +253,74 @@ bool take_all(void* context, int32_t, const char* kept, size_t size, int64_t hit
     return true;
 }
 
+// Accepts the frames whose H + A has the parity the context points to.
+bool h_plus_a_parity(const IvSet& ivs, const void* context) {
+    return (ivs.iv[kH] + ivs.iv[kA]) % 2 == *static_cast<const int32_t*>(context);
+}
+
+// Allowed-IV masks (one bit, several, all 32, none) and the accept hook on
+// random jobs, against a straightforward loop over the same raw seeds; the
+// first job's second block wraps its low values past FFFF and its top byte
+// past FF.
+TEST_P(SeedScan, AllowedMasksAndAcceptKeepWhatAStraightLoopKeeps) {
+    std::mt19937 mt(20240917u);
+    auto random = [&] { return static_cast<uint32_t>(mt()); };
+    const int32_t even = 0;
+    int64_t kept_total = 0;
+    for (int n = 0; n < (kSanitized ? 3 : 10); ++n) {
+        ScanJob job{};
+        job.block_count = 2;
+        for (int32_t b = 0; b < job.block_count; ++b) job.blocks[b] = {random() % 256u, random() % 24u, random() % 0x10000u};
+        if (n == 0) job.blocks[1] = {0xFE, 6, 0xFFF0};
+        job.tops = 3;
+        job.width = 24 + random() % 40;
+        job.last_frame = n == 0 ? 616 : static_cast<int32_t>(random() % 640);
+        job.roaming = random() % 2 == 1;
+        job.mac_offset = random() % 0x1000000u;
+        job.match_allowed = true;
+        for (uint32_t& m : job.allowed) {
+            const uint32_t kind = random() % 7;
+            m = kind < 2 ? ~0u : kind < 4 ? random() | random() : kind < 6 ? random() & random() : 1u << random() % 32;
+        }
+        if (n == 1) job.allowed[kD] = 0;
+        if (n % 2 == 0) job.accept = h_plus_a_parity;
+        job.accept_context = &even;
+        std::string want;
+        for (int32_t b = 0; b < job.block_count; ++b) {
+            for (uint64_t i = 0; i < job.tops * job.width; ++i) {
+                const ScanBlock& k = job.blocks[b];
+                const uint32_t raw = ((k.top_base + static_cast<uint32_t>(i / job.width)) & 0xFFu) << 24 | k.hour << 16 |
+                                     ((k.low + static_cast<uint32_t>(i % job.width)) & 0xFFFFu);
+                const std::vector<int> o = reference::output_ivs(raw, job.mac_offset);
+                for (int32_t f = 0; f <= job.last_frame && f <= reference::last_frame(job.roaming); ++f) {
+                    const reference::Frame frame = reference::frame_ivs(o, f, job.roaming);
+                    IvSet v;
+                    bool pass = true;
+                    for (int32_t s = 0; s < kStatCount; ++s) {
+                        v.iv[s] = frame.iv[s];
+                        pass = pass && (job.allowed[s] >> v.iv[s] & 1u) != 0;
+                    }
+                    if (!pass || (job.accept != nullptr && !job.accept(v, &even))) continue;
+                    want.append(reinterpret_cast<const char*>(&raw), sizeof raw);
+                    want.append(reinterpret_cast<const char*>(&f), sizeof f);
+                }
+            }
+        }
+        job.hit_bytes = sizeof(uint32_t) + sizeof(int32_t);
+        job.keep_hit = keep_seed_and_frame;
+        job.take = take_all;
+        Taken taken;
+        job.context = &taken;
+        job.kernel = GetParam().kernel;
+        job.threads = GetParam().threads;
+        run_scan(job);
+        EXPECT_TRUE(taken.bytes == want) << "job " << n << ": " << taken.hits << " hits, " << want.size() / 8 << " wanted";
+        EXPECT_EQ(taken.hits, static_cast<int64_t>(want.size() / 8)) << "job " << n;
+        kept_total += taken.hits;
+    }
+    EXPECT_GT(kept_total, 1000);
+}
+
 // One hour of a few low values, frames 0..200, loose thresholds: hits in
 // many chunks.
 Taken scan_on(int32_t threads) {

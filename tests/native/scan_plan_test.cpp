@@ -1,0 +1,127 @@
+// A scan job's plan and chunks, as tables: each row a job and the fields the
+// kernels and the pipeline get from it.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+#include "engine/scan_plan.h"
+
+namespace {
+
+constexpr uint32_t kAll = ~uint32_t{0};
+
+ScanJob at_least(int32_t last_frame, bool roaming, const int32_t (&ivs)[kStatCount], int32_t min_power = 30,
+                 int32_t type_filter = -1) {
+    ScanJob job{};
+    job.last_frame = last_frame;
+    job.roaming = roaming;
+    for (int32_t s = 0; s < kStatCount; ++s) job.ivs[s] = ivs[s];
+    job.min_power = min_power;
+    job.type_filter = type_filter;
+    return job;
+}
+
+ScanJob allowed(int32_t last_frame, const uint32_t (&masks)[kStatCount]) {
+    ScanJob job{};
+    job.last_frame = last_frame;
+    job.match_allowed = true;
+    for (int32_t s = 0; s < kStatCount; ++s) job.allowed[s] = masks[s];
+    return job;
+}
+
+// The plan's fields in one line: the frames and words, the comparisons
+// (values, then masks in hexadecimal), each tested stat as offset:comparison,
+// and the Hidden Power runs.
+std::string fields(const ScanPlan& p) {
+    char line[96];
+    std::snprintf(line, sizeof line, "frames %d words %d..%d seeded %d |", p.frames, p.first_word, p.last_word,
+                  p.last_seeded);
+    std::string s = line;
+    for (int32_t c = 0; c < p.compare_count; ++c) {
+        std::snprintf(line, sizeof line, c < p.value_count ? " %d" : " %X", c < p.value_count ? p.compare_value[c]
+                                                                                                : static_cast<int>(p.compare_mask[c]));
+        s += line;
+    }
+    s += " |";
+    for (int32_t t = 0; t < p.tested_count; ++t) {
+        std::snprintf(line, sizeof line, " %d:%d", p.tested_offset[t], p.tested_compare[t]);
+        s += line;
+    }
+    std::snprintf(line, sizeof line, " | power %d type %d..%d", p.power_bits_min, p.type_bits_lo, p.type_bits_hi);
+    return s + line;
+}
+
+TEST(ScanPlan, JobsGiveTheirFramesWordsAndTests) {
+    const struct {
+        const char* what;
+        ScanJob job;
+        const char* plan;
+    } rows[] = {
+        {"window defaults: minimum 0 dropped, the 31s share one comparison", at_least(30, false, {31, 31, 31, 0, 31, 31}),
+         "frames 31 words 2..37 seeded 434 | 30 | 2:0 3:0 4:0 6:0 7:0 | power 0 type 0..63"},
+        {"minimums above 31 fail as 32 does, 0 and less dropped", at_least(5, false, {40, -5, 32, 31, 1, 0}),
+         "frames 6 words 2..12 seeded 409 | 31 30 0 | 2:0 4:0 5:1 6:2 | power 0 type 0..63"},
+        {"power 60 is bits 48 and up", at_least(3, false, {0, 0, 0, 0, 0, 0}, 60),
+         "frames 4 words 2..10 seeded 407 | | | power 48 type 0..63"},
+        {"power 70 is bits 63; type fighting is bits 0..4", at_least(3, false, {0, 0, 0, 0, 0, 0}, 70, 0),
+         "frames 4 words 2..10 seeded 407 | | | power 63 type 0..4"},
+        {"power 71 no bits; type dragon 59..62", at_least(3, false, {0, 0, 0, 0, 0, 0}, 71, 14),
+         "frames 4 words 2..10 seeded 407 | | | power 64 type 59..62"},
+        {"type dark is bits 63 alone", at_least(0, false, {0, 0, 0, 0, 0, 0}, 30, 15),
+         "frames 1 words 2..7 seeded 404 | | | power 0 type 63..63"},
+        {"a type no bits have is an empty run", at_least(0, false, {0, 0, 0, 0, 0, 0}, 30, 16),
+         "frames 1 words 2..7 seeded 404 | | | power 0 type 1..0"},
+        {"roaming offsets; frame limit past the final frame 615", at_least(9999, true, {0, 0, 0, 25, 0, 2}),
+         "frames 616 words 3..623 seeded 623 | 24 1 | 8:0 7:1 | power 0 type 0..63"},
+        {"normal order ends at frame 616, word 623", at_least(616, false, {0, 0, 0, 0, 0, 9}),
+         "frames 617 words 2..623 seeded 623 | 8 | 7:0 | power 0 type 0..63"},
+        {"frame 219 is the last whose words all come before the split", at_least(219, false, {0, 0, 0, 0, 0, 0}),
+         "frames 220 words 2..226 seeded 623 | | | power 0 type 0..63"},
+        {"a negative frame limit tests no frame", at_least(-3, false, {31, 0, 0, 0, 0, 0}),
+         "frames 0 words 2..2 seeded 399 | 30 | 2:0 | power 0 type 0..63"},
+        {"one bit: equal; all bits: dropped; others: masks, shared as values are",
+         allowed(20, {1u << 31, kAll, 0xF0, 1u << 31, 0xF0, 1u << 5}),
+         "frames 21 words 2..27 seeded 424 | 31 5 F0 | 2:0 4:2 5:0 6:2 7:1 | power 0 type 0..63"},
+        {"an empty mask passes nothing: no frame", allowed(20, {kAll, 0, kAll, kAll, kAll, kAll}),
+         "frames 0 words 2..2 seeded 399 | 0 | 3:0 | power 0 type 0..63"},
+    };
+    for (const auto& row : rows) EXPECT_EQ(fields(make_plan(row.job)), row.plan) << row.what;
+}
+
+TEST(Chunking, ChunksKeepTheirBytesWithinTheBudget) {
+    const uint32_t half[kStatCount] = {0xFFFF, 0xFFFF0000, 0x55555555, 0xAAAAAAAA, 0x0F0F0F0F, 0xF0F0F0F0};
+    const struct {
+        const char* what;
+        ScanJob job;
+        uint64_t tops, width, hit_bytes;
+        int32_t blocks;
+        uint64_t seeds_per_block, chunk_seeds, chunks_per_block, total;
+    } rows[] = {
+        {"the default search is sparse: the longest chunks", at_least(30, false, {31, 31, 31, 0, 31, 31}), 256, 2561, 64,
+         24, 655616, 16384, 41, 984},
+        {"every frame of 31 a hit: 2 MiB of 64-byte hits", at_least(30, false, {0, 0, 0, 0, 0, 0}), 256, 16, 64, 24,
+         4096, 1024, 4, 96},
+        {"every frame of 617 a hit: one widest group at least", at_least(9999, false, {0, 0, 0, 0, 0, 0}), 4, 40, 64,
+         1, 160, 128, 2, 2},
+        {"masks of 16 values: 1 frame in 64 passes", allowed(9999, half), 4, 1000, 64, 2, 4000, 768, 6, 12},
+        {"the candidate window: one chunk of 16384 and a short last", allowed(20, {1, 2, 4, 8, 16, 32}), 60, 3329, 4, 1,
+         199740, 16384, 13, 13},
+        {"a job with no frames needs no chunk", at_least(-1, false, {0, 0, 0, 0, 0, 0}), 256, 16, 64, 24, 4096, 16384,
+         0, 0},
+    };
+    for (auto row : rows) {
+        row.job.tops = row.tops;
+        row.job.width = row.width;
+        row.job.hit_bytes = row.hit_bytes;
+        row.job.block_count = row.blocks;
+        const Chunking c = make_chunking(row.job, make_plan(row.job));
+        EXPECT_EQ(c.seeds_per_block, row.seeds_per_block) << row.what;
+        EXPECT_EQ(c.chunk_seeds, row.chunk_seeds) << row.what;
+        EXPECT_EQ(c.chunks_per_block, row.chunks_per_block) << row.what;
+        EXPECT_EQ(c.total, row.total) << row.what;
+    }
+}
+
+}  // namespace

@@ -24,7 +24,7 @@ add_test(NAME sanitized.core_tests COMMAND core_tests_san --gtest_brief=1)
 add_test(NAME native.layers COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-layers.sh)
 
 find_package(benchmark QUIET)
-set(BENCH_SOURCES ${CMAKE_SOURCE_DIR}/tests/bench/seed_scan_bench.cpp)
+set(BENCH_SOURCES ${CMAKE_SOURCE_DIR}/tests/bench/seed_scan_bench.cpp ${CMAKE_SOURCE_DIR}/tests/bench/possible_ivs_bench.cpp)
 if(benchmark_FOUND AND BENCH_SOURCES)
   # the recorder stands in for the window's title and viewer
   set(BENCH_REFERENCE ${CMAKE_SOURCE_DIR}/tests/native/platform_recorder.cpp)

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/ids.h"
+#include "app/layout.h"
 #include "app/shell_win.h"
 #include "core/fields.h"
 #include "core/state.h"

@@ -89,7 +89,7 @@ void fill_list(HWND box, int32_t count, const char* (*name)(int32_t)) {
 // In ascending identifiers, so that Tab follows them.
 void create_stats_controls() {
     StatsWindow& w = g_stats;
-    w.name = edit(kIdStatsName, "", 100, 10, 100);
+    w.name = edit(kIdStatsName, "", 100, 10, 110);
     w.nature_list = list(kIdStatsNatureList, 260, 10, 120);
     fill_list(w.nature_list, kNatureCount, nature_name);
     w.characteristic_list = list(kIdStatsCharacteristicList, 100, 40, 240);

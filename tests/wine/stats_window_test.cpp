@@ -30,10 +30,11 @@ HWND stats_window_of(const Program& p) {
     return nullptr;
 }
 
+// Text of a window, asked from the window itself (edit fields keep theirs).
 std::string text_of(HWND w) {
-    const int n = GetWindowTextLengthW(w);
+    const LRESULT n = SendMessageW(w, WM_GETTEXTLENGTH, 0, 0);
     std::wstring s(static_cast<size_t>(n > 0 ? n : 0) + 1, L'\0');
-    s.resize(static_cast<size_t>(GetWindowTextW(w, &s[0], n + 1)));
+    s.resize(static_cast<size_t>(SendMessageW(w, WM_GETTEXT, s.size(), reinterpret_cast<LPARAM>(&s[0]))));
     return driver::to_cp932(s);
 }
 
@@ -111,8 +112,10 @@ TEST_P(StatsWindow, CandidatesAndTheHitOfAKnownSeedWithTheirAdoptButtons) {
     const HWND stats = stats_window_of(p);
     ASSERT_NE(stats, nullptr);
     type_level_100(stats, ivs);
+    ASSERT_EQ(field(stats, kIdStatsName), "フシギダネ");  // the fixed build's field holds the whole name
 
     press(stats, kIdStatsCandidatesButton);
+    SendMessageW(stats, WM_CLOSE, 0, 0);  // out of the way of the candidate rows on the screen
     int row = -1;
     for (int attempt = 0; attempt < 50 && row < 0; ++attempt, Sleep(40)) {
         const driver::Pixels shown = p.capture();
@@ -126,6 +129,7 @@ TEST_P(StatsWindow, CandidatesAndTheHitOfAKnownSeedWithTheirAdoptButtons) {
     EXPECT_EQ(p.text(kIdObtainedLow), "05F0");
 
     // three low values and no second below the hit: found, first
+    p.press(kIdStatsButton);
     p.set_text(kIdTargetSeed, "8A0C05ED");
     p.set_text(kIdObtainedLow, "");
     press(stats, kIdStatsHitsButton);

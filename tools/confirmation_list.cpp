@@ -20,14 +20,13 @@ constexpr uint32_t kSeedsEachSide = 16;
 // undefined behaviour.
 int32_t wrap32(int64_t v) { return static_cast<int32_t>(static_cast<uint32_t>(static_cast<uint64_t>(v))); }
 
-// (IV + 2 × base) × level / 100, truncated toward zero, in 32-bit arithmetic.
-int32_t stat_quotient(int32_t iv, int32_t base, int32_t level) {
-    const int32_t sum = wrap32(static_cast<int64_t>(iv) + 2 * static_cast<int64_t>(base));
-    const int32_t t = wrap32(static_cast<int64_t>(sum) * level);
-    return t / 100;
-}
-
 }  // namespace
+
+int32_t stat_before_nature(Stat s, int32_t base, int32_t iv, int32_t level) {
+    const int32_t sum = wrap32(static_cast<int64_t>(iv) + 2 * static_cast<int64_t>(base));
+    const int32_t q = wrap32(static_cast<int64_t>(sum) * level) / 100;
+    return wrap32(static_cast<int64_t>(q) + (s == kH ? level + 10 : 5));
+}
 
 int32_t stat_with_nature(int32_t neutral, Stat s, int32_t nature) {
     if (nature < 0 || nature >= kNatureCount) return neutral;
@@ -50,10 +49,8 @@ void write_stat_line(TextWriter* out, const ConfirmationInputs& in, uint32_t s, 
     const IvSet iv = read_iv_set(mt, frame, in.roaming);
     int32_t stat[kStatCount];
     for (int32_t i = 0; i < kStatCount; ++i) {
-        const int32_t q = stat_quotient(iv.iv[i], r.base[i], in.level);
-        const int32_t neutral =
-            i == kH ? wrap32(static_cast<int64_t>(q) + in.level + 10) : wrap32(static_cast<int64_t>(q) + 5);
-        stat[i] = stat_with_nature(neutral, static_cast<Stat>(i), in.nature_entry - 1);
+        const Stat st = static_cast<Stat>(i);
+        stat[i] = stat_with_nature(stat_before_nature(st, r.base[i], iv.iv[i], in.level), st, in.nature_entry - 1);
     }
     write_line(out, "%08X,%d,%d,%d,%d,%d,%d\n", s, stat[kH], stat[kA], stat[kB], stat[kC], stat[kD], stat[kS]);
 }

@@ -20,6 +20,11 @@ struct ConfirmationTexts {
 // found), the nature, frames consumed and level as typed, the target seed.
 void store_confirmation_inputs(const ConfirmationTexts& t);
 
+// The stat that IV iv gives with base stat base at level, before the nature:
+// (IV + 2 × base) × level / 100 truncated toward zero, plus level + 10 for H
+// and 5 for the others, in 32-bit arithmetic that wraps.
+int32_t stat_before_nature(Stat s, int32_t base, int32_t iv, int32_t level);
+
 // A stat as nature n (0..24; any other value: none) gives it: the stat it
 // raises times 110 / 100, the one it lowers times 90 / 100, truncated toward
 // zero in 32-bit arithmetic that wraps; H and the other stats unchanged.

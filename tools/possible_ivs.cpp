@@ -15,9 +15,6 @@ constexpr uint32_t kEvenIvs = 0x55555555u;
 constexpr uint32_t kOddIvs = 0xAAAAAAAAu;
 constexpr int32_t kParityPatterns = 1 << kStatCount;
 
-// The low 32 bits as a signed value, so that any base stat gives a number.
-int32_t wrap32(int64_t v) { return static_cast<int32_t>(static_cast<uint32_t>(static_cast<uint64_t>(v))); }
-
 // A selected list entry as an index, -1 for unknown or outside the list.
 int32_t entry_index(int32_t entry, int32_t count) { return entry >= 1 && entry <= count ? entry - 1 : -1; }
 
@@ -140,9 +137,7 @@ void set_query_species(StatsQuery* q, const SpeciesRecord* species) {
 
 int32_t neutral_stat(Stat s, int32_t base, int32_t iv, int32_t level) {
     if (s == kH && base == 1) return 1;
-    const int32_t sum = wrap32(static_cast<int64_t>(iv) + 2 * static_cast<int64_t>(base));
-    const int32_t q = wrap32(static_cast<int64_t>(sum) * level) / 100;
-    return wrap32(static_cast<int64_t>(q) + (s == kH ? level + 10 : 5));
+    return stat_before_nature(s, base, iv, level);
 }
 
 bool fits(const StatsQuery& q, const IvSet& iv) {

@@ -51,9 +51,10 @@ int64_t straight_search_part(TextWriter* out, int32_t hour, int32_t first_top, i
         for (int32_t w = a.low_min; w <= a.low_max; ++w) {
             const uint32_t r = (static_cast<uint32_t>(t) << 24) | (static_cast<uint32_t>(hour) << 16) |
                                static_cast<uint32_t>(w);
-            prepare_generator(r);
+            uint32_t mt[kStateWords];
+            prepare_generator(mt, r, static_cast<uint32_t>(a.mac_offset));
             for (int32_t f = 0; f <= last; ++f) {
-                const IvSet s = read_iv_set(f, a.roaming);
+                const IvSet s = read_iv_set(mt, f, a.roaming);
                 const int32_t power = hidden_power_power_of(s);
                 if (power < a.hp_min_power) continue;
                 if (a.hp_type_filter != -1 && hidden_power_type_of(s) != a.hp_type_filter) continue;
@@ -78,9 +79,11 @@ int32_t straight_candidates() {
     for (int32_t s = 0; s < 60; ++s) {
         for (uint32_t d = 0x300; d <= 0x1000; ++d) {
             const uint32_t top = static_cast<uint32_t>(a.switch_on_month * a.switch_on_day + a.switch_on_minute + s) & 0xFFu;
-            prepare_generator((top << 24) | (static_cast<uint32_t>(a.switch_on_hour) << 16) | d);
+            uint32_t mt[kStateWords];
+            prepare_generator(mt, (top << 24) | (static_cast<uint32_t>(a.switch_on_hour) << 16) | d,
+                              static_cast<uint32_t>(a.mac_offset));
             for (int32_t f = 0; f <= last; ++f) {
-                const IvSet v = read_iv_set(f, a.roaming);
+                const IvSet v = read_iv_set(mt, f, a.roaming);
                 int32_t i = 0;
                 while (i < kStatCount && v.iv[i] == a.known_ivs[i]) ++i;
                 count += i == kStatCount;

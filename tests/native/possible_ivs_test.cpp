@@ -28,7 +28,7 @@ bool reference_fits(const StatsQuery& q, const IvSet& v) {
     });
     const bool highest = k < 0 || (std::ranges::max(v.iv) == v.iv[top] && v.iv[top] % 5 == characteristic_remainder(k));
     return nature && highest &&
-           (q.hp_type < 0 || hidden_power_type(v.iv[kH], v.iv[kA], v.iv[kB], v.iv[kS], v.iv[kC], v.iv[kD]) == q.hp_type);
+           (q.hp_type < 0 || hidden_power_type_of_bits(hidden_power_bits<0>(v.iv[kH], v.iv[kA], v.iv[kB], v.iv[kS], v.iv[kC], v.iv[kD])) == q.hp_type);
 }
 
 using Row = std::vector<const char*>;  // the fields level, H, A, B, C, D, S; missing ones empty

@@ -95,6 +95,8 @@ ScanPlan make_plan(const ScanJob& job) {
     return plan;
 }
 
+namespace {
+
 // The IVs counted by the two low bits Hidden Power reads, over the 4^6
 // combinations of those bits.
 double pass_chance(const ScanJob& job, const ScanPlan& plan) {
@@ -123,6 +125,8 @@ double pass_chance(const ScanJob& job, const ScanPlan& plan) {
     for (int32_t s = 0; s < kStatCount; ++s) all *= kMaxIv + 1;
     return passing / all;
 }
+
+}  // namespace
 
 Chunking make_chunking(const ScanJob& job, const ScanPlan& plan) {
     Chunking c{};

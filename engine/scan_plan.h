@@ -28,9 +28,4 @@ struct Chunking {
 // pass nothing (an empty mask) tests no frame.
 ScanPlan make_plan(const ScanJob& job);
 
-// The chance that a frame passes the plan's IV and Hidden Power tests, with
-// its six IVs taken as independent and uniform over 0..31 (as the
-// generator's outputs are); accept is not counted.
-double pass_chance(const ScanJob& job, const ScanPlan& plan);
-
 Chunking make_chunking(const ScanJob& job, const ScanPlan& plan);

@@ -41,9 +41,6 @@ __attribute__((always_inline)) inline W mt_iv_bits(W x) {
 // Fills the state w from the generator seed g.
 void mt_seed(uint32_t* w, uint32_t g);
 
-// Regenerates all kStateWords words of w once, in place.
-void mt_twist(uint32_t* w);
-
 // w seeded with (raw_seed + mac_offset) mod 2^32 and twisted once.
 void prepare_generator(uint32_t* w, uint32_t raw_seed, uint32_t mac_offset);
 

@@ -23,8 +23,6 @@ std::atomic<int32_t>& state() { return g_timing_words.timer; }
 
 }  // namespace
 
-bool timer_busy() { return state().load() != kTimerIdle; }
-
 uint32_t current_timer_run() { return g_run.last_run; }
 
 TimerPress timer_press_kind(const TimingResults& r) {

@@ -33,10 +33,6 @@ uint32_t start_timer(const TimingResults& r, uint32_t press_ms, void (*prepare)(
 // up (TimerStep::stopped). Requires timer_press_kind() == kTimerPressStop.
 bool stop_timer();
 
-// True from a start request until the countdown has ended, or its stop has
-// been taken up by the timing thread.
-bool timer_busy();
-
 // The number of the last run started: the window shows that run's messages only.
 uint32_t current_timer_run();
 

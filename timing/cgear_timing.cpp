@@ -100,6 +100,10 @@ int32_t centiseconds_from_seconds(double seconds) {
     return static_cast<int32_t>(hundredths);
 }
 
+namespace {
+
+// Stores the typed fields into g_app as the C runtime reads them: seconds with
+// atof, obtained low 16 bits and target in hexadecimal, month and day with atoi.
 void store_timing_inputs(const TimingTexts& t) {
     AppState& a = g_app;
     a.measured_centiseconds = centiseconds_from_seconds(ms_atof(take_field(t.seconds, kWholeFieldChars).text));
@@ -108,6 +112,8 @@ void store_timing_inputs(const TimingTexts& t) {
     a.timing_month = field_int(t.month, kWholeFieldChars);
     a.timing_day = field_int(t.day, kWholeFieldChars);
 }
+
+}  // namespace
 
 TimingInputs timing_inputs() {
     const AppState& a = g_app;

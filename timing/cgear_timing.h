@@ -26,11 +26,6 @@ struct TimingInputs {
     int32_t day;
 };
 
-// Stores the typed fields into g_app as the C runtime reads them: seconds
-// with atof, obtained low 16 bits and target in hexadecimal, month and day
-// with atoi.
-void store_timing_inputs(const TimingTexts& t);
-
 // The inputs as g_app holds them.
 TimingInputs timing_inputs();
 

@@ -41,8 +41,6 @@ void format_stopwatch_reading(uint32_t hundredths, char* text) {
     std::snprintf(text, 256, "%.2f", static_cast<double>(hundredths) / 100.0);
 }
 
-bool stopwatch_busy() { return state().load() != kStopwatchIdle; }
-
 const char* press_stopwatch() {
     // each side moves the state only out of states the other never writes,
     // so plain loads and stores lose no transition

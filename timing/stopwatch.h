@@ -20,9 +20,6 @@ bool stopwatch_pass(uint32_t now_ms, uint32_t* hundredths);
 // caller shows the caption.
 const char* press_stopwatch();
 
-// True from a start request until the stopwatch is stopped.
-bool stopwatch_busy();
-
 // A reading as the stopwatch display shows it: "%.2f" seconds, into text (256 bytes).
 void format_stopwatch_reading(uint32_t hundredths, char* text);
 

@@ -199,6 +199,9 @@ PossibleIvs possible_ivs(const StatsQuery& q) {
     return result;
 }
 
+namespace {
+
+// The IVs of mask ascending, a run of two or more as "a-b", joined by "," ("0-9,12"); "" for none.
 void format_iv_mask(uint32_t mask, char* text) {
     size_t used = 0;
     text[0] = '\0';
@@ -213,6 +216,8 @@ void format_iv_mask(uint32_t mask, char* text) {
         v = end;
     }
 }
+
+}  // namespace
 
 PossibleIvsTexts possible_ivs_texts(const StatsQuery& q, const PossibleIvs& r) {
     PossibleIvsTexts t{};

@@ -98,10 +98,6 @@ struct PossibleIvsTexts {
     char status[kStatusTextBytes];
 };
 
-// The IVs of mask ascending, a run of two or more as "a-b", joined by ","
-// ("0-9,12"); "" for none.
-void format_iv_mask(uint32_t mask, char* text);
-
 // Found: the masks and an empty status; no fit: 「なし」 for each stat and a
 // status saying so; the three messages: empty IVs and the message.
 PossibleIvsTexts possible_ivs_texts(const StatsQuery& q, const PossibleIvs& r);

@@ -168,7 +168,7 @@ TEST_F(Timer, CountdownOfTheWorkedExample) {
                       });
     // the run ends with D for the stopwatch display
     EXPECT_EQ(run_passes(press, {{35760, 6, "完了", false}, {35760, 7, "", true}, {35761, -1, "", false}}), 2076);
-    EXPECT_FALSE(timer_busy());
+    EXPECT_FALSE(g_timing_words.timer.load() != kTimerIdle);
     EXPECT_FALSE(stop_timer());  // ended by itself
 }
 
@@ -286,7 +286,7 @@ TEST_F(Timer, StopSilencesOnTheTimingThreadAfterItsLastBeep) {
         start_timer(g_app.timing, 0, nullptr);
         for (int spin = 0; spin < trial * 7; ++spin) std::this_thread::yield();
         const bool stopped = stop_timer();
-        while (timer_busy()) std::this_thread::yield();
+        while (g_timing_words.timer.load() != kTimerIdle) std::this_thread::yield();
         const std::string at_idle = logged();
         quit.store(true);
         timing.join();

@@ -97,8 +97,10 @@ ScanPlan make_plan(const ScanJob& job) {
 
 namespace {
 
-// The IVs counted by the two low bits Hidden Power reads, over the 4^6
-// combinations of those bits.
+// The chance that a frame passes the plan's IV and Hidden Power tests, its six
+// IVs taken as independent and uniform over 0..31 (as the generator's outputs
+// are; accept is not counted): the IVs counted by the two low bits Hidden
+// Power reads, over the 4^6 combinations of those bits.
 double pass_chance(const ScanJob& job, const ScanPlan& plan) {
     double count[kStatCount][4] = {};
     for (int32_t s = 0; s < kStatCount; ++s) {

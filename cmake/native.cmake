@@ -24,7 +24,7 @@ target_link_options(core_tests_san PRIVATE -fsanitize=address,undefined)
 # One ctest entry for the whole sanitized run keeps the list short.
 add_test(NAME sanitized.core_tests COMMAND core_tests_san --gtest_brief=1)
 
-# Every include points down the layers.
+# Every include points down the layers, and no folder's modules include each other in a circle.
 add_test(NAME native.layers COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-layers.sh)
 
 find_package(benchmark QUIET)

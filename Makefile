@@ -50,7 +50,7 @@ test-windows: windows
 
 # each fuzz target for about 20 s from the committed corpus
 test-fuzz: fuzz
-	cd $(FUZZ) && ctest --output-on-failure -j 3
+	cd $(FUZZ) && ctest --output-on-failure -j $(JOBS)
 
 # every test run always runs; the result fails when any failed
 test: native windows fuzz

@@ -4,32 +4,35 @@ WINDOWS := build/windows
 FUZZ := build/fuzz
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps native windows fuzz run test test-native test-windows test-fuzz screenshot bench bench-hit-heavy dist clean
+.PHONY: all deps deps-native deps-windows deps-fuzz native windows fuzz run test test-native test-windows test-fuzz screenshot bench bench-hit-heavy dist clean
 
 all: native windows
 
-deps:
-	@scripts/install-deps.sh
+# each tree installs only its own set (scripts/install-deps.sh names them)
+deps: deps-native deps-windows deps-fuzz
 
-# order-only on deps: cmake and the compilers must be there first, even with make -j
-$(NATIVE)/build.ninja: | deps
+deps-native deps-windows deps-fuzz:
+	@scripts/install-deps.sh $(@:deps-%=%)
+
+# order-only on the tree's set: cmake and the compilers must be there first, even with make -j
+$(NATIVE)/build.ninja: | deps-native
 	cmake -S . -B $(NATIVE) -G Ninja -DCMAKE_BUILD_TYPE=Release
 
-$(WINDOWS)/build.ninja: | deps
+$(WINDOWS)/build.ninja: | deps-windows
 	cmake -S . -B $(WINDOWS) -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake
 
-$(FUZZ)/build.ninja: | deps
+$(FUZZ)/build.ninja: | deps-fuzz
 	cmake -S . -B $(FUZZ) -G Ninja -DCMAKE_BUILD_TYPE=Release -DKIVREL_FUZZ=ON \
 		-DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
 
-native: deps $(NATIVE)/build.ninja
+native: deps-native $(NATIVE)/build.ninja
 	cmake --build $(NATIVE) -j $(JOBS)
 
-windows: deps $(WINDOWS)/build.ninja
+windows: deps-windows $(WINDOWS)/build.ninja
 	cmake --build $(WINDOWS) -j $(JOBS)
 
 # libFuzzer targets for config.txt, pokemon.dat and the number conversions
-fuzz: deps $(FUZZ)/build.ninja
+fuzz: deps-fuzz $(FUZZ)/build.ninja
 	cmake --build $(FUZZ) -j $(JOBS)
 
 # the script checks for a display first, then installs, builds Kivrel.exe and runs it
@@ -47,7 +50,7 @@ test-windows: windows
 
 # each fuzz target for about 20 s from the committed corpus
 test-fuzz: fuzz
-	cd $(FUZZ) && ctest --output-on-failure -j 3
+	cd $(FUZZ) && ctest --output-on-failure -j $(JOBS)
 
 # every test run always runs; the result fails when any failed
 test: native windows fuzz
@@ -58,7 +61,7 @@ test: native windows fuzz
 	exit $$status
 
 # only what the archive holds: the two programs and the species table beside them
-dist: deps $(WINDOWS)/build.ninja
+dist: deps-windows $(WINDOWS)/build.ninja
 	cmake --build $(WINDOWS) -j $(JOBS) --target Kivrel Kivrel-fixed pokemon_dat
 	@scripts/make-dist.sh $(WINDOWS)
 

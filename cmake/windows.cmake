@@ -6,6 +6,8 @@ set(WIN_LINK_OPTIONS -static -static-libgcc -static-libstdc++)
 # move as an unaligned one.
 add_compile_options($<$<COMPILE_LANGUAGE:C,CXX>:-Wa,-muse-unaligned-vector-move>)
 
+kivrel_require(${CMAKE_SOURCE_DIR}/app/version.rc.in ${CMAKE_SOURCE_DIR}/data/pokemon.dat
+               ${CMAKE_SOURCE_DIR}/scripts/open_viewer_win.cpp ${CMAKE_SOURCE_DIR}/cmake/wine_tests.cmake)
 configure_file(${CMAKE_SOURCE_DIR}/app/version.rc.in ${KIVREL_GENERATED}/version.rc @ONLY)
 
 function(add_kivrel name)
@@ -36,10 +38,21 @@ add_executable(open_viewer WIN32 ${CMAKE_SOURCE_DIR}/scripts/open_viewer_win.cpp
 target_link_options(open_viewer PRIVATE ${WIN_LINK_OPTIONS})
 target_link_libraries(open_viewer PRIVATE shell32)
 
-# GoogleTest from Debian's source package, built with the cross compiler.
+# GoogleTest's sources (Debian's googletest package), built with the cross
+# compiler; -DKIVREL_GOOGLETEST_SOURCE_DIR=... names another copy. Looked for
+# on the host, not in the cross compiler's root.
+find_path(KIVREL_GOOGLETEST_SOURCE_DIR googletest/include/gtest/gtest.h
+          PATHS /usr/src/googletest /usr/local/src/googletest /opt/googletest
+          NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH
+          DOC "GoogleTest's source tree (holding googletest/), built for the Windows tests")
+if(NOT KIVREL_GOOGLETEST_SOURCE_DIR OR NOT EXISTS ${KIVREL_GOOGLETEST_SOURCE_DIR}/CMakeLists.txt)
+  message(FATAL_ERROR "GoogleTest's sources not found (KIVREL_GOOGLETEST_SOURCE_DIR: ${KIVREL_GOOGLETEST_SOURCE_DIR}); "
+                      "the Windows tests need them: scripts/install-deps.sh windows installs googletest into "
+                      "/usr/src/googletest, or name a copy with -DKIVREL_GOOGLETEST_SOURCE_DIR=...")
+endif()
 set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
-add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+add_subdirectory(${KIVREL_GOOGLETEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
-include(cmake/wine_tests.cmake OPTIONAL)
+include(${CMAKE_SOURCE_DIR}/cmake/wine_tests.cmake)

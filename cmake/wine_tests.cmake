@@ -1,6 +1,14 @@
 # Test drivers: Windows programs that run the real Kivrel under Wine.
 include(GoogleTest)
 
+# Every file named below; a missing one stops the configuration.
+foreach(file tests/wine/open_recorder.cpp tests/wine/driver.cpp tests/wine/write_failure_check.cpp
+             tests/wine/locale_check.cpp tests/wine/dist_check.cpp tests/native/platform_recorder.cpp
+             tests/bench/wine_bench.cpp tests/bench/wine_engine_bench.cpp scripts/wine-run
+             scripts/check-imports.sh scripts/check-dist.sh scripts/make-dist.sh scripts/screenshot.sh)
+  kivrel_require(${CMAKE_SOURCE_DIR}/${file})
+endforeach()
+
 add_executable(open_recorder WIN32 ${CMAKE_SOURCE_DIR}/tests/wine/open_recorder.cpp)
 target_link_options(open_recorder PRIVATE ${WIN_LINK_OPTIONS})
 
@@ -8,7 +16,7 @@ add_library(wine_driver STATIC ${CMAKE_SOURCE_DIR}/tests/wine/driver.cpp)
 target_compile_options(wine_driver PUBLIC ${KIVREL_CHARSET_FLAGS})
 target_link_libraries(wine_driver PUBLIC user32 gdi32)
 
-file(GLOB WINE_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/wine/*_test.cpp)
+kivrel_glob(WINE_TEST_SOURCES ${CMAKE_SOURCE_DIR}/tests/wine/*_test.cpp)
 foreach(src ${WINE_TEST_SOURCES})
   get_filename_component(name ${src} NAME_WE)
   add_executable(${name} ${src})
@@ -20,7 +28,7 @@ endforeach()
 
 # The native unit tests again, built by the cross compiler and run under Wine:
 # the Windows C runtime must give the same results.
-file(GLOB NATIVE_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/native/*.cpp)
+kivrel_glob(NATIVE_TEST_SOURCES ${CMAKE_SOURCE_DIR}/tests/native/*.cpp)
 add_executable(core_tests ${CORE_SOURCES} ${NATIVE_TEST_SOURCES})
 target_compile_options(core_tests PRIVATE ${KIVREL_CHARSET_FLAGS})
 target_compile_definitions(core_tests PRIVATE KIVREL_SOURCE_DIR="${CMAKE_SOURCE_DIR}")

@@ -6,10 +6,11 @@ set -eu
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 BUILD=$1
 . "$BUILD/version.env"
-ZIP=$("$ROOT/scripts/make-dist.sh" "$BUILD")
+# packed inside the build tree: a test run writes nothing into the sources
+ZIP=$("$ROOT/scripts/make-dist.sh" "$BUILD" "$BUILD/dist")
 UNPACKED=$(mktemp -d)
 trap 'rm -rf "$UNPACKED"' EXIT
-unzip -q "$ROOT/$ZIP" -d "$UNPACKED"
+unzip -q "$ZIP" -d "$UNPACKED"
 DIR="$UNPACKED/$KIVREL_NAME-$KIVREL_VERSION"
 status=0
 
@@ -30,8 +31,15 @@ for exe in Kivrel.exe Kivrel-fixed.exe; do
         { echo "$exe: version resource reads '$info'"; status=1; }
 done
 
+# The guide reads on any system code page: UTF-8 after a byte-order mark, every line ended by CR LF.
+GUIDE="$DIR/Kivrel-guide.txt"
+[ "$(head -c 3 "$GUIDE" | od -An -tx1 | tr -d ' ')" = efbbbf ] || { echo "the guide does not start with EF BB BF"; status=1; }
+iconv -f UTF-8 -t UTF-8 "$GUIDE" >/dev/null 2>&1 || { echo "the guide is not UTF-8"; status=1; }
+LC_ALL=C awk '!/\r$/ { bare++ } END { exit bare > 0 }' "$GUIDE" && [ "$(tail -c 2 "$GUIDE" | od -An -tx1 | tr -d ' ')" = 0d0a ] ||
+    { echo "the guide has a line not ended by CR LF"; status=1; }
+
 # Every name the guide quotes in 「」 is a text of the program or a file of the archive.
-names=$(iconv -f CP932 -t UTF-8 "$DIR/Kivrel-guide.txt" | grep -o '「[^」]*」' | sed 's/^「//; s/」$//' | sort -u)
+names=$(tail -c +4 "$GUIDE" | grep -o '「[^」]*」' | sed 's/^「//; s/」$//' | sort -u)
 [ -n "$names" ] || { echo "the guide names nothing"; status=1; }
 echo "$names" | while IFS= read -r name; do
     [ -e "$DIR/$name" ] && continue

@@ -16,7 +16,7 @@ if [ -z "${DISPLAY:-}" ]; then
     exit 1
 fi
 
-"$ROOT/scripts/install-deps.sh"
+"$ROOT/scripts/install-deps.sh" windows
 
 BUILD=${KIVREL_WINDOWS_BUILD:-$ROOT/build/windows}
 RUN_HOME=${KIVREL_RUN_HOME:-$ROOT/build}

@@ -3,7 +3,7 @@
 // until it has ended (its button reads "計算" again), how fast the window
 // answers meanwhile and how soon "中止" ends a search, the stopwatch's
 // accuracy against this program's clock, and how late the C-Gear timer
-// started each beep by its own clock.
+// started each beep by its own clock; the stats window's commands.
 #include <windows.h>
 
 #include <algorithm>
@@ -213,6 +213,62 @@ void timer_accuracy(int runs) {
     print_lateness("all beeps", all);
 }
 
+// The stats window's commands, each from its press until it has returned
+// (SendMessage): the widest possible-IVs case (nature unknown, a
+// characteristic, a type, three rows of アチャモ at levels 30, 40, 50 with
+// IVs 20,10,25,28,5,15 and のんき), the candidates from those stats against
+// 211 with the same six IVs typed, and the hit search with ranges 1000 and 10.
+void stats_window(int runs) {
+    Program p("Kivrel.exe");
+    p.press(kIdStatsButton);
+    const HWND stats = p.top_window(kStatsWindowClass);
+    if (!stats) {
+        std::printf("stats window: not found\n");
+        return;
+    }
+    const auto set = [&](int id, const std::string& text) {
+        SendMessageW(GetDlgItem(stats, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(driver::to_wide(text).c_str()));
+    };
+    const auto timed = [&](HWND window, int id) {
+        std::vector<double> ms;
+        for (int run = 0; run < runs; ++run) {
+            const double start = driver::now_ms();
+            SendMessageW(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
+            ms.push_back(driver::now_ms() - start);
+        }
+        return ms;
+    };
+    const int base[6] = {45, 60, 40, 70, 50, 45}, iv[6] = {20, 10, 25, 28, 5, 15};
+    set(kIdStatsName, "アチャモ");
+    for (int r = 0; r < 3; ++r) {
+        const int level = 30 + 10 * r;
+        set(kIdStatsLevelFirst + 10 * r, std::to_string(level));
+        for (int s = 0; s < 6; ++s) {
+            int stat = (2 * base[s] + iv[s]) * level / 100 + (s == 0 ? level + 10 : 5);
+            if (s == 2) stat = stat * 110 / 100;  // のんき raises B
+            if (s == 5) stat = stat * 90 / 100;   // and lowers S
+            set(kIdStatsLevelFirst + 10 * r + 1 + s, std::to_string(stat));
+        }
+    }
+    SendMessageW(GetDlgItem(stats, kIdStatsCharacteristicList), CB_SETCURSEL, 24, 0);  // C 28: remainder 3
+    // Hidden Power type of the IVs (H, A, B, S, C, D weighted 1, 2, 4, 8, 16, 32 by bit 0)
+    const int bits = (iv[0] & 1) | (iv[1] & 1) << 1 | (iv[2] & 1) << 2 | (iv[5] & 1) << 3 | (iv[3] & 1) << 4 | (iv[4] & 1) << 5;
+    SendMessageW(GetDlgItem(stats, kIdStatsTypeList), CB_SETCURSEL, 15 * bits / 63 + 1, 0);
+    print_runs("Kivrel.exe 個体値計算, widest case", false, timed(stats, kIdStatsIvButton));
+
+    const char* when[] = {"9", "12", "12", "30"};
+    for (int i = 0; i < 4; ++i) p.set_text(kIdSwitchOnFirst + i, when[i]);
+    for (int s = 0; s < 6; ++s) p.set_text(kIdKnownIvFirst + s, std::to_string(iv[s]));
+    print_runs("Kivrel.exe 初期seed候補 from those stats (frame limit 20)", false, timed(stats, kIdStatsCandidatesButton));
+    print_runs("Kivrel.exe 初期seed計算 with those IVs (frame limit 20)", false, timed(p.window(), kIdCandidatesButton));
+
+    p.set_text(kIdTargetSeed, "8A0C05F0");
+    set(kIdStatsLowRange, "1000");
+    set(kIdStatsSecondRange, "10");
+    print_runs("Kivrel.exe 当たりを探す, ranges 1000 and 10 (42,021 raw seeds, frame limit 20)", false,
+               timed(stats, kIdStatsHitsButton));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -224,5 +280,6 @@ int main(int argc, char** argv) {
     if (only.empty() || only == "answers") answers_during_search(5);
     if (only.empty() || only == "stopwatch") stopwatch_accuracy();
     if (only.empty() || only == "timer") timer_accuracy(5);
+    if (only.empty() || only == "stats") stats_window(10);
     return 0;
 }

@@ -219,6 +219,18 @@ Program::~Program() {
 
 HWND Program::control(int id) const { return GetDlgItem(window_, id); }
 
+HWND Program::top_window(const wchar_t* window_class) const {
+    for (int i = 0; i < 100; ++i, Sleep(20)) {
+        for (HWND w = FindWindowExW(nullptr, nullptr, window_class, nullptr); w;
+             w = FindWindowExW(nullptr, w, window_class, nullptr)) {
+            DWORD pid = 0;
+            GetWindowThreadProcessId(w, &pid);
+            if (pid == process_.dwProcessId) return w;
+        }
+    }
+    return nullptr;
+}
+
 std::string Program::text(int id) const {
     // GetWindowText of another process's control gives only its stored caption,
     // empty for an edit field: ask the control itself

@@ -44,6 +44,8 @@ public:
 
     HWND window() const { return window_; }
     HWND control(int id) const;
+    // Another top-level window of the program, of the given class, once it exists (waits up to 2 s).
+    HWND top_window(const wchar_t* window_class) const;
     const std::string& dir() const { return dir_; }
     DWORD process_id() const { return process_.dwProcessId; }
 

@@ -17,18 +17,7 @@ namespace {
 class StatsWindow : public ::testing::TestWithParam<const char*> {};
 
 // The program's stats window, once it exists.
-HWND stats_window_of(const Program& p) {
-    for (int i = 0; i < 100; ++i) {
-        for (HWND w = FindWindowExW(nullptr, nullptr, kStatsWindowClass, nullptr); w;
-             w = FindWindowExW(nullptr, w, kStatsWindowClass, nullptr)) {
-            DWORD pid = 0;
-            GetWindowThreadProcessId(w, &pid);
-            if (pid == p.process_id()) return w;
-        }
-        Sleep(20);
-    }
-    return nullptr;
-}
+HWND stats_window_of(const Program& p) { return p.top_window(kStatsWindowClass); }
 
 // Text of a window, asked from the window itself (edit fields keep theirs).
 std::string text_of(HWND w) {

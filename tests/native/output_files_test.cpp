@@ -18,7 +18,7 @@
 #include "tests/native/temp_dir.h"
 #include "tools/confirmation_list.h"
 #include "tools/frame_list.h"
-#include "core/text_file.h"
+#include "tools/output_file.h"
 #include "tools/seed_search.h"
 
 namespace {

@@ -112,12 +112,4 @@ std::string full_path(const char* name) {
     return n > 0 && n < MAX_PATH ? to_cp932(path, static_cast<int>(n)) : std::string(name);
 }
 
-std::string cp932_from_utf8(const std::string& utf8) {
-    if (utf8.empty()) return {};
-    const int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-    std::wstring wide(static_cast<size_t>(n), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), &wide[0], n);
-    return to_cp932(wide.c_str(), n);
-}
-
 int show_message_box(const char* text, unsigned flags) { return message_box(g_app.main_window, text, kMainTitle, flags); }

@@ -14,8 +14,9 @@ void create_controls();
 // Reads the MAC fields and the roaming box into mac_offset and the roaming flag.
 void refresh_mac_and_roaming();
 
-// Texts crossing into Windows (app/text_win.cpp): the program's CP932 bytes
-// converted with code page 932, whatever the system's code page.
+// Texts crossing into Windows (the conversions in app/system_win.cpp, the
+// rest in app/text_win.cpp): the program's CP932 bytes converted with code
+// page 932, whatever the system's code page.
 std::wstring to_wide(const char* cp932);
 std::string to_cp932(const wchar_t* text, int length);
 // A control's whole text, as CP932 bytes.

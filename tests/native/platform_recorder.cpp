@@ -1,16 +1,16 @@
 // The front end's side of the core, for tests: records what the core asks,
-// answers questions from a script, and moves files as the system would.
+// answers questions from a script, and moves files as the system would. The
+// Windows build of the tests takes the text conversion from app/system_win.cpp,
+// as the program does; natively it comes from here.
 #include "tests/native/platform_recorder.h"
 
 #include <cstdio>
 #include <filesystem>
+#include <mutex>
 
-#ifdef _WIN32
-#include <windows.h>
-#else
+#ifndef _WIN32
 #include <iconv.h>
 #endif
-#include <mutex>
 
 #include "core/platform.h"
 
@@ -60,18 +60,7 @@ bool replace_file(const char* from, const char* to) {
 
 std::string full_path(const char* name) { return std::filesystem::absolute(name).string(); }
 
-#ifdef _WIN32
-std::string cp932_from_utf8(const std::string& utf8) {
-    if (utf8.empty()) return {};
-    const int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-    std::wstring wide(static_cast<size_t>(n), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), &wide[0], n);
-    const int m = WideCharToMultiByte(932, 0, wide.data(), n, nullptr, 0, nullptr, nullptr);
-    std::string out(static_cast<size_t>(m), '\0');
-    WideCharToMultiByte(932, 0, wide.data(), n, &out[0], m, nullptr, nullptr);
-    return out;
-}
-#else
+#ifndef _WIN32
 std::string cp932_from_utf8(const std::string& utf8) {
     // the C library's converter, character by character so that one it lacks becomes "?"
     iconv_t cd = iconv_open("CP932", "UTF-8");

@@ -23,6 +23,29 @@ int message_box(const char* text, UINT flags) {
     return static_cast<int>(SendMessageW(g_app.main_window, kMsgShowMessage, flags, reinterpret_cast<LPARAM>(text)));
 }
 
+// kMsgShowMessage with this bit among its flags (none of MessageBox's) carries
+// its text in wide characters: a message that names a path keeps every
+// character of it.
+constexpr UINT kWideTextFlag = 0x80000000u;
+
+int wide_message_box(const wchar_t* text, UINT flags) {
+    if (on_window_thread()) return MessageBoxW(g_app.main_window, text, to_wide(kMainTitle).c_str(), flags);
+    return static_cast<int>(
+        SendMessageW(g_app.main_window, kMsgShowMessage, flags | kWideTextFlag, reinterpret_cast<LPARAM>(text)));
+}
+
+// The full path of a file of the working folder in wide characters, as the
+// system names it; the name itself when the system gives none.
+std::wstring wide_full_path(const char* name) {
+    const std::wstring wide = to_wide(name);
+    const DWORD room = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);  // its zero included
+    std::wstring path(room, L'\0');
+    const DWORD n = room ? GetFullPathNameW(wide.c_str(), room, &path[0], nullptr) : 0;
+    if (n == 0 || n >= room) return wide;
+    path.resize(n);
+    return path;
+}
+
 // Titles another thread asks for are shown at most this often: the hours of
 // a short search pass faster than anyone reads, and under Wine each title
 // shown costs milliseconds of the processor the search runs on.
@@ -105,11 +128,13 @@ bool replace_file(const char* from, const char* to) {
     return MoveFileExW(to_wide(from).c_str(), to_wide(to).c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
 }
 
-std::string full_path(const char* name) {
-    // the folder's name may hold any characters: ask in wide ones, show them in CP932
-    wchar_t path[MAX_PATH];
-    const DWORD n = GetFullPathNameW(to_wide(name).c_str(), MAX_PATH, path, nullptr);
-    return n > 0 && n < MAX_PATH ? to_cp932(path, static_cast<int>(n)) : std::string(name);
+void show_file_message(const char* before, const char* name, const char* after) {
+    const std::wstring text = to_wide(before) + wide_full_path(name) + to_wide(after);
+    wide_message_box(text.c_str(), MB_OK | MB_ICONWARNING);
 }
 
-int show_message_box(const char* text, unsigned flags) { return message_box(g_app.main_window, text, kMainTitle, flags); }
+int show_message_box(const char* text, unsigned flags) {
+    if (flags & kWideTextFlag)
+        return wide_message_box(reinterpret_cast<const wchar_t*>(text), flags & ~kWideTextFlag);
+    return message_box(g_app.main_window, text, kMainTitle, flags);
+}

@@ -1,5 +1,6 @@
-// What the portable core asks of the front end. The Windows program
-// implements these in app/platform_win.cpp; native tests record the calls.
+// What the portable core asks of the front end and the system. The Windows
+// builds implement these in app/platform_win.cpp (the program's window) and
+// app/system_win.cpp (what needs no window); native tests record the calls.
 // Every one may be called from any thread.
 #pragma once
 
@@ -22,8 +23,10 @@ bool ask_yes_no(const char* text);
 // Puts the file from in place of to (replacing it); false when that fails.
 bool replace_file(const char* from, const char* to);
 
-// Where a file of the working folder is, as the player would look for it.
-std::string full_path(const char* name);
+// Shows before, the full path of the file name of the working folder and
+// after as one message, as show_message does; the path keeps every character
+// the system's name of it has, also those CP932 lacks.
+void show_file_message(const char* before, const char* name, const char* after);
 
 // UTF-8 text as CP932 bytes; a character CP932 lacks becomes "?".
 std::string cp932_from_utf8(const std::string& utf8);

@@ -24,10 +24,10 @@ void tell_write_failed(const char* name) {
 }
 
 void tell_too_large(const char* name, uint64_t bytes) {
-    char text[1024];
-    std::snprintf(text, sizeof text, "%sは%.1fMBあり、大きすぎるため開きません。場所: %s", name,
-                  static_cast<double>(bytes) / (1024.0 * 1024.0), full_path(name).c_str());
-    show_message(text);
+    char text[512];
+    std::snprintf(text, sizeof text, "%sは%.1fMBあり、大きすぎるため開きません。場所: ", name,
+                  static_cast<double>(bytes) / (1024.0 * 1024.0));
+    show_file_message(text, name, "");
 }
 
 // False when name exists but cannot be opened for writing (a folder of that

@@ -58,7 +58,9 @@ bool replace_file(const char* from, const char* to) {
     return !failed;
 }
 
-std::string full_path(const char* name) { return std::filesystem::absolute(name).string(); }
+void show_file_message(const char* before, const char* name, const char* after) {
+    show_message((before + std::filesystem::absolute(name).string() + after).c_str());
+}
 
 #ifndef _WIN32
 std::string cp932_from_utf8(const std::string& utf8) {

@@ -91,8 +91,10 @@ void skip_rest_of_line(TextReader* reader) {
     reader->at = lf == std::string::npos ? reader->text->size() : lf + 1;
 }
 
-bool open_text_writer(TextWriter* w, const char* name) {
-    w->file = std::fopen(name, "wb");
+bool open_text_writer(TextWriter* w, const char* name) { return open_text_writer(w, std::fopen(name, "wb")); }
+
+bool open_text_writer(TextWriter* w, std::FILE* file) {
+    w->file = file;
     w->failed = false;
     w->used = 0;
     w->written = 0;

@@ -42,6 +42,10 @@ struct TextWriter {
 // Opens (creating or emptying) name for writing; false when it cannot be opened.
 bool open_text_writer(TextWriter* w, const char* name);
 
+// Writes into file, already open for writing, and closes it at the end; false
+// when file is null.
+bool open_text_writer(TextWriter* w, std::FILE* file);
+
 // Appends printf-formatted text; a final "\n" becomes CR LF.
 void write_line(TextWriter* w, const char* format, ...) __attribute__((format(printf, 2, 3)));
 

@@ -1,13 +1,19 @@
 #include "tools/output_file.h"
 
-#include <atomic>
-#include <cerrno>
+#include <charconv>
 #include <cstdio>
 #include <filesystem>
+#include <type_traits>
+#include <vector>
 
 #include "core/platform.h"
 
 namespace {
+
+// Temporary names tried for one file, and free names tried for a finished
+// file kept beside its name.
+constexpr uint32_t kNameTries = 64;
+constexpr char kTemporaryEnd[] = ".tmp";
 
 void tell_cannot_create(const char* name) {
     char text[512];
@@ -23,6 +29,12 @@ void tell_write_failed(const char* name) {
     show_message(text);
 }
 
+void tell_kept(const char* name, const std::string& kept) {
+    char text[512];
+    std::snprintf(text, sizeof text, "%sを置き換えられなかったため、結果を%sに保存しました。", name, kept.c_str());
+    show_message(text);
+}
+
 void tell_too_large(const char* name, uint64_t bytes) {
     char text[512];
     std::snprintf(text, sizeof text, "%sは%.1fMBあり、大きすぎるため開きません。場所: ", name,
@@ -30,32 +42,86 @@ void tell_too_large(const char* name, uint64_t bytes) {
     show_file_message(text, name, "");
 }
 
-// False when name exists but cannot be opened for writing (a folder of that
-// name, a file another program holds): it could not be replaced either.
-bool replaceable(const char* name) {
-    std::FILE* earlier = std::fopen(name, "rb");
-    if (!earlier) return errno == ENOENT;
-    std::fclose(earlier);
-    earlier = std::fopen(name, "ab");
-    if (!earlier) return false;
-    std::fclose(earlier);
-    return true;
+std::string temporary_name(const char* name, uint32_t process, uint32_t n) {
+    return std::string(name) + "." + std::to_string(process) + "." + std::to_string(n) + kTemporaryEnd;
 }
 
-// A temporary name beside name that no other output file of this run uses: a
-// dropped file may still be being removed while the next one is written.
-std::string temporary_name(const char* name) {
-    static std::atomic<uint32_t> counter{0};
-    return std::string(name) + "." + std::to_string(++counter) + ".tmp";
+// The process that wrote file when file is a temporary name of name
+// ("name.<process id>.<n>.tmp"); 0 when it is not one.
+uint32_t temporary_owner(const std::string& file, const std::string& name) {
+    const std::string head = name + ".", tail = kTemporaryEnd;
+    if (file.size() <= head.size() + tail.size() || file.compare(0, head.size(), head) != 0 ||
+        file.compare(file.size() - tail.size(), tail.size(), tail) != 0)
+        return 0;
+    const char* const end = file.data() + file.size() - tail.size();
+    uint32_t process = 0, n = 0;
+    const auto id = std::from_chars(file.data() + head.size(), end, process);
+    if (id.ec != std::errc{} || id.ptr == end || *id.ptr != '.') return 0;
+    const auto number = std::from_chars(id.ptr + 1, end, n);
+    return number.ec == std::errc{} && number.ptr == end ? process : 0;
+}
+
+// A file's name when it is plain ASCII, as every temporary name is; empty otherwise.
+std::string ascii_name(const std::filesystem::path& path) {
+    const std::filesystem::path file = path.filename();
+    std::string name;
+    for (auto c : file.native()) {
+        const auto unit = static_cast<std::make_unsigned_t<decltype(c)>>(c);
+        if (unit == 0 || unit >= 0x80) return {};
+        name += static_cast<char>(unit);
+    }
+    return name;
+}
+
+// Removes the temporary files of name left by copies of the program that no
+// longer run (one killed during a search leaves gigabytes behind); those of a
+// running copy, this one included, are still being written.
+void remove_stale_temporaries(const char* name) {
+    std::vector<std::filesystem::path> stale;
+    std::error_code failed;
+    for (std::filesystem::directory_iterator it(".", failed), end; !failed && it != end; it.increment(failed)) {
+        const uint32_t owner = temporary_owner(ascii_name(it->path()), name);
+        if (owner != 0 && !process_running(owner)) stale.push_back(it->path());
+    }
+    for (const std::filesystem::path& file : stale) std::filesystem::remove(file, failed);
+}
+
+// Moves a finished file to the first free name "stem (k).ext" beside its name
+// and returns that name; where none takes it, it stays under its temporary name.
+std::string keep_beside(const OutputFile& out) {
+    const std::string name = out.name;
+    const size_t dot = name.rfind('.');
+    const std::string stem = name.substr(0, dot), extension = dot == std::string::npos ? "" : name.substr(dot);
+    for (uint32_t k = 2; k < kNameTries + 2; ++k) {
+        const std::string kept = stem + " (" + std::to_string(k) + ")" + extension;
+        // the free name is made first, so that no other copy takes it meanwhile
+        std::FILE* made = create_new_file(kept.c_str());
+        if (!made) continue;
+        std::fclose(made);
+        if (replace_file(out.temp_name.c_str(), kept.c_str())) return kept;
+        std::remove(kept.c_str());
+        break;
+    }
+    return out.temp_name;
 }
 
 }  // namespace
 
 bool begin_output(OutputFile* out, const char* name, const char* header) {
     out->name = name;
-    out->temp_name = temporary_name(name);
+    remove_stale_temporaries(name);
     // say at once what cannot be written, before any work
-    if (!replaceable(name) || !open_text_writer(&out->text, out->temp_name.c_str())) {
+    std::FILE* file = nullptr;
+    if (can_replace_file(name)) {
+        // a name of this process's own, never opened when it exists: another
+        // copy in the folder writes its own, and a dropped file of this one
+        // may still be being removed
+        for (uint32_t n = 1; !file && n <= kNameTries; ++n) {
+            out->temp_name = temporary_name(name, own_process_id(), n);
+            file = create_new_file(out->temp_name.c_str());
+        }
+    }
+    if (!open_text_writer(&out->text, file)) {
         tell_cannot_create(name);
         return false;
     }
@@ -74,12 +140,11 @@ bool place_output(OutputFile* out) {
         tell_write_failed(out->name);
         return false;
     }
-    if (!replace_file(out->temp_name.c_str(), out->name)) {
-        std::remove(out->temp_name.c_str());
-        tell_cannot_create(out->name);
-        return false;
-    }
-    return true;
+    if (replace_file(out->temp_name.c_str(), out->name)) return true;
+    // another program has opened the earlier file since begin_output: the
+    // finished file is not thrown away
+    tell_kept(out->name, keep_beside(*out));
+    return false;
 }
 
 void show_output(const OutputFile& out) {

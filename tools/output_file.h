@@ -1,6 +1,8 @@
 // The tools' output files (result.txt, list.txt, zure.txt) and what the player
-// is told about them. Each is written under a temporary name beside its name,
-// put in place of the earlier file only when whole, then shown.
+// is told about them. Each is written under a temporary name of its own beside
+// its name, put in place of the earlier file only when whole, then shown. The
+// earlier file is never emptied by a write that fails, and a finished file is
+// never thrown away: when the earlier one cannot be replaced, it is kept beside.
 #pragma once
 
 #include <cstdint>
@@ -13,16 +15,19 @@
 constexpr uint64_t kViewerLimitBytes = uint64_t{64} << 20;
 
 // One output file of a tool: written under a temporary name beside its own,
-// put in place of the earlier file only when complete, then shown.
+// "name.<process id>.<n>.tmp", put in place of the earlier file only when
+// complete, then shown.
 struct OutputFile {
     const char* name = nullptr;
     std::string temp_name;
     TextWriter text;
 };
 
-// Starts name: checks that the earlier file can be replaced, creates the
-// temporary file and writes header (ending in "\n"). False when the file
-// cannot be written; the player has been told, and nothing else is to be done.
+// Starts name, a file of the working folder: removes the temporary files of
+// name that copies of the program no longer running left, checks that the
+// earlier file can be replaced, creates the temporary file (never one that
+// exists) and writes header (ending in "\n"). False when the file cannot be
+// written; the player has been told, and nothing else is to be done.
 bool begin_output(OutputFile* out, const char* name, const char* header);
 
 // Ends a complete file: puts it in place of name and shows it (show_output).
@@ -31,7 +36,9 @@ bool begin_output(OutputFile* out, const char* name, const char* header);
 bool end_output(OutputFile* out);
 
 // The first half of end_output: puts the file in place, or drops it when a
-// write failed. True when in place; then show_output may follow.
+// write failed. When the earlier file cannot be replaced after all, the file
+// is kept under a free name beside it ("result (2).txt") and the player told
+// so. True when in place; then show_output may follow.
 bool place_output(OutputFile* out);
 
 // Hands a file put in place to the viewer, or says where it is when it is

@@ -1,7 +1,7 @@
 // The front end's side of the core, for tests: records what the core asks,
 // answers questions from a script, and moves files as the system would. The
-// Windows build of the tests takes the text conversion from app/system_win.cpp,
-// as the program does; natively it comes from here.
+// Windows build of the tests takes files, processes and text conversion from
+// app/system_win.cpp, as the program does; natively they come from here.
 #include "tests/native/platform_recorder.h"
 
 #include <cstdio>
@@ -10,6 +10,10 @@
 
 #ifndef _WIN32
 #include <iconv.h>
+#include <signal.h>
+#include <unistd.h>
+
+#include <cerrno>
 #endif
 
 #include "core/platform.h"
@@ -53,6 +57,10 @@ bool ask_yes_no(const char* text) {
 }
 
 bool replace_file(const char* from, const char* to) {
+    {
+        std::lock_guard<std::mutex> lock(log_mutex());
+        if (platform_log().held == to) return false;
+    }
     std::error_code failed;
     std::filesystem::rename(from, to, failed);  // replaces an existing file on every platform
     return !failed;
@@ -63,6 +71,21 @@ void show_file_message(const char* before, const char* name, const char* after) 
 }
 
 #ifndef _WIN32
+std::FILE* create_new_file(const char* name) { return std::fopen(name, "wbx"); }
+
+bool can_replace_file(const char* name) {
+    std::error_code unknown;
+    return !std::filesystem::is_directory(name, unknown);  // a folder of that name is never replaced by a file
+}
+
+uint32_t own_process_id() { return static_cast<uint32_t>(getpid()); }
+
+bool process_running(uint32_t id) {
+    // an id past pid_t's range would name a process group, and no process has it
+    const pid_t process = static_cast<pid_t>(id);
+    return process > 0 && (kill(process, 0) == 0 || errno == EPERM);
+}
+
 std::string cp932_from_utf8(const std::string& utf8) {
     // the C library's converter, character by character so that one it lacks becomes "?"
     iconv_t cd = iconv_open("CP932", "UTF-8");

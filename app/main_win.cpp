@@ -38,7 +38,7 @@ LRESULT CALLBACK window_procedure(HWND window, UINT message, WPARAM wParam, LPAR
         return 0;
     case WM_DESTROY: PostQuitMessage(0); return 0;
     case WM_COMMAND: dispatch_command(LOWORD(wParam)); return 0;
-    case kMsgShowMessage: return show_message_box(reinterpret_cast<const char*>(lParam), static_cast<unsigned>(wParam));
+    case kMsgShowMessage: return show_message_box(reinterpret_cast<const wchar_t*>(lParam), static_cast<unsigned>(wParam));
     case kMsgSearchDone: finish_search(); return 0;
     case kMsgTimerText: show_timer_text(wParam, lParam); return 0;
     case kMsgTimerBeep: flash_timer_display(wParam, lParam); return 0;

@@ -18,9 +18,25 @@ bool on_window_thread() {
     return g_window.main == nullptr || GetWindowThreadProcessId(g_window.main, nullptr) == GetCurrentThreadId();
 }
 
-int message_box(const char* text, UINT flags) {
+// Every message crosses to the window's thread in wide characters: one that
+// names a path keeps every character of it.
+int wide_message_box(const wchar_t* text, UINT flags) {
     if (on_window_thread()) return show_message_box(text, flags);
     return static_cast<int>(SendMessageW(g_window.main, kMsgShowMessage, flags, reinterpret_cast<LPARAM>(text)));
+}
+
+int message_box(const char* text, UINT flags) { return wide_message_box(to_wide(text).c_str(), flags); }
+
+// The full path of a file of the working folder in wide characters, as the
+// system names it; the name itself when the system gives none.
+std::wstring wide_full_path(const char* name) {
+    const std::wstring wide = to_wide(name);
+    const DWORD room = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);  // its zero included
+    std::wstring path(room, L'\0');
+    const DWORD n = room ? GetFullPathNameW(wide.c_str(), room, &path[0], nullptr) : 0;
+    if (n == 0 || n >= room) return wide;
+    path.resize(n);
+    return path;
 }
 
 // Titles another thread asks for are shown at most this often: the hours of
@@ -105,19 +121,11 @@ bool replace_file(const char* from, const char* to) {
     return MoveFileExW(to_wide(from).c_str(), to_wide(to).c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
 }
 
-std::string full_path(const char* name) {
-    // the folder's name may hold any characters: ask in wide ones, show them in CP932
-    wchar_t path[MAX_PATH];
-    const DWORD n = GetFullPathNameW(to_wide(name).c_str(), MAX_PATH, path, nullptr);
-    return n > 0 && n < MAX_PATH ? to_cp932(path, static_cast<int>(n)) : std::string(name);
+void show_file_message(const char* before, const char* name, const char* after) {
+    const std::wstring text = to_wide(before) + wide_full_path(name) + to_wide(after);
+    wide_message_box(text.c_str(), MB_OK | MB_ICONWARNING);
 }
 
-std::string cp932_from_utf8(const std::string& utf8) {
-    if (utf8.empty()) return {};
-    const int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-    std::wstring wide(static_cast<size_t>(n), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), &wide[0], n);
-    return to_cp932(wide.c_str(), n);
+int show_message_box(const wchar_t* text, unsigned flags) {
+    return MessageBoxW(g_window.main, text, to_wide(kMainTitle).c_str(), flags);
 }
-
-int show_message_box(const char* text, unsigned flags) { return message_box(g_window.main, text, kMainTitle, flags); }

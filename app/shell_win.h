@@ -78,8 +78,9 @@ void create_controls();
 // Reads the MAC fields and the roaming box into mac_offset and the roaming flag.
 void refresh_mac_and_roaming();
 
-// Texts crossing into Windows (app/text_win.cpp): the program's CP932 bytes
-// converted with code page 932, whatever the system's code page.
+// Texts crossing into Windows (the conversions in app/system_win.cpp, the
+// rest in app/text_win.cpp): the program's CP932 bytes converted with code
+// page 932, whatever the system's code page.
 std::wstring to_wide(const char* cp932);
 std::string to_cp932(const wchar_t* text, int length);
 // A control's whole text, as CP932 bytes.
@@ -107,7 +108,7 @@ void paint_window(HDC dc);
 void dispatch_command(uint16_t id);
 
 // Messages the window procedure takes from the program's other threads.
-constexpr UINT kMsgShowMessage = WM_APP + 1;  // wParam: MessageBox flags, lParam: the text; returns the answer
+constexpr UINT kMsgShowMessage = WM_APP + 1;  // wParam: MessageBox flags, lParam: the wide text; returns the answer
 constexpr UINT kMsgSearchDone = WM_APP + 2;   // the seed search has ended
 // From the timing thread, each with the timer run's number in wParam:
 constexpr UINT kMsgTimerText = WM_APP + 3;     // lParam: pack_timer_shown
@@ -125,7 +126,7 @@ void take_posted_title();
 void show_posted_title();
 
 // A message box of the program over the main window; the user-interface thread only.
-int show_message_box(const char* text, unsigned flags);
+int show_message_box(const wchar_t* text, unsigned flags);
 
 // Captions of the seed search button: idle, and while a search runs.
 constexpr char kCalculateCaption[] = "計算";

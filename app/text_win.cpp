@@ -4,14 +4,10 @@
 // font for the whole window, with Japanese glyphs on any system.
 #include <windows.h>
 
-#include <cstring>
-
 #include "app/shell_win.h"
 #include "core/state.h"
 
 namespace {
-
-constexpr UINT kProgramCodePage = 932;
 
 // The stock system font of a Japanese system: "System", 18 pixels high, 8 wide,
 // normal weight, Shift-JIS. Where no font of that face takes Shift-JIS, a
@@ -38,23 +34,6 @@ BYTE realized_charset(HFONT f) {
 }
 
 }  // namespace
-
-std::wstring to_wide(const char* cp932) {
-    const int length = static_cast<int>(std::strlen(cp932));
-    if (length == 0) return {};
-    const int n = MultiByteToWideChar(kProgramCodePage, 0, cp932, length, nullptr, 0);
-    std::wstring text(static_cast<size_t>(n), L'\0');
-    MultiByteToWideChar(kProgramCodePage, 0, cp932, length, &text[0], n);
-    return text;
-}
-
-std::string to_cp932(const wchar_t* text, int length) {
-    if (length <= 0) return {};
-    const int n = WideCharToMultiByte(kProgramCodePage, 0, text, length, nullptr, 0, nullptr, nullptr);
-    std::string bytes(static_cast<size_t>(n), '\0');
-    WideCharToMultiByte(kProgramCodePage, 0, text, length, &bytes[0], n, nullptr, nullptr);
-    return bytes;
-}
 
 void set_window_text(HWND window, const char* cp932) { SetWindowTextW(window, to_wide(cp932).c_str()); }
 

@@ -8,6 +8,11 @@ add_compile_options($<$<COMPILE_LANGUAGE:C,CXX>:-Wa,-muse-unaligned-vector-move>
 
 kivrel_require(${CMAKE_SOURCE_DIR}/app/version.rc.in ${CMAKE_SOURCE_DIR}/data/pokemon.dat
                ${CMAKE_SOURCE_DIR}/scripts/open_viewer_win.cpp ${CMAKE_SOURCE_DIR}/cmake/wine_tests.cmake)
+# What the Windows builds ask of the system without a window: part of
+# WIN_SOURCES, and linked by the Windows builds of the core's tests and
+# benchmark as well, so that they convert and touch files as the program does.
+set(KIVREL_SYSTEM_SOURCE ${CMAKE_SOURCE_DIR}/app/system_win.cpp)
+
 configure_file(${CMAKE_SOURCE_DIR}/app/version.rc.in ${KIVREL_GENERATED}/version.rc @ONLY)
 
 function(add_kivrel name)

@@ -29,7 +29,7 @@ endforeach()
 # The native unit tests again, built by the cross compiler and run under Wine:
 # the Windows C runtime must give the same results.
 kivrel_glob(NATIVE_TEST_SOURCES ${CMAKE_SOURCE_DIR}/tests/native/*.cpp)
-add_executable(core_tests ${CORE_SOURCES} ${NATIVE_TEST_SOURCES})
+add_executable(core_tests ${CORE_SOURCES} ${KIVREL_SYSTEM_SOURCE} ${NATIVE_TEST_SOURCES})
 target_compile_options(core_tests PRIVATE ${KIVREL_CHARSET_FLAGS})
 target_compile_definitions(core_tests PRIVATE KIVREL_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
 target_link_libraries(core_tests PRIVATE gtest gtest_main)
@@ -94,7 +94,7 @@ add_dependencies(wine_bench Kivrel)
 
 # make bench: the engine cross-built, timed per kernel and thread count under
 # Wine (printed, not a test); the recorder stands in for the window.
-add_executable(wine_engine_bench ${CORE_SOURCES} ${CMAKE_SOURCE_DIR}/tests/native/platform_recorder.cpp
-               ${CMAKE_SOURCE_DIR}/tests/bench/wine_engine_bench.cpp)
+add_executable(wine_engine_bench ${CORE_SOURCES} ${KIVREL_SYSTEM_SOURCE}
+               ${CMAKE_SOURCE_DIR}/tests/native/platform_recorder.cpp ${CMAKE_SOURCE_DIR}/tests/bench/wine_engine_bench.cpp)
 target_compile_options(wine_engine_bench PRIVATE ${KIVREL_CHARSET_FLAGS})
 target_link_options(wine_engine_bench PRIVATE ${WIN_LINK_OPTIONS})

@@ -1,8 +1,11 @@
-// What the portable core asks of the front end. The Windows program
-// implements these in app/platform_win.cpp; native tests record the calls.
+// What the portable core asks of the front end and the system. The Windows
+// builds implement these in app/platform_win.cpp (the program's window) and
+// app/system_win.cpp (what needs no window); native tests record the calls.
 // Every one may be called from any thread.
 #pragma once
 
+#include <cstdint>
+#include <cstdio>
 #include <string>
 
 // Shows text as the main window's title; from another thread than the
@@ -22,8 +25,24 @@ bool ask_yes_no(const char* text);
 // Puts the file from in place of to (replacing it); false when that fails.
 bool replace_file(const char* from, const char* to);
 
-// Where a file of the working folder is, as the player would look for it.
-std::string full_path(const char* name);
+// Shows before, the full path of the file name of the working folder and
+// after as one message, as show_message does; the path keeps every character
+// the system's name of it has, also those CP932 lacks.
+void show_file_message(const char* before, const char* name, const char* after);
+
+// Creates name, which must not exist yet, and opens it for writing in binary;
+// null when it exists or cannot be created.
+std::FILE* create_new_file(const char* name);
+
+// False when name exists but could not be replaced: a folder, a read-only
+// file, or one another program holds open without letting it be deleted. A
+// missing name can be made.
+bool can_replace_file(const char* name);
+
+// This process's id, and whether the process with that id still runs (one
+// that cannot be asked about is taken to run).
+uint32_t own_process_id();
+bool process_running(uint32_t id);
 
 // UTF-8 text as CP932 bytes; a character CP932 lacks becomes "?".
 std::string cp932_from_utf8(const std::string& utf8);

@@ -1,7 +1,6 @@
 // The program's text files, with the same bytes on every platform: lines are
 // read as Windows text mode delivers them (CR LF folded to LF) and written
-// with CR LF. Output files are written beside their name and put in place
-// only when whole, then shown.
+// with CR LF.
 #pragma once
 
 #include <cstddef>
@@ -43,6 +42,10 @@ struct TextWriter {
 // Opens (creating or emptying) name for writing; false when it cannot be opened.
 bool open_text_writer(TextWriter* w, const char* name);
 
+// Writes into file, already open for writing, and closes it at the end; false
+// when file is null.
+bool open_text_writer(TextWriter* w, std::FILE* file);
+
 // Appends printf-formatted text; a final "\n" becomes CR LF.
 void write_line(TextWriter* w, const char* format, ...) __attribute__((format(printf, 2, 3)));
 
@@ -51,37 +54,3 @@ void write_bytes(TextWriter* w, const char* bytes, size_t count);
 
 // Flushes and closes; true only when every byte reached the file.
 bool close_text_writer(TextWriter* w);
-
-// Output files larger than this are not handed to the viewer: no text viewer
-// opens such a file usefully. The player is told where the file is instead.
-constexpr uint64_t kViewerLimitBytes = uint64_t{64} << 20;
-
-// One output file of a tool: written under a temporary name beside its own,
-// put in place of the earlier file only when complete, then shown.
-struct OutputFile {
-    const char* name = nullptr;
-    std::string temp_name;
-    TextWriter text;
-};
-
-// Starts name: checks that the earlier file can be replaced, creates the
-// temporary file and writes header (ending in "\n"). False when the file
-// cannot be written; the player has been told, and nothing else is to be done.
-bool begin_output(OutputFile* out, const char* name, const char* header);
-
-// Ends a complete file: puts it in place of name and shows it (show_output).
-// When a write failed, drops it instead, as drop_output(out, true). True when
-// in place.
-bool end_output(OutputFile* out);
-
-// The first half of end_output: puts the file in place, or drops it when a
-// write failed. True when in place; then show_output may follow.
-bool place_output(OutputFile* out);
-
-// Hands a file put in place to the viewer, or says where it is when it is
-// larger than kViewerLimitBytes.
-void show_output(const OutputFile& out);
-
-// Ends a file that is not kept: the temporary file goes and the earlier file
-// stays as it was. With tell, the player is told that writing name failed.
-void drop_output(OutputFile* out, bool tell);

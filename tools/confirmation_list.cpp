@@ -5,11 +5,11 @@
 
 #include "core/fields.h"
 #include "core/state.h"
-#include "core/text_file.h"
 #include "data/natures.h"
 #include "data/pokemon_dat.h"
 #include "rng/frame.h"
 #include "rng/mt.h"
+#include "tools/output_file.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 #include "tools/frame_list.h"
 
 #include "core/fields.h"
-#include "core/text_file.h"
 #include "rng/frame.h"
 #include "rng/hidden_power.h"
 #include "rng/mt.h"
+#include "tools/output_file.h"
 
 void store_frame_list_inputs(const FrameListTexts& t) {
     AppState& a = g_app;

@@ -8,11 +8,11 @@
 
 #include "core/fields.h"
 #include "core/platform.h"
-#include "core/text_file.h"
 #include "core/version.h"
 #include "engine/seed_scan.h"
 #include "rng/frame.h"
 #include "rng/hidden_power.h"
+#include "tools/output_file.h"
 
 namespace {
 

@@ -1,12 +1,14 @@
 // The three output files when something goes wrong: a file that cannot be
-// created, a write that fails part way, a stopped search, the size guard, and a
-// file too large for a viewer. The earlier file always stays as it was.
+// created, a write that fails part way, a stopped search, the size guard, a
+// file too large for a viewer, an earlier file that another program holds, and
+// the files left beside it. The earlier file always stays as it was.
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #ifdef __linux__
@@ -14,11 +16,12 @@
 #include <sys/resource.h>
 #endif
 
+#include "core/platform.h"
 #include "core/version.h"
 #include "tests/native/temp_dir.h"
 #include "tools/confirmation_list.h"
 #include "tools/frame_list.h"
-#include "core/text_file.h"
+#include "tools/output_file.h"
 #include "tools/seed_search.h"
 
 namespace {
@@ -172,6 +175,43 @@ TEST_F(OutputFiles, FileTooLargeForAViewerIsKeptAndItsPlaceSaid) {
     EXPECT_NE(message.find("MBあり、大きすぎるため開きません。場所: " + fs::absolute("result.txt").string()), std::string::npos)
         << message;
     EXPECT_GT(fs::file_size("result.txt"), kViewerLimitBytes);
+}
+
+// Each tool with files beside its own, and another program opening its earlier
+// file once the tool has begun: a temporary file of its name goes only when no
+// process has its id, no file that was there is written, and the finished file
+// is kept whole under the next free name.
+TEST_F(OutputFiles, FilesBesideAreLeftOrTidiedAndAFinishedFileIsNeverLost) {
+    const uint32_t no_process = 0x7FFFFFFC;  // far beyond the ids Linux and Windows hand out
+    const auto temp = [](const std::string& name, uint32_t process, int n) {
+        return name + "." + std::to_string(process) + "." + std::to_string(n) + ".tmp";
+    };
+    for (const FileTool& t : kFileTools) {
+        const std::string name = t.name, stem = name.substr(0, name.find('.'));
+        const std::pair<std::string, bool> beside[] = {  // a file, and whether it stays
+            {temp(name, own_process_id(), 1), true},     // this process's own name: the tool takes the next
+            {temp(name, no_process, 1), false},
+            {temp(name == "list.txt" ? "zure.txt" : "list.txt", no_process, 1), true},  // its own tool's to remove
+            {name + ".1.tmp", true}, {name + ".x.1.tmp", true},
+            {stem + " (2).txt", true}};
+        for (const auto& [file, stays] : beside) write_file(file, "other\r\n");
+        write_file(name, kEarlier);
+        platform_log().clear();
+        platform_log().held = name;
+        t.run();
+        for (const auto& [file, stays] : beside)
+            EXPECT_EQ(fs::exists(file) ? file_bytes(file) : "gone", stays ? "other\r\n" : "gone") << file;
+        EXPECT_EQ(file_bytes(name), kEarlier);
+        EXPECT_FALSE(fs::exists(temp(name, own_process_id(), 2))) << name;
+        EXPECT_EQ(platform_log().messages,
+                  std::vector<std::string>{name + "を置き換えられなかったため、結果を" + stem + " (3).txtに保存しました。"});
+        EXPECT_TRUE(platform_log().opened.empty()) << name;
+        const std::string kept = file_bytes(stem + " (3).txt");
+        platform_log().clear();
+        t.run();  // nothing holds it now: the same file is put in place
+        EXPECT_EQ(kept, file_bytes(name)) << name;
+        for (const auto& entry : fs::directory_iterator(".")) fs::remove(entry.path());
+    }
 }
 
 }  // namespace

@@ -1,16 +1,20 @@
 // The front end's side of the core, for tests: records what the core asks,
-// answers questions from a script, and moves files as the system would.
+// answers questions from a script, and moves files as the system would. The
+// Windows build of the tests takes files, processes and text conversion from
+// app/system_win.cpp, as the program does; natively they come from here.
 #include "tests/native/platform_recorder.h"
 
 #include <cstdio>
 #include <filesystem>
-
-#ifdef _WIN32
-#include <windows.h>
-#else
-#include <iconv.h>
-#endif
 #include <mutex>
+
+#ifndef _WIN32
+#include <iconv.h>
+#include <signal.h>
+#include <unistd.h>
+
+#include <cerrno>
+#endif
 
 #include "core/platform.h"
 
@@ -53,25 +57,35 @@ bool ask_yes_no(const char* text) {
 }
 
 bool replace_file(const char* from, const char* to) {
+    {
+        std::lock_guard<std::mutex> lock(log_mutex());
+        if (platform_log().held == to) return false;
+    }
     std::error_code failed;
     std::filesystem::rename(from, to, failed);  // replaces an existing file on every platform
     return !failed;
 }
 
-std::string full_path(const char* name) { return std::filesystem::absolute(name).string(); }
-
-#ifdef _WIN32
-std::string cp932_from_utf8(const std::string& utf8) {
-    if (utf8.empty()) return {};
-    const int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-    std::wstring wide(static_cast<size_t>(n), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), &wide[0], n);
-    const int m = WideCharToMultiByte(932, 0, wide.data(), n, nullptr, 0, nullptr, nullptr);
-    std::string out(static_cast<size_t>(m), '\0');
-    WideCharToMultiByte(932, 0, wide.data(), n, &out[0], m, nullptr, nullptr);
-    return out;
+void show_file_message(const char* before, const char* name, const char* after) {
+    show_message((before + std::filesystem::absolute(name).string() + after).c_str());
 }
-#else
+
+#ifndef _WIN32
+std::FILE* create_new_file(const char* name) { return std::fopen(name, "wbx"); }
+
+bool can_replace_file(const char* name) {
+    std::error_code unknown;
+    return !std::filesystem::is_directory(name, unknown);  // a folder of that name is never replaced by a file
+}
+
+uint32_t own_process_id() { return static_cast<uint32_t>(getpid()); }
+
+bool process_running(uint32_t id) {
+    // an id past pid_t's range would name a process group, and no process has it
+    const pid_t process = static_cast<pid_t>(id);
+    return process > 0 && (kill(process, 0) == 0 || errno == EPERM);
+}
+
 std::string cp932_from_utf8(const std::string& utf8) {
     // the C library's converter, character by character so that one it lacks becomes "?"
     iconv_t cd = iconv_open("CP932", "UTF-8");

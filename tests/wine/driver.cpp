@@ -169,12 +169,20 @@ Program::Program(const std::string& exe_name, const std::map<std::string, std::s
     if (own_dir_ && with_species && file_exists(species) && !files.count("pokemon.dat"))
         CopyFileA(species.c_str(), (dir_ + "\\pokemon.dat").c_str(), FALSE);
     for (const auto& [name, bytes] : files) write_file(dir_ + "\\" + name, bytes);
+    launch(to_wide(exe), to_wide(dir_), exe_name);
+}
 
+Program::Program(const std::string& exe_name, const std::wstring& folder) : dir_(to_cp932(folder)), own_dir_(false) {
+    CopyFileW(to_wide(build_dir() + "\\pokemon.dat").c_str(), (folder + L"\\pokemon.dat").c_str(), FALSE);
+    launch(to_wide(build_dir() + "\\" + exe_name), folder, exe_name);
+}
+
+void Program::launch(const std::wstring& exe, const std::wstring& dir, const std::string& exe_name) {
     const ScreenLock screen;
-    std::string cmd = "\"" + exe + "\"";
-    STARTUPINFOA si = {};
+    std::wstring cmd = L"\"" + exe + L"\"";
+    STARTUPINFOW si = {};
     si.cb = sizeof si;
-    if (!CreateProcessA(nullptr, &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, dir_.c_str(), &si, &process_))
+    if (!CreateProcessW(nullptr, &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, dir.c_str(), &si, &process_))
         throw std::runtime_error("cannot start " + exe_name);
     WaitForInputIdle(process_.hProcess, kStartTimeoutMs);
     const DWORD start = GetTickCount();
@@ -242,10 +250,12 @@ std::string Program::text(int id) const {
     return to_cp932(s);
 }
 
-std::string Program::message_box_text() const {
+std::string Program::message_box_text() const { return to_cp932(wide_message_box_text()); }
+
+std::wstring Program::wide_message_box_text() const {
     if (!message_box_) return {};
     // the text of a message box is its static control 0xFFFF
-    return to_cp932(window_text_w(GetDlgItem(message_box_, 0xFFFF)));
+    return window_text_w(GetDlgItem(message_box_, 0xFFFF));
 }
 
 std::string Program::title() const { return to_cp932(window_text_w(window_)); }

@@ -38,6 +38,9 @@ public:
     // or until it shows a message box instead (see message_box_text).
     explicit Program(const std::string& exe_name = "Kivrel.exe",
                      const std::map<std::string, std::string>& files = {}, bool with_species = true);
+    // Starts exe_name (one of the builds beside the driver) in folder, an
+    // existing folder whose name CP932 may lack, with pokemon.dat copied there.
+    Program(const std::string& exe_name, const std::wstring& folder);
     ~Program();
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
@@ -52,6 +55,7 @@ public:
     std::string text(int id) const;              // control text as CP932
     std::string title() const;                   // main window title as CP932
     std::string message_box_text() const;        // text of a message box shown at start, else empty
+    std::wstring wide_message_box_text() const;  // the same in wide characters, exact where CP932 lacks some
     void set_text(int id, const std::string& cp932);
     void press(int id);                          // WM_COMMAND as a button click sends it; returns when handled
     // The same, posted: returns at once (the command may ask something). A
@@ -91,6 +95,7 @@ public:
     int wait_exit(DWORD ms);
 
 private:
+    void launch(const std::wstring& exe, const std::wstring& dir, const std::string& exe_name);
     void give_back_screen();
 
     std::string dir_;

@@ -1,0 +1,166 @@
+#include "tools/output_file.h"
+
+#include <charconv>
+#include <cstdio>
+#include <filesystem>
+#include <type_traits>
+#include <vector>
+
+#include "core/platform.h"
+
+namespace {
+
+// Temporary names tried for one file, and free names tried for a finished
+// file kept beside its name.
+constexpr uint32_t kNameTries = 64;
+constexpr char kTemporaryEnd[] = ".tmp";
+
+void tell_cannot_create(const char* name) {
+    char text[512];
+    std::snprintf(text, sizeof text, "%sを作成できませんでした。書き込めないフォルダーか、同じ名前のフォルダーか、"
+                  "ほかのプログラムが開いているファイルです。", name);
+    show_message(text);
+}
+
+void tell_write_failed(const char* name) {
+    char text[512];
+    std::snprintf(text, sizeof text, "%sの書き込みに失敗しました(ディスクの空きが足りないか、ファイルの大きさの上限です)。"
+                  "以前の%sはそのままです。", name, name);
+    show_message(text);
+}
+
+void tell_kept(const char* name, const std::string& kept) {
+    char text[512];
+    std::snprintf(text, sizeof text, "%sを置き換えられなかったため、結果を%sに保存しました。", name, kept.c_str());
+    show_message(text);
+}
+
+void tell_too_large(const char* name, uint64_t bytes) {
+    char text[512];
+    std::snprintf(text, sizeof text, "%sは%.1fMBあり、大きすぎるため開きません。場所: ", name,
+                  static_cast<double>(bytes) / (1024.0 * 1024.0));
+    show_file_message(text, name, "");
+}
+
+std::string temporary_name(const char* name, uint32_t process, uint32_t n) {
+    return std::string(name) + "." + std::to_string(process) + "." + std::to_string(n) + kTemporaryEnd;
+}
+
+// The process that wrote file when file is a temporary name of name
+// ("name.<process id>.<n>.tmp"); 0 when it is not one.
+uint32_t temporary_owner(const std::string& file, const std::string& name) {
+    const std::string head = name + ".", tail = kTemporaryEnd;
+    if (file.size() <= head.size() + tail.size() || file.compare(0, head.size(), head) != 0 ||
+        file.compare(file.size() - tail.size(), tail.size(), tail) != 0)
+        return 0;
+    const char* const end = file.data() + file.size() - tail.size();
+    uint32_t process = 0, n = 0;
+    const auto id = std::from_chars(file.data() + head.size(), end, process);
+    if (id.ec != std::errc{} || id.ptr == end || *id.ptr != '.') return 0;
+    const auto number = std::from_chars(id.ptr + 1, end, n);
+    return number.ec == std::errc{} && number.ptr == end ? process : 0;
+}
+
+// A file's name when it is plain ASCII, as every temporary name is; empty otherwise.
+std::string ascii_name(const std::filesystem::path& path) {
+    const std::filesystem::path file = path.filename();
+    std::string name;
+    for (auto c : file.native()) {
+        const auto unit = static_cast<std::make_unsigned_t<decltype(c)>>(c);
+        if (unit == 0 || unit >= 0x80) return {};
+        name += static_cast<char>(unit);
+    }
+    return name;
+}
+
+// Removes the temporary files of name left by copies of the program that no
+// longer run (one killed during a search leaves gigabytes behind); those of a
+// running copy, this one included, are still being written.
+void remove_stale_temporaries(const char* name) {
+    std::vector<std::filesystem::path> stale;
+    std::error_code failed;
+    for (std::filesystem::directory_iterator it(".", failed), end; !failed && it != end; it.increment(failed)) {
+        const uint32_t owner = temporary_owner(ascii_name(it->path()), name);
+        if (owner != 0 && !process_running(owner)) stale.push_back(it->path());
+    }
+    for (const std::filesystem::path& file : stale) std::filesystem::remove(file, failed);
+}
+
+// Moves a finished file to the first free name "stem (k).ext" beside its name
+// and returns that name; where none takes it, it stays under its temporary name.
+std::string keep_beside(const OutputFile& out) {
+    const std::string name = out.name;
+    const size_t dot = name.rfind('.');
+    const std::string stem = name.substr(0, dot), extension = dot == std::string::npos ? "" : name.substr(dot);
+    for (uint32_t k = 2; k < kNameTries + 2; ++k) {
+        const std::string kept = stem + " (" + std::to_string(k) + ")" + extension;
+        // the free name is made first, so that no other copy takes it meanwhile
+        std::FILE* made = create_new_file(kept.c_str());
+        if (!made) continue;
+        std::fclose(made);
+        if (replace_file(out.temp_name.c_str(), kept.c_str())) return kept;
+        std::remove(kept.c_str());
+        break;
+    }
+    return out.temp_name;
+}
+
+}  // namespace
+
+bool begin_output(OutputFile* out, const char* name, const char* header) {
+    out->name = name;
+    remove_stale_temporaries(name);
+    // say at once what cannot be written, before any work
+    std::FILE* file = nullptr;
+    if (can_replace_file(name)) {
+        // a name of this process's own, never opened when it exists: another
+        // copy in the folder writes its own, and a dropped file of this one
+        // may still be being removed
+        for (uint32_t n = 1; !file && n <= kNameTries; ++n) {
+            out->temp_name = temporary_name(name, own_process_id(), n);
+            file = create_new_file(out->temp_name.c_str());
+        }
+    }
+    if (!open_text_writer(&out->text, file)) {
+        tell_cannot_create(name);
+        return false;
+    }
+    write_line(&out->text, "%s", header);
+    return true;
+}
+
+bool place_output(OutputFile* out) {
+    // a write cut short without an error (seen with a file-size limit under
+    // Wine) still leaves the file shorter than what was handed over
+    bool complete = close_text_writer(&out->text);
+    std::error_code unknown;
+    complete = complete && std::filesystem::file_size(out->temp_name, unknown) == out->text.written && !unknown;
+    if (!complete) {
+        std::remove(out->temp_name.c_str());
+        tell_write_failed(out->name);
+        return false;
+    }
+    if (replace_file(out->temp_name.c_str(), out->name)) return true;
+    // another program has opened the earlier file since begin_output: the
+    // finished file is not thrown away
+    tell_kept(out->name, keep_beside(*out));
+    return false;
+}
+
+void show_output(const OutputFile& out) {
+    if (out.text.written > kViewerLimitBytes) tell_too_large(out.name, out.text.written);
+    else open_output_file(out.name);
+}
+
+bool end_output(OutputFile* out) {
+    if (!place_output(out)) return false;
+    show_output(*out);
+    return true;
+}
+
+void drop_output(OutputFile* out, bool tell) {
+    out->text.failed = true;  // nothing pending is written now
+    close_text_writer(&out->text);
+    std::remove(out->temp_name.c_str());
+    if (tell) tell_write_failed(out->name);
+}

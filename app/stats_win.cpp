@@ -161,6 +161,13 @@ PossibleIvs show_possible_ivs(const StatsQuery& q) {
 // The searches run after the IVs unless a message says the fields are not enough.
 bool searchable(const PossibleIvs& r) { return r.status == kIvsFound || r.status == kNoIvSetFits; }
 
+// The frames that fit: the possible IVs as each stat's filter, then the whole test.
+FrameMatch match_of(const PossibleIvs& r, const StatsQuery& q) {
+    FrameMatch m{{}, fits_query, &q};
+    for (int32_t s = 0; s < kStatCount; ++s) m.allowed[s] = r.mask[s];
+    return m;
+}
+
 // Field texts of the main window that the searches read, read there.
 std::string main_text(int id) { return window_text(GetDlgItem(g_window.main, id)); }
 
@@ -177,9 +184,7 @@ void candidates_from_stats() {
     store_candidate_inputs(t);
     refresh_mac_and_roaming();
     CandidateInputs in = candidate_inputs();
-    for (int32_t s = 0; s < kStatCount; ++s) in.allowed[s] = r.mask[s];
-    in.accept = fits_query;
-    in.accept_context = &q;
+    in.match = match_of(r, q);
     show_candidate_list(search_candidate_seeds(in));
 }
 
@@ -198,9 +203,7 @@ void hits_from_stats() {
     in.last_frame = last < 0 ? 0 : last;
     in.mac_offset = g_app.mac_offset;
     in.roaming = g_app.roaming;
-    for (int32_t s = 0; s < kStatCount; ++s) in.allowed[s] = r.mask[s];
-    in.accept = fits_query;
-    in.accept_context = &q;
+    in.match = match_of(r, q);
     in.scan = g_scan_settings;
     g_stats.hits = search_hits(in);
     SendMessageW(g_stats.hit_list, LB_RESETCONTENT, 0, 0);

@@ -48,9 +48,8 @@ void store_candidate_inputs(const CandidateTexts& t) {
 CandidateInputs candidate_inputs() {
     const AppState& a = g_app;
     CandidateInputs in{a.switch_on_month, a.switch_on_day, a.switch_on_hour, a.switch_on_minute, {},
-                       nullptr,           nullptr,         a.last_frame,     a.mac_offset,       a.roaming,
-                       g_scan_settings};
-    for (int32_t s = 0; s < kStatCount; ++s) in.allowed[s] = uint32_t{1} << a.known_ivs[s];
+                       a.last_frame,      a.mac_offset,    a.roaming,        g_scan_settings};
+    for (int32_t s = 0; s < kStatCount; ++s) in.match.allowed[s] = uint32_t{1} << a.known_ivs[s];
     return in;
 }
 
@@ -66,13 +65,7 @@ CandidateList search_candidate_seeds(const CandidateInputs& in) {
     job.blocks[0] = {top_base, static_cast<uint32_t>(in.switch_on_hour), kFirstLow};
     job.tops = kSeconds;
     job.width = kLastLow - kFirstLow + 1;
-    job.last_frame = in.last_frame;
-    job.roaming = in.roaming;
-    job.mac_offset = static_cast<uint32_t>(in.mac_offset);
-    job.match_allowed = true;
-    for (int32_t s = 0; s < kStatCount; ++s) job.allowed[s] = in.allowed[s];
-    job.accept = in.accept;
-    job.accept_context = in.accept_context;
+    set_frames(&job, in.match, in.last_frame, in.mac_offset, in.roaming);
     job.hit_bytes = sizeof(uint32_t);
     job.keep_hit = keep_raw_seed;
     job.take = take_candidates;

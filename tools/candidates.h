@@ -6,6 +6,7 @@
 
 #include "core/state.h"
 #include "engine/scan_settings.h"
+#include "tools/frame_match.h"
 
 // The candidate search's fields as the window holds them.
 struct CandidateTexts {
@@ -18,13 +19,10 @@ struct CandidateTexts {
 // hour 0..24, minute 0..59, last frame 0 or more.
 void store_candidate_inputs(const CandidateTexts& t);
 
-// Everything one candidate search reads. A frame matches when each stat's IV
-// is allowed (bit iv of allowed[s]) and accept, when given, takes the IvSet.
+// Everything one candidate search reads.
 struct CandidateInputs {
     int32_t switch_on_month, switch_on_day, switch_on_hour, switch_on_minute;
-    uint32_t allowed[kStatCount];
-    bool (*accept)(const IvSet& ivs, const void* context);
-    const void* accept_context;
+    FrameMatch match;
     int32_t last_frame;
     int32_t mac_offset;
     bool roaming;

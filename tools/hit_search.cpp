@@ -78,13 +78,7 @@ std::vector<Hit> search_hits(const HitSearchInputs& in) {
     }
     job.tops = 1;
     job.width = static_cast<uint64_t>(2 * low_range + 1);
-    job.last_frame = in.last_frame;
-    job.roaming = in.roaming;
-    job.mac_offset = static_cast<uint32_t>(in.mac_offset);
-    job.match_allowed = true;
-    for (int32_t s = 0; s < kStatCount; ++s) job.allowed[s] = in.allowed[s];
-    job.accept = in.accept;
-    job.accept_context = in.accept_context;
+    set_frames(&job, in.match, in.last_frame, in.mac_offset, in.roaming);
     job.hit_bytes = sizeof(KeptHit);
     job.keep_hit = keep_seed_and_frame;
     Gathered gathered{&in, {}, {}, 0};

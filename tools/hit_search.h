@@ -7,6 +7,7 @@
 
 #include "core/game.h"
 #include "engine/scan_settings.h"
+#include "tools/frame_match.h"
 
 // Ranges as the stats window's fields give them: low offsets up to
 // kMaxLowRange, second offsets up to kMaxSecondRange each way.
@@ -24,9 +25,7 @@ struct HitSearchInputs {
     int32_t last_frame;    // frames 0..last_frame, never past the final frame
     int32_t mac_offset;
     bool roaming;
-    uint32_t allowed[kStatCount];                           // IVs a stat may have
-    bool (*accept)(const IvSet& ivs, const void* context);  // the whole IvSet fits (null: every one)
-    const void* accept_context;
+    FrameMatch match;
     ScanSettings scan;
 };
 

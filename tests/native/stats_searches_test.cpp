@@ -64,9 +64,9 @@ TEST_F(StatsSearches, CandidatesAndHitsAreTheReferenceFramesThatFit) {
             ASSERT_EQ(ivs.status, kIvsFound);
 
             // around the target: second offsets to ±1, low offsets to ±4 (wrapping past FFFF)
-            HitSearchInputs in{target, 4, 1, last_frame, static_cast<int32_t>(mac), false, {}, fits_query, &q,
-                               g_scan_settings};
-            std::copy(ivs.mask, ivs.mask + kStatCount, in.allowed);
+            FrameMatch match{{}, fits_query, &q};
+            std::copy(ivs.mask, ivs.mask + kStatCount, match.allowed);
+            const HitSearchInputs in{target, 4, 1, last_frame, static_cast<int32_t>(mac), false, match, g_scan_settings};
             std::vector<Hit> want;
             for (int sr = 0; sr <= 2; ++sr) {
                 for (int dr = 0; dr <= 8; ++dr) {
@@ -89,8 +89,7 @@ TEST_F(StatsSearches, CandidatesAndHitsAreTheReferenceFramesThatFit) {
             }
 
             // the candidate window of 3/4 5:06 at frames 0..1, the first twenty that fit
-            CandidateInputs c{3, 4, 5, 6, {}, fits_query, &q, 1, static_cast<int32_t>(mac), false, g_scan_settings};
-            std::copy(ivs.mask, ivs.mask + kStatCount, c.allowed);
+            const CandidateInputs c{3, 4, 5, 6, match, 1, static_cast<int32_t>(mac), false, g_scan_settings};
             std::vector<uint32_t> listed;
             for (int sec = 0; sec < 60 && listed.size() < 20; ++sec) {
                 for (uint32_t low = 0x300; low <= 0x1000 && listed.size() < 20; ++low) {

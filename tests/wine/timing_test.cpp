@@ -49,6 +49,12 @@ bool painted(const Program& p, int x, int y, const std::string& cp932) {
     return false;
 }
 
+// Waits up to two seconds for the control to read text.
+bool shows_within(const Program& p, int id, const std::string& text) {
+    for (int i = 0; i < 100 && p.text(id) != text; ++i) Sleep(20);
+    return p.text(id) == text;
+}
+
 bool area_is_white(const driver::Pixels& px, int x0, int y0, int x1, int y1) {
     for (int y = y0; y < y1; ++y)
         for (int x = x0; x < x1; ++x)
@@ -342,8 +348,7 @@ TEST_P(Timing, TimerNeedsADateAndStopsWhenPressedAgain) {
     EXPECT_LT(left, 1500);
     p.press(kIdTimerButton);
     // said once the timing thread has taken the stop up and silenced the beeps
-    for (int i = 0; i < 50 && p.text(kIdTimerDisplay) != "中止"; ++i) Sleep(20);
-    EXPECT_EQ(p.text(kIdTimerDisplay), "中止");
+    EXPECT_TRUE(shows_within(p, kIdTimerDisplay, "中止"));
     Sleep(300);  // no late countdown text replaces it
     EXPECT_EQ(p.text(kIdTimerDisplay), "中止");
     EXPECT_EQ(p.text(kIdStopwatchDisplay), "0");
@@ -370,8 +375,7 @@ TEST_P(Timing, StopwatchAndTimerExcludeEachOther) {
     Sleep(200);
     EXPECT_EQ(p.text(kIdStopwatchDisplay), frozen);
     p.press(kIdTimerButton);
-    EXPECT_EQ(p.text(kIdTimerDisplay), "中止");
-    Sleep(50);  // the timing thread takes up the stop at its next pass
+    EXPECT_TRUE(shows_within(p, kIdTimerDisplay, "中止"));  // once the timing thread has taken up the stop
     p.press(kIdStopwatchButton);  // free again
     EXPECT_EQ(p.text(kIdStopwatchButton), "Cギア起動");
     p.press(kIdStopwatchButton);

@@ -74,8 +74,9 @@ struct Needs {
 Needs needs_of(const ScanPlan& plan) {
     const VecI zero = {};
     Needs n;
-    for (int32_t c = 0; c < plan.compare_count; ++c)
-        n.compare[c] = zero + (c < plan.value_count ? plan.compare_value[c] : static_cast<int32_t>(plan.compare_mask[c]));
+    for (int32_t c = 0; c < plan.value_count; ++c) n.compare[c] = zero + plan.compare_value[c];
+    for (int32_t c = plan.value_count; c < plan.compare_count; ++c)
+        n.compare[c] = zero + static_cast<int32_t>(plan.compare_mask[c]);
     n.power_floor = zero + (plan.power_bits_min - 1);
     n.type_floor = zero + (plan.type_bits_lo - 1);
     n.type_ceiling = zero + (plan.type_bits_hi + 1);

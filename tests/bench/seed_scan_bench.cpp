@@ -218,16 +218,6 @@ bool one_in_twenty(const IvSet& ivs, const void*) {
     return packed % 20 == 0;
 }
 
-size_t keep_raw_seed(const ScanHit& hit, char* out) {
-    std::memcpy(out, &hit.raw_seed, sizeof hit.raw_seed);
-    return sizeof hit.raw_seed;
-}
-
-bool count_hits(void* context, int32_t, const char*, size_t, int64_t hits) {
-    *static_cast<int64_t*>(context) += hits;
-    return true;
-}
-
 // The candidate search's window of raw seeds (frame limit 20) with 16 allowed
 // IVs per stat (1 frame in 64 passes) and an accept that keeps 1 in 20 of
 // those, per kernel; registered in main.
@@ -251,8 +241,14 @@ void candidate_masks_engine(benchmark::State& state, ScanKernel kernel) {
     for (int32_t s = 0; s < kStatCount; ++s) job.allowed[s] = masks[s];
     job.accept = one_in_twenty;
     job.hit_bytes = sizeof(uint32_t);
-    job.keep_hit = keep_raw_seed;
-    job.take = count_hits;
+    job.keep_hit = [](const ScanHit& hit, char* out) {
+        std::memcpy(out, &hit.raw_seed, sizeof hit.raw_seed);
+        return sizeof hit.raw_seed;
+    };
+    job.take = [](void* hits, int32_t, const char*, size_t, int64_t n) {
+        *static_cast<int64_t*>(hits) += n;
+        return true;
+    };
     int64_t hits = 0;
     job.context = &hits;
     job.kernel = kernel;

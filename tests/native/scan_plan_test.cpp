@@ -10,8 +10,6 @@
 
 namespace {
 
-constexpr uint32_t kAll = ~uint32_t{0};
-
 ScanJob at_least(int32_t last_frame, bool roaming, const int32_t (&ivs)[kStatCount], int32_t min_power = 30,
                  int32_t type_filter = -1) {
     ScanJob job{};
@@ -40,8 +38,8 @@ std::string fields(const ScanPlan& p) {
                   p.last_seeded);
     std::string s = line;
     for (int32_t c = 0; c < p.compare_count; ++c) {
-        std::snprintf(line, sizeof line, c < p.value_count ? " %d" : " %X", c < p.value_count ? p.compare_value[c]
-                                                                                                : static_cast<int>(p.compare_mask[c]));
+        const bool value = c < p.value_count;
+        std::snprintf(line, sizeof line, value ? " %d" : " %X", value ? p.compare_value[c] : static_cast<int>(p.compare_mask[c]));
         s += line;
     }
     s += " |";
@@ -82,46 +80,47 @@ TEST(ScanPlan, JobsGiveTheirFramesWordsAndTests) {
         {"a negative frame limit tests no frame", at_least(-3, false, {31, 0, 0, 0, 0, 0}),
          "frames 0 words 2..2 seeded 399 | 30 | 2:0 | power 0 type 0..63"},
         {"one bit: equal; all bits: dropped; others: masks, shared as values are",
-         allowed(20, {1u << 31, kAll, 0xF0, 1u << 31, 0xF0, 1u << 5}),
+         allowed(20, {1u << 31, ~0u, 0xF0, 1u << 31, 0xF0, 1u << 5}),
          "frames 21 words 2..27 seeded 424 | 31 5 F0 | 2:0 4:2 5:0 6:2 7:1 | power 0 type 0..63"},
-        {"an empty mask passes nothing: no frame", allowed(20, {kAll, 0, kAll, kAll, kAll, kAll}),
+        {"an empty mask passes nothing: no frame", allowed(20, {~0u, 0, ~0u, ~0u, ~0u, ~0u}),
          "frames 0 words 2..2 seeded 399 | 0 | 3:0 | power 0 type 0..63"},
     };
     for (const auto& row : rows) EXPECT_EQ(fields(make_plan(row.job)), row.plan) << row.what;
 }
 
+// Chunks of a job of `blocks` blocks of tops x width raw seeds keeping hit_bytes a hit.
+std::string chunks(ScanJob job, int32_t blocks, uint64_t tops, uint64_t width, size_t hit_bytes) {
+    job.block_count = blocks;
+    job.tops = tops;
+    job.width = width;
+    job.hit_bytes = hit_bytes;
+    const Chunking c = make_chunking(job, make_plan(job));
+    return std::to_string(c.seeds_per_block) + " seeds a block, chunks of " + std::to_string(c.chunk_seeds) + ", " +
+           std::to_string(c.chunks_per_block) + " a block, " + std::to_string(c.total) + " in all";
+}
+
 TEST(Chunking, ChunksKeepTheirBytesWithinTheBudget) {
     const uint32_t half[kStatCount] = {0xFFFF, 0xFFFF0000, 0x55555555, 0xAAAAAAAA, 0x0F0F0F0F, 0xF0F0F0F0};
+    const int32_t none[kStatCount] = {0, 0, 0, 0, 0, 0};
     const struct {
         const char* what;
-        ScanJob job;
-        uint64_t tops, width, hit_bytes;
-        int32_t blocks;
-        uint64_t seeds_per_block, chunk_seeds, chunks_per_block, total;
+        std::string got;
+        const char* want;
     } rows[] = {
-        {"the default search is sparse: the longest chunks", at_least(30, false, {31, 31, 31, 0, 31, 31}), 256, 2561, 64,
-         24, 655616, 16384, 41, 984},
-        {"every frame of 31 a hit: 2 MiB of 64-byte hits", at_least(30, false, {0, 0, 0, 0, 0, 0}), 256, 16, 64, 24,
-         4096, 1024, 4, 96},
-        {"every frame of 617 a hit: one widest group at least", at_least(9999, false, {0, 0, 0, 0, 0, 0}), 4, 40, 64,
-         1, 160, 128, 2, 2},
-        {"masks of 16 values: 1 frame in 64 passes", allowed(9999, half), 4, 1000, 64, 2, 4000, 768, 6, 12},
-        {"the candidate window: one chunk of 16384 and a short last", allowed(20, {1, 2, 4, 8, 16, 32}), 60, 3329, 4, 1,
-         199740, 16384, 13, 13},
-        {"a job with no frames needs no chunk", at_least(-1, false, {0, 0, 0, 0, 0, 0}), 256, 16, 64, 24, 4096, 16384,
-         0, 0},
+        {"the default search is sparse: the longest chunks", chunks(at_least(30, false, {31, 31, 31, 0, 31, 31}), 24, 256, 2561, 64),
+         "655616 seeds a block, chunks of 16384, 41 a block, 984 in all"},
+        {"every frame of 31 a hit: 2 MiB of 64-byte hits", chunks(at_least(30, false, none), 24, 256, 16, 64),
+         "4096 seeds a block, chunks of 1024, 4 a block, 96 in all"},
+        {"every frame of 617 a hit: one widest group at least", chunks(at_least(9999, false, none), 1, 4, 40, 64),
+         "160 seeds a block, chunks of 128, 2 a block, 2 in all"},
+        {"masks of 16 values: 1 frame in 64 passes", chunks(allowed(9999, half), 2, 4, 1000, 64),
+         "4000 seeds a block, chunks of 768, 6 a block, 12 in all"},
+        {"the candidate window: chunks of 16384 and a short last", chunks(allowed(20, {1, 2, 4, 8, 16, 32}), 1, 60, 3329, 4),
+         "199740 seeds a block, chunks of 16384, 13 a block, 13 in all"},
+        {"a job with no frames needs no chunk", chunks(at_least(-1, false, none), 24, 256, 16, 64),
+         "4096 seeds a block, chunks of 16384, 0 a block, 0 in all"},
     };
-    for (auto row : rows) {
-        row.job.tops = row.tops;
-        row.job.width = row.width;
-        row.job.hit_bytes = row.hit_bytes;
-        row.job.block_count = row.blocks;
-        const Chunking c = make_chunking(row.job, make_plan(row.job));
-        EXPECT_EQ(c.seeds_per_block, row.seeds_per_block) << row.what;
-        EXPECT_EQ(c.chunk_seeds, row.chunk_seeds) << row.what;
-        EXPECT_EQ(c.chunks_per_block, row.chunks_per_block) << row.what;
-        EXPECT_EQ(c.total, row.total) << row.what;
-    }
+    for (const auto& row : rows) EXPECT_EQ(row.got, row.want) << row.what;
 }
 
 }  // namespace

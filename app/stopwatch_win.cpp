@@ -41,6 +41,7 @@ bool start_timing_thread() {
 }
 
 void end_timing_thread() {
+    if (!g_timing_thread) return;
     timeEndPeriod(1);
     // the thread itself ends with the process
     CloseHandle(g_timing_thread);

@@ -11,7 +11,7 @@
 
 // The same Pokémon typed at up to three levels.
 constexpr int32_t kStatRows = 3;
-constexpr int32_t kMaxLevel = 100;
+constexpr int32_t kMaxLevel = 100;  // a counted row's level is 1..kMaxLevel
 // The stats window's stat fields, read like its level fields (kLevelChars).
 constexpr size_t kStatChars = 4;
 

@@ -470,4 +470,20 @@ bool shows_text(const Pixels& capture, int x, int y, const std::string& cp932) {
     return true;
 }
 
+std::vector<std::string> frame0_ivs(Program& p, const std::string& seed) {
+    p.set_text(kIdListSeed, seed);
+    for (int id = kIdListIvFirst; id < kIdListIvFirst + 6; ++id) p.set_text(id, "0");
+    p.set_text(kIdListFrameCount, "1");
+    p.press(kIdListButton);
+    std::istringstream in(p.file("list.txt"));
+    std::string header, line;
+    std::getline(in, header);
+    std::getline(in, line);
+    std::vector<std::string> fields;
+    std::istringstream cols(line);
+    for (std::string f; std::getline(cols, f, ',');) fields.push_back(f);
+    if (fields.size() < 7 || fields[0] != "0") return {};
+    return {fields.begin() + 1, fields.begin() + 7};
+}
+
 }  // namespace driver

@@ -107,6 +107,9 @@ private:
     bool ended_ = false;
 };
 
+// IVs H..S of frame 0 of a raw seed, from the frame list the program writes; empty when it wrote none.
+std::vector<std::string> frame0_ivs(Program& p, const std::string& seed);
+
 // This program's clock, in milliseconds.
 double now_ms();
 

@@ -2,7 +2,7 @@
 // published case, the candidates and the hit of a known seed with their adopt buttons.
 #include <gtest/gtest.h>
 
-#include <sstream>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -34,21 +34,6 @@ void set(HWND stats, int id, const std::string& cp932) {
 void press(HWND stats, int id) { SendMessageW(stats, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
 
 std::string field(HWND stats, int id) { return text_of(GetDlgItem(stats, id)); }
-
-// The IVs of frame 0 of seed, from the frame list the program writes.
-std::vector<int> frame0_ivs(Program& p, const std::string& seed) {
-    p.set_text(kIdListSeed, seed);
-    p.set_text(kIdListFrameCount, "1");
-    p.press(kIdListButton);
-    std::istringstream in(p.file("list.txt"));
-    std::string header, line;
-    std::getline(in, header);
-    std::getline(in, line);
-    std::vector<int> fields;
-    std::istringstream cols(line);
-    for (std::string f; std::getline(cols, f, ',');) fields.push_back(std::atoi(f.c_str()));
-    return fields.size() >= 7 ? std::vector<int>(fields.begin() + 1, fields.begin() + 7) : std::vector<int>{};
-}
 
 // フシギダネ (45, 49, 49, 65, 65, 45) at level 100 with a neutral nature: every IV gives its own stat.
 void type_level_100(HWND stats, const std::vector<int>& ivs) {
@@ -92,7 +77,8 @@ TEST_P(StatsWindow, CandidatesAndTheHitOfAKnownSeedWithTheirAdoptButtons) {
     Program p(GetParam());
     // C-Gear on 9/12 12:30 at second 0 gives top byte 9 * 12 + 30 = 0x8A
     const std::string seed = "8A0C05F0";
-    const std::vector<int> ivs = frame0_ivs(p, seed);
+    std::vector<int> ivs;
+    for (const std::string& iv : driver::frame0_ivs(p, seed)) ivs.push_back(std::atoi(iv.c_str()));
     ASSERT_EQ(ivs.size(), 6u);
     const char* when[] = {"9", "12", "12", "30"};
     for (int i = 0; i < 4; ++i) p.set_text(kIdSwitchOnFirst + i, when[i]);

@@ -191,28 +191,11 @@ TEST_P(Timing, StopwatchCountsFreezesAndRestarts) {
     EXPECT_EQ(field_text(p, kIdStopwatchButton), "起動");
 }
 
-// IVs of frame 0 of a raw seed, from the frame list the program writes.
-std::vector<std::string> frame0_ivs(Program& p, const std::string& seed) {
-    p.set_text(kIdListSeed, seed);
-    for (int id = kIdListIvFirst; id < kIdListIvFirst + 6; ++id) p.set_text(id, "0");
-    p.set_text(kIdListFrameCount, "1");
-    p.press(kIdListButton);
-    std::istringstream in(p.file("list.txt"));
-    std::string header, line;
-    std::getline(in, header);
-    std::getline(in, line);
-    std::vector<std::string> fields;
-    std::istringstream cols(line);
-    for (std::string f; std::getline(cols, f, ',');) fields.push_back(f);
-    if (fields.size() < 7 || fields[0] != "0") return {};
-    return {fields.begin() + 1, fields.begin() + 7};
-}
-
 TEST_P(Timing, AdoptCopiesReadingAndCandidateLowBits) {
     Program p(GetParam());
     // C-Gear on 9/12 12:30 at second 0 gives top byte 9 * 12 + 30 = 0x8A
     const std::string seed = "8A0C05F0";
-    const std::vector<std::string> ivs = frame0_ivs(p, seed);
+    const std::vector<std::string> ivs = driver::frame0_ivs(p, seed);
     ASSERT_EQ(ivs.size(), 6u);
     const char* when[] = {"9", "12", "12", "30"};
     for (int i = 0; i < 4; ++i) p.set_text(kIdSwitchOnFirst + i, when[i]);

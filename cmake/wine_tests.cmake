@@ -2,7 +2,7 @@
 include(GoogleTest)
 
 # Every file named below; a missing one stops the configuration.
-foreach(file tests/wine/open_recorder.cpp tests/wine/driver.cpp tests/wine/write_failure_check.cpp
+foreach(file tests/wine/open_recorder.cpp tests/wine/desktop_keeper.cpp tests/wine/driver.cpp tests/wine/write_failure_check.cpp
              tests/wine/locale_check.cpp tests/wine/dist_check.cpp tests/native/platform_recorder.cpp
              tests/bench/wine_bench.cpp tests/bench/wine_engine_bench.cpp scripts/wine-run
              scripts/check-imports.sh scripts/check-dist.sh scripts/make-dist.sh scripts/screenshot.sh)
@@ -11,6 +11,10 @@ endforeach()
 
 add_executable(open_recorder WIN32 ${CMAKE_SOURCE_DIR}/tests/wine/open_recorder.cpp)
 target_link_options(open_recorder PRIVATE ${WIN_LINK_OPTIONS})
+
+# Started by scripts/with-wine.sh before any test, ended with the prefix.
+add_executable(desktop_keeper WIN32 ${CMAKE_SOURCE_DIR}/tests/wine/desktop_keeper.cpp)
+target_link_options(desktop_keeper PRIVATE ${WIN_LINK_OPTIONS})
 
 add_library(wine_driver STATIC ${CMAKE_SOURCE_DIR}/tests/wine/driver.cpp)
 target_compile_options(wine_driver PUBLIC ${KIVREL_CHARSET_FLAGS})

@@ -21,4 +21,8 @@ wineserver -p
 # start the prefix's services now: started by the first test instead, they
 # would keep that test's output pipe open and CTest would wait for it forever
 wine wineboot </dev/null >/dev/null 2>&1
+# keep the desktop that wineboot started in use for the whole run, so that no
+# test starts it again with its own output pipe (ended by wineserver -k)
+KEEPER="${KIVREL_WINDOWS_BUILD:-$ROOT/build/windows}/desktop_keeper.exe"
+[ -f "$KEEPER" ] && wine "$KEEPER" </dev/null >/dev/null 2>&1 &
 "$@"

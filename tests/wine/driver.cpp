@@ -3,6 +3,7 @@
 #include "app/ids.h"
 #include "core/version.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -180,10 +181,18 @@ Program::Program(const std::string& exe_name, const std::wstring& folder) : dir_
 void Program::launch(const std::wstring& exe, const std::wstring& dir, const std::string& exe_name) {
     const ScreenLock screen;
     std::wstring cmd = L"\"" + exe + L"\"";
+    // the program's standard handles go to NUL: under Wine it would otherwise hold the test's
+    // output pipe, and CTest would wait on it for as long as the program or a process it started lives
+    SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
+    HANDLE nul = CreateFileW(L"NUL", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
+                             OPEN_EXISTING, 0, nullptr);
     STARTUPINFOW si = {};
     si.cb = sizeof si;
-    if (!CreateProcessW(nullptr, &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, dir.c_str(), &si, &process_))
-        throw std::runtime_error("cannot start " + exe_name);
+    si.dwFlags = STARTF_USESTDHANDLES;
+    si.hStdInput = si.hStdOutput = si.hStdError = nul;
+    const BOOL started = CreateProcessW(nullptr, &cmd[0], nullptr, nullptr, TRUE, 0, nullptr, dir.c_str(), &si, &process_);
+    if (nul != INVALID_HANDLE_VALUE) CloseHandle(nul);
+    if (!started) throw std::runtime_error("cannot start " + exe_name);
     WaitForInputIdle(process_.hProcess, kStartTimeoutMs);
     const DWORD start = GetTickCount();
     while (GetTickCount() - start < kStartTimeoutMs) {
@@ -242,12 +251,19 @@ HWND Program::top_window(const wchar_t* window_class) const {
 std::string Program::text(int id) const {
     // GetWindowText of another process's control gives only its stored caption,
     // empty for an edit field: ask the control itself
+    // The text may change between the two messages (a countdown does): a text
+    // that fills the buffer may have been cut, so it is asked for again with more room.
     HWND w = control(id);
-    const LRESULT n = SendMessageW(w, WM_GETTEXTLENGTH, 0, 0);
-    std::wstring s(static_cast<size_t>(n > 0 ? n : 0) + 1, L'\0');
-    const LRESULT got = SendMessageW(w, WM_GETTEXT, s.size(), reinterpret_cast<LPARAM>(&s[0]));
-    s.resize(static_cast<size_t>(got > 0 ? got : 0));
-    return to_cp932(s);
+    size_t room = static_cast<size_t>(std::max<LRESULT>(SendMessageW(w, WM_GETTEXTLENGTH, 0, 0), 0)) + 64;
+    for (;; room *= 2) {
+        std::wstring s(room, L'\0');
+        const LRESULT got = SendMessageW(w, WM_GETTEXT, s.size(), reinterpret_cast<LPARAM>(&s[0]));
+        if (got <= 0) return {};
+        if (static_cast<size_t>(got) + 1 < room) {
+            s.resize(static_cast<size_t>(got));
+            return to_cp932(s);
+        }
+    }
 }
 
 std::string Program::message_box_text() const { return to_cp932(wide_message_box_text()); }

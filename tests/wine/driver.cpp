@@ -486,6 +486,82 @@ bool shows_text(const Pixels& capture, int x, int y, const std::string& cp932) {
     return true;
 }
 
+RECT rect_in_client(HWND window, HWND control) {
+    RECT r;
+    GetWindowRect(control, &r);
+    MapWindowPoints(HWND_DESKTOP, window, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+namespace {
+
+// Which control of the program has the keyboard focus.
+int focused_id(const Program& p) {
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(p.window(), nullptr), &info) || !info.hwndFocus) return -1;
+    return GetDlgCtrlID(info.hwndFocus);
+}
+
+// Posts one Tab (with Shift held when back) to the focused control, through the
+// program's own queue, and waits for the focus to move.
+int press_tab(const Program& p, bool back) {
+    const int from = focused_id(p);
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    keys[VK_SHIFT] = back ? 0x80 : 0;
+    SetKeyboardState(keys);  // shared with the program while the inputs are attached
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(p.window(), nullptr), &info);
+    PostMessageA(info.hwndFocus, WM_KEYDOWN, VK_TAB, 0x000F0001);
+    PostMessageA(info.hwndFocus, WM_KEYUP, VK_TAB, static_cast<LPARAM>(0xC00F0001u));
+    int now = from;
+    for (int i = 0; i < 100 && now == from; ++i) {
+        Sleep(10);
+        now = focused_id(p);
+    }
+    keys[VK_SHIFT] = 0;
+    SetKeyboardState(keys);
+    return now;
+}
+
+// The focus after each of count Tabs, starting with where it is.
+std::vector<int> walk(const Program& p, size_t count, bool back) {
+    std::vector<int> walked = {focused_id(p)};
+    for (size_t i = 0; i < count && (i == 0 || walked[i] != walked[i - 1]); ++i) walked.push_back(press_tab(p, back));
+    return walked;
+}
+
+}  // namespace
+
+TabWalks tab_walks(const Program& p, HWND window, const std::vector<int>& stops) {
+    MSG m;
+    PeekMessageA(&m, nullptr, 0, 0, PM_NOREMOVE);  // this thread needs a queue to attach
+    const DWORD mine = GetCurrentThreadId();
+    const DWORD theirs = GetWindowThreadProcessId(p.window(), nullptr);
+    if (stops.empty() || !AttachThreadInput(mine, theirs, TRUE)) return {};
+    SetForegroundWindow(window);
+    SetFocus(GetDlgItem(window, stops[0]));
+    for (int i = 0; i < 100 && focused_id(p) != stops[0]; ++i) Sleep(10);
+    TabWalks walks;
+    if (focused_id(p) == stops[0]) {
+        walks.forward = walk(p, stops.size(), false);
+        walks.backward = walk(p, stops.size(), true);
+    }
+    AttachThreadInput(mine, theirs, FALSE);
+    return walks;
+}
+
+TabWalks tab_walks_in_order(const std::vector<int>& stops) {
+    TabWalks want{stops, {}};
+    if (stops.empty()) return want;
+    want.forward.push_back(stops[0]);  // wraps round to the first
+    want.backward = {stops[0]};
+    for (size_t i = stops.size(); i-- > 0;) want.backward.push_back(stops[i]);
+    return want;
+}
+
 std::vector<std::string> frame0_ivs(Program& p, const std::string& seed) {
     p.set_text(kIdListSeed, seed);
     for (int id = kIdListIvFirst; id < kIdListIvFirst + 6; ++id) p.set_text(id, "0");

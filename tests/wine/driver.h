@@ -110,6 +110,20 @@ private:
 // IVs H..S of frame 0 of a raw seed, from the frame list the program writes; empty when it wrote none.
 std::vector<std::string> frame0_ivs(Program& p, const std::string& seed);
 
+// A control's rectangle in the client coordinates of window.
+RECT rect_in_client(HWND window, HWND control);
+
+// The controls focused on a walk through the tab stops of window, a top-level
+// window of the program, with the program's keys: from the first of stops, as
+// many Tabs as there are stops, then as many Shift+Tabs, each walk starting
+// with the control it starts on; a Tab that moves nothing ends its walk.
+struct TabWalks {
+    std::vector<int> forward, backward;
+};
+TabWalks tab_walks(const Program& p, HWND window, const std::vector<int>& stops);
+// The walks when Tab follows stops and wraps round.
+TabWalks tab_walks_in_order(const std::vector<int>& stops);
+
 // This program's clock, in milliseconds.
 double now_ms();
 

@@ -47,6 +47,15 @@ TEST_P(LongSearch, WindowAnswersWhileSearchingAndStopKeepsTheEarlierResult) {
     EXPECT_EQ(p.text(kIdSearchButton), "中止");
     for (int id : {kIdListButton, kIdCandidatesButton, kIdConfirmButton})
         EXPECT_FALSE(IsWindowEnabled(p.control(id))) << id;
+    // the stats window opened meanwhile: its searches and adopt wait too
+    p.press(kIdStatsButton);
+    const HWND stats = p.top_window(kStatsWindowClass);
+    ASSERT_NE(stats, nullptr);
+    const int stats_locked[] = {kIdStatsCandidatesButton, kIdStatsHitsButton, kIdStatsAdopt};
+    for (int id : stats_locked) EXPECT_FALSE(IsWindowEnabled(GetDlgItem(stats, id))) << id;
+    SendMessageW(stats, WM_COMMAND, MAKEWPARAM(kIdStatsHitsButton, BN_CLICKED), 0);
+    EXPECT_EQ(GetWindowTextLengthW(GetDlgItem(stats, kIdStatsStatus)), 0);  // run, it would name the empty species
+    ShowWindow(stats, SW_HIDE);
 
     // a second of the search: the window answers every time
     int answered = 0, asked = 0;
@@ -79,6 +88,7 @@ TEST_P(LongSearch, WindowAnswersWhileSearchingAndStopKeepsTheEarlierResult) {
     EXPECT_TRUE(p.opened().empty());
     EXPECT_EQ(p.title(), kMainTitle);
     for (int id : {kIdListButton, kIdCandidatesButton, kIdConfirmButton}) EXPECT_TRUE(IsWindowEnabled(p.control(id))) << id;
+    for (int id : stats_locked) EXPECT_TRUE(IsWindowEnabled(GetDlgItem(stats, id))) << id;
 }
 
 TEST_P(LongSearch, ClosingDuringSearchEndsCleanly) {

@@ -73,6 +73,39 @@ TEST_P(StatsWindow, OpensReadsThePossibleIvsAndKeepsItsFieldsWhenClosed) {
     EXPECT_EQ(field(stats, kIdStatsIvFirst + 3), "27-31");
 }
 
+// Created in ascending identifiers, each inside the client area and clear of
+// every other; Tab walks all but the statics in that order.
+TEST_P(StatsWindow, ControlsInTheirOrderClearInsideAndTabStops) {
+    Program p(GetParam());
+    p.press(kIdStatsButton);
+    const HWND stats = stats_window_of(p);
+    ASSERT_NE(stats, nullptr);
+    std::vector<int> want = {kIdStatsName, kIdStatsNatureList, kIdStatsCharacteristicList, kIdStatsTypeList}, stops;
+    for (int id = kIdStatsLevelFirst; id < kIdStatsLevelFirst + 3 * kIdStatsRowStep; id += kIdStatsRowStep)
+        for (int i = 0; i < 7; ++i) want.push_back(id + i);
+    for (int id = kIdStatsIvFirst; id <= kIdStatsStatus; ++id) want.push_back(id);
+    want.insert(want.end(), {kIdStatsIvButton, kIdStatsCandidatesButton, kIdStatsHitsButton, kIdStatsLowRange,
+                             kIdStatsSecondRange, kIdStatsHitList, kIdStatsAdopt});
+    std::vector<int> order;
+    std::vector<RECT> places;
+    RECT client, overlap;
+    GetClientRect(stats, &client);
+    for (HWND w = GetWindow(stats, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT)) {
+        order.push_back(GetDlgCtrlID(w));
+        if (GetWindowLongW(w, GWL_STYLE) & WS_TABSTOP) stops.push_back(order.back());
+        const RECT r = driver::rect_in_client(stats, w);
+        EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.right <= client.right && r.bottom <= client.bottom) << order.back();
+        for (size_t i = 0; i < places.size(); ++i)
+            EXPECT_FALSE(IntersectRect(&overlap, &r, &places[i])) << order.back() << " and " << order[i];
+        places.push_back(r);
+    }
+    EXPECT_EQ(order, want);
+    EXPECT_EQ(stops.size(), want.size() - 7);  // the six IV texts and the status line are no stops
+    const driver::TabWalks walked = driver::tab_walks(p, stats, stops), in_order = driver::tab_walks_in_order(stops);
+    EXPECT_EQ(walked.forward, in_order.forward);
+    EXPECT_EQ(walked.backward, in_order.backward);
+}
+
 TEST_P(StatsWindow, CandidatesAndTheHitOfAKnownSeedWithTheirAdoptButtons) {
     Program p(GetParam());
     // C-Gear on 9/12 12:30 at second 0 gives top byte 9 * 12 + 30 = 0x8A

@@ -112,13 +112,6 @@ void expect_each_control_once(HWND main) {
     }
 }
 
-RECT rect_in_client(HWND main, HWND control) {
-    RECT r;
-    GetWindowRect(control, &r);
-    MapWindowPoints(HWND_DESKTOP, main, reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
-
 std::string list_entry(HWND list, int index) {
     const LRESULT n = SendMessageW(list, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
     if (n < 0) return "<none>";
@@ -216,7 +209,7 @@ TEST_P(Window, EveryControlHasItsClassStyleTextAndPlace) {
         if (!is_list) {
             EXPECT_EQ(p.text(c.id), c.text);
         }
-        const RECT r = rect_in_client(p.window(), w);
+        const RECT r = driver::rect_in_client(p.window(), w);
         EXPECT_EQ(r.left, c.x);
         EXPECT_EQ(r.top, c.y);
         EXPECT_EQ(r.right - r.left, c.w);
@@ -250,7 +243,8 @@ TEST_P(Window, NewerControlsAndTextsStayClearAndInside) {
     const int newer_ids[] = {kIdNatureList, kIdTimerButton, kIdTimerDisplay, kIdStatsButton};
     // the stats window's button stays clear of the candidate rows and their adopt buttons
     newer.push_back({"candidate rows", RECT{144, 405, 281, 561}});
-    for (int id : newer_ids) newer.push_back({"control " + std::to_string(id), rect_in_client(p.window(), p.control(id))});
+    for (int id : newer_ids)
+        newer.push_back({"control " + std::to_string(id), driver::rect_in_client(p.window(), p.control(id))});
     for (size_t i = 0; i < newer.size(); ++i) {
         const RECT& r = newer[i].second;
         SCOPED_TRACE(newer[i].first);
@@ -258,7 +252,7 @@ TEST_P(Window, NewerControlsAndTextsStayClearAndInside) {
         RECT overlap;
         for (const ControlSpec& c : expected_controls()) {
             if (std::find(std::begin(newer_ids), std::end(newer_ids), c.id) != std::end(newer_ids)) continue;
-            const RECT other = rect_in_client(p.window(), p.control(c.id));
+            const RECT other = driver::rect_in_client(p.window(), p.control(c.id));
             EXPECT_FALSE(IntersectRect(&overlap, &r, &other)) << "control " << c.id;
         }
         for (size_t j = i + 1; j < newer.size(); ++j)
@@ -388,69 +382,15 @@ TEST_P(Window, CommandsWithoutHandlerDoNothing) {
     EXPECT_EQ(p.close(), 0);
 }
 
-// Which control of the program has the keyboard focus.
-int focused_id(const Program& p) {
-    GUITHREADINFO info = {};
-    info.cbSize = sizeof info;
-    if (!GetGUIThreadInfo(GetWindowThreadProcessId(p.window(), nullptr), &info) || !info.hwndFocus) return -1;
-    return GetDlgCtrlID(info.hwndFocus);
-}
-
-// Posts one Tab (with Shift held when back) to the focused control, through the
-// program's own queue, and waits for the focus to move.
-int press_tab(const Program& p, bool back) {
-    const int from = focused_id(p);
-    BYTE keys[256];
-    GetKeyboardState(keys);
-    keys[VK_SHIFT] = back ? 0x80 : 0;
-    SetKeyboardState(keys);  // shared with the program while the inputs are attached
-    GUITHREADINFO info = {};
-    info.cbSize = sizeof info;
-    GetGUIThreadInfo(GetWindowThreadProcessId(p.window(), nullptr), &info);
-    PostMessageA(info.hwndFocus, WM_KEYDOWN, VK_TAB, 0x000F0001);
-    PostMessageA(info.hwndFocus, WM_KEYUP, VK_TAB, static_cast<LPARAM>(0xC00F0001u));
-    int now = from;
-    for (int i = 0; i < 100 && now == from; ++i) {
-        Sleep(10);
-        now = focused_id(p);
-    }
-    keys[VK_SHIFT] = 0;
-    SetKeyboardState(keys);
-    return now;
-}
-
 TEST_P(Window, TabMovesThroughTheTabStopsInCreationOrder) {
     Program p(GetParam(), with_species());
     std::vector<int> stops;
     for (const ControlSpec& c : expected_controls())
         if (c.style & WS_TABSTOP) stops.push_back(c.id);
     ASSERT_EQ(stops.size(), 51u);
-
-    MSG m;
-    PeekMessageA(&m, nullptr, 0, 0, PM_NOREMOVE);  // this thread needs a queue to attach
-    const DWORD mine = GetCurrentThreadId();
-    const DWORD theirs = GetWindowThreadProcessId(p.window(), nullptr);
-    ASSERT_TRUE(AttachThreadInput(mine, theirs, TRUE));
-    SetForegroundWindow(p.window());
-    SetFocus(p.control(stops[0]));
-    for (int i = 0; i < 100 && focused_id(p) != stops[0]; ++i) Sleep(10);
-    ASSERT_EQ(focused_id(p), stops[0]);
-
-    std::vector<int> forward = {stops[0]};
-    // a Tab that moves nothing ends the walk: the rest would only wait in vain
-    for (size_t i = 0; i < stops.size() && (i == 0 || forward[i] != forward[i - 1]); ++i)
-        forward.push_back(press_tab(p, false));
-    std::vector<int> want_forward = stops;
-    want_forward.push_back(stops[0]);  // wraps round to the first
-    EXPECT_EQ(forward, want_forward);
-
-    std::vector<int> backward = {focused_id(p)};
-    for (size_t i = 0; i < stops.size() && (i == 0 || backward[i] != backward[i - 1]); ++i)
-        backward.push_back(press_tab(p, true));
-    std::vector<int> want_backward = {stops[0]};
-    for (size_t i = stops.size(); i-- > 0;) want_backward.push_back(stops[i]);
-    EXPECT_EQ(backward, want_backward);
-    AttachThreadInput(mine, theirs, FALSE);
+    const driver::TabWalks walked = driver::tab_walks(p, p.window(), stops), want = driver::tab_walks_in_order(stops);
+    EXPECT_EQ(walked.forward, want.forward);
+    EXPECT_EQ(walked.backward, want.backward);
 }
 
 INSTANTIATE_TEST_SUITE_P(Builds, Window, ::testing::Values("Kivrel.exe", "Kivrel-fixed.exe"));

@@ -495,27 +495,29 @@ RECT rect_in_client(HWND window, HWND control) {
 
 namespace {
 
-// Which control of the program has the keyboard focus.
-int focused_id(const Program& p) {
+// The control of the program that has the keyboard focus; null when none.
+HWND focused(const Program& p) {
     GUITHREADINFO info = {};
     info.cbSize = sizeof info;
-    if (!GetGUIThreadInfo(GetWindowThreadProcessId(p.window(), nullptr), &info) || !info.hwndFocus) return -1;
-    return GetDlgCtrlID(info.hwndFocus);
+    return GetGUIThreadInfo(GetWindowThreadProcessId(p.window(), nullptr), &info) ? info.hwndFocus : nullptr;
+}
+
+int focused_id(const Program& p) {
+    const HWND w = focused(p);
+    return w ? GetDlgCtrlID(w) : -1;
 }
 
 // Posts one Tab (with Shift held when back) to the focused control, through the
 // program's own queue, and waits for the focus to move.
 int press_tab(const Program& p, bool back) {
-    const int from = focused_id(p);
+    const HWND at = focused(p);
+    const int from = at ? GetDlgCtrlID(at) : -1;
     BYTE keys[256];
     GetKeyboardState(keys);
     keys[VK_SHIFT] = back ? 0x80 : 0;
     SetKeyboardState(keys);  // shared with the program while the inputs are attached
-    GUITHREADINFO info = {};
-    info.cbSize = sizeof info;
-    GetGUIThreadInfo(GetWindowThreadProcessId(p.window(), nullptr), &info);
-    PostMessageA(info.hwndFocus, WM_KEYDOWN, VK_TAB, 0x000F0001);
-    PostMessageA(info.hwndFocus, WM_KEYUP, VK_TAB, static_cast<LPARAM>(0xC00F0001u));
+    PostMessageA(at, WM_KEYDOWN, VK_TAB, 0x000F0001);
+    PostMessageA(at, WM_KEYUP, VK_TAB, static_cast<LPARAM>(0xC00F0001u));
     int now = from;
     for (int i = 0; i < 100 && now == from; ++i) {
         Sleep(10);

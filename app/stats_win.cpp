@@ -4,6 +4,7 @@
 // attempt, the hit around the target with its adopt button.
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -257,6 +258,21 @@ LRESULT CALLBACK stats_procedure(HWND window, UINT message, WPARAM wParam, LPARA
     }
 }
 
+// Where a window of this size first stands: right of the main window, moved
+// left and up as far as it must to stay on the main window's screen, so that
+// the candidate rows the searches fill stay in sight wherever there is room.
+POINT beside_main_window(int width, int height) {
+    RECT main;
+    GetWindowRect(g_window.main, &main);
+    MONITORINFO screen = {};
+    screen.cbSize = sizeof screen;
+    if (!GetMonitorInfoW(MonitorFromWindow(g_window.main, MONITOR_DEFAULTTONEAREST), &screen))
+        return {main.right, main.top};
+    const RECT& work = screen.rcWork;
+    return {std::max(work.left, std::min<LONG>(main.right, work.right - width)),
+            std::max(work.top, std::min<LONG>(main.top, work.bottom - height))};
+}
+
 bool create_stats_window() {
     WNDCLASSEXW wc = {};
     wc.cbSize = sizeof wc;
@@ -269,10 +285,11 @@ bool create_stats_window() {
     constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
     RECT frame = {0, 0, kClientWidth, kClientHeight};
     AdjustWindowRectEx(&frame, kStyle, FALSE, 0);
+    const int width = frame.right - frame.left, height = frame.bottom - frame.top;
+    const POINT place = beside_main_window(width, height);
     // owned by the main window: above it, and gone with it
-    return CreateWindowExW(0, kStatsWindowClass, to_wide("実数値から個体値").c_str(), kStyle, CW_USEDEFAULT,
-                           CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top, g_window.main, nullptr,
-                           g_window.instance, nullptr) != nullptr;
+    return CreateWindowExW(0, kStatsWindowClass, to_wide("実数値から個体値").c_str(), kStyle, place.x, place.y, width,
+                           height, g_window.main, nullptr, g_window.instance, nullptr) != nullptr;
 }
 
 }  // namespace

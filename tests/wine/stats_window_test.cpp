@@ -53,6 +53,11 @@ TEST_P(StatsWindow, OpensReadsThePossibleIvsAndKeepsItsFieldsWhenClosed) {
     EXPECT_TRUE(IsWindowVisible(stats));
     EXPECT_EQ(text_of(stats), "実数値から個体値");
     EXPECT_EQ(GetWindow(stats, GW_OWNER), p.window());
+    // it opens clear of the candidate rows its searches fill (the screen has room)
+    RECT shown, rows = {kCandidateRowX, kCandidateRowY, kAdoptButtonX + kAdoptButtonWidth, kWindowHeight}, overlap;
+    MapWindowPoints(p.window(), HWND_DESKTOP, reinterpret_cast<POINT*>(&rows), 2);
+    GetWindowRect(stats, &shown);
+    EXPECT_FALSE(IntersectRect(&overlap, &shown, &rows));
     // the published case: アチャモ, level 6, のんき
     set(stats, kIdStatsName, "アチャモ");
     SendMessageW(GetDlgItem(stats, kIdStatsNatureList), CB_SETCURSEL, 8, 0);

@@ -31,6 +31,11 @@ int32_t field_hex(const char* text, size_t chars) { return ms_strtol(take_field(
 
 uint32_t field_hex_unsigned(const char* text, size_t chars) { return ms_strtoul(take_field(text, chars).text, 16); }
 
+int32_t read_last_frame(const char* text) {
+    const int32_t last = field_int(text, kFrameChars);
+    return last < 0 ? 0 : last;
+}
+
 void read_iv_fields(const char* const texts[kStatCount], int32_t* ivs) {
     for (int32_t s = 0; s < kStatCount; ++s) ivs[s] = clamp_int(field_int(texts[s], kIvChars), 0, kMaxIv);
 }

@@ -17,7 +17,9 @@ constexpr size_t kListSeedChars = 8;        // frame list: raw seed, hexadecimal
 constexpr size_t kSwitchOnMonthChars = 3;   // candidates: C-Gear month
 constexpr size_t kSwitchOnChars = 4;        // candidates: C-Gear day, hour, minute
 constexpr size_t kSpeciesNameChars = 10;    // confirmation list: species name
-constexpr size_t kLevelChars = 4;           // confirmation list: level
+constexpr size_t kLevelChars = 4;           // confirmation list and stats window: level
+constexpr size_t kStatChars = 4;            // stats window: each stat
+constexpr size_t kRangeChars = 4;           // stats window: low and second ranges of the hit search
 constexpr size_t kWholeFieldChars = 255;    // target seed and the timing fields
 
 // A field's text cut to its limit, zero-ended.
@@ -36,6 +38,10 @@ int32_t field_hex(const char* text, size_t chars);
 uint32_t field_hex_unsigned(const char* text, size_t chars);
 
 inline int32_t clamp_int(int32_t v, int32_t lo, int32_t hi) { return v < lo ? lo : (v > hi ? hi : v); }
+
+// The last frame of a candidate-like search: atoi of the field, 0 or more
+// (the search itself never reads past the final frame).
+int32_t read_last_frame(const char* text);
 
 // A row of six IV fields, H..S, each read and clamped to 0..kMaxIv.
 void read_iv_fields(const char* const texts[kStatCount], int32_t* ivs);

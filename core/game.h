@@ -23,6 +23,20 @@ struct SpeciesRecord {
     char name[256];            // CP932, zero-ended
 };
 
+// What every tool that runs the generator takes from the top strip of the
+// window: the MAC offset added to each raw seed, and the frame order.
+struct GeneratorSetting {
+    int32_t mac_offset;  // 0..0xFFFFFF
+    bool roaming;        // frames read in the roaming order
+};
+
 // Candidate seeds kept by one candidate search; the first ones get an adopt button.
 constexpr int32_t kMaxCandidates = 20;
 constexpr int32_t kAdoptButtons = 10;
+
+// The raw seeds one candidate search kept, in loop order.
+struct CandidateList {
+    uint32_t seeds[kMaxCandidates];
+    int32_t count;
+    bool searched;  // a candidate search has run: an empty list says so
+};

@@ -6,6 +6,7 @@
 #include "core/convert.h"
 #include "core/state.h"
 #include "core/text_file.h"
+#include "core/texts.h"
 
 namespace {
 
@@ -64,8 +65,8 @@ const SpeciesRecord* lookup_species(const SpeciesRecord* table, const char* name
     return found;
 }
 
-bool find_species(const char* name) {
-    const SpeciesRecord* found = lookup_species(g_app.species, name);
-    if (found) g_app.species_index = static_cast<int32_t>(found - g_app.species);
-    return found != nullptr;
+std::string missing_species_text(const char* name) {
+    char text[256];
+    std::snprintf(text, sizeof text, tr(TextId::kMissingSpecies), name);
+    return text;
 }

@@ -1,6 +1,8 @@
 // The species table read from pokemon.dat and the lookup by name.
 #pragma once
 
+#include <string>
+
 #include "core/game.h"
 
 // Fills g_app.species from pokemon.dat in the working directory (or path),
@@ -13,6 +15,5 @@ bool load_species_table(const char* path = "pokemon.dat");
 // byte for byte, or null when none does.
 const SpeciesRecord* lookup_species(const SpeciesRecord* table, const char* name);
 
-// Sets g_app.species_index to the last record whose name equals name
-// byte for byte and returns true; keeps it and returns false when none does.
-bool find_species(const char* name);
+// What the program says of a species name the table lacks, with the name.
+std::string missing_species_text(const char* name);

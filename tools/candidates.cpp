@@ -16,6 +16,13 @@ size_t keep_raw_seed(const ScanHit& hit, char* out) {
     return sizeof hit.raw_seed;
 }
 
+// Appends one raw seed found, in loop order, while the list has room; false
+// once it is full (nothing found later can change it).
+bool add_candidate(CandidateList* list, uint32_t raw_seed) {
+    if (list->count < kMaxCandidates) list->seeds[list->count++] = raw_seed;
+    return list->count < kMaxCandidates;
+}
+
 bool take_candidates(void* context, int32_t, const char* kept, size_t size, int64_t) {
     auto* list = static_cast<CandidateList*>(context);
     bool room = list->count < kMaxCandidates;
@@ -29,27 +36,19 @@ bool take_candidates(void* context, int32_t, const char* kept, size_t size, int6
 
 }  // namespace
 
-bool add_candidate(CandidateList* list, uint32_t raw_seed) {
-    if (list->count < kMaxCandidates) list->seeds[list->count++] = raw_seed;
-    return list->count < kMaxCandidates;
-}
-
-void store_candidate_inputs(const CandidateTexts& t) {
-    AppState& a = g_app;
-    read_iv_fields(t.known_ivs, a.known_ivs);
-    a.switch_on_month = clamp_int(field_int(t.switch_on[0], kSwitchOnMonthChars), 1, 12);
-    a.switch_on_day = clamp_int(field_int(t.switch_on[1], kSwitchOnChars), 1, 31);
-    a.switch_on_hour = clamp_int(field_int(t.switch_on[2], kSwitchOnChars), 0, 24);
-    a.switch_on_minute = clamp_int(field_int(t.switch_on[3], kSwitchOnChars), 0, 59);
-    const int32_t last = field_int(t.last_frame, kFrameChars);
-    a.last_frame = last < 0 ? 0 : last;
-}
-
-CandidateInputs candidate_inputs() {
-    const AppState& a = g_app;
-    CandidateInputs in{a.switch_on_month, a.switch_on_day, a.switch_on_hour, a.switch_on_minute, {},
-                       a.last_frame,      a.mac_offset,    a.roaming,        g_scan_settings};
-    for (int32_t s = 0; s < kStatCount; ++s) in.match.allowed[s] = uint32_t{1} << a.known_ivs[s];
+CandidateInputs read_candidate_inputs(const CandidateTexts& t, const GeneratorSetting& generator) {
+    CandidateInputs in{};
+    in.switch_on_month = clamp_int(field_int(t.switch_on[0], kSwitchOnMonthChars), 1, 12);
+    in.switch_on_day = clamp_int(field_int(t.switch_on[1], kSwitchOnChars), 1, 31);
+    in.switch_on_hour = clamp_int(field_int(t.switch_on[2], kSwitchOnChars), 0, 24);
+    in.switch_on_minute = clamp_int(field_int(t.switch_on[3], kSwitchOnChars), 0, 59);
+    int32_t known[kStatCount];
+    read_iv_fields(t.known_ivs, known);
+    for (int32_t s = 0; s < kStatCount; ++s) in.match.allowed[s] = uint32_t{1} << known[s];
+    in.last_frame = read_last_frame(t.last_frame);
+    in.mac_offset = generator.mac_offset;
+    in.roaming = generator.roaming;
+    in.scan = g_scan_settings;
     return in;
 }
 

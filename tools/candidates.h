@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "core/state.h"
+#include "core/game.h"
 #include "engine/scan_settings.h"
 #include "tools/frame_match.h"
 
@@ -14,10 +14,6 @@ struct CandidateTexts {
     const char* known_ivs[kStatCount];  // H..S
     const char* last_frame;
 };
-
-// Reads the fields into g_app: known IVs 0..31, month 1..12, day 1..31,
-// hour 0..24, minute 0..59, last frame 0 or more.
-void store_candidate_inputs(const CandidateTexts& t);
 
 // Everything one candidate search reads.
 struct CandidateInputs {
@@ -29,16 +25,13 @@ struct CandidateInputs {
     ScanSettings scan;
 };
 
-// The inputs as g_app holds them: exactly the known IVs.
-CandidateInputs candidate_inputs();
+// The fields as one search reads them: exactly the known IVs (each 0..31),
+// month 1..12, day 1..31, hour 0..24, minute 0..59, last frame 0 or more,
+// with the generator setting and the scan settings.
+CandidateInputs read_candidate_inputs(const CandidateTexts& t, const GeneratorSetting& generator);
 
 // Up to twenty raw seeds, in loop order (second 0..59, low value
 // 0x300..0x1000, frame), whose IvSet matches at some frame 0..last frame
 // (never past the final frame); a seed once per matching frame, later
 // matches dropped.
 CandidateList search_candidate_seeds(const CandidateInputs& in);
-inline void search_candidate_seeds() { g_app.candidates = search_candidate_seeds(candidate_inputs()); }
-
-// Appends one raw seed found, in loop order, to the list while it has room;
-// false once the list is full (nothing found later can change it).
-bool add_candidate(CandidateList* list, uint32_t raw_seed);

@@ -4,9 +4,9 @@
 #include <cstdio>
 
 #include "core/fields.h"
-#include "core/state.h"
-#include "data/natures.h"
+#include "core/texts.h"
 #include "data/pokemon_dat.h"
+#include "data/stat_formula.h"
 #include "rng/frame.h"
 #include "rng/mt.h"
 #include "tools/output_file.h"
@@ -15,28 +15,7 @@ namespace {
 
 constexpr uint32_t kSeedsEachSide = 16;
 
-// The low 32 bits as a signed value: 32-bit arithmetic that wraps instead of
-// overflowing, so a base stat edited into the millions gives a number, never
-// undefined behaviour.
-int32_t wrap32(int64_t v) { return static_cast<int32_t>(static_cast<uint32_t>(static_cast<uint64_t>(v))); }
-
 }  // namespace
-
-int32_t stat_before_nature(Stat s, int32_t base, int32_t iv, int32_t level) {
-    const int32_t sum = wrap32(static_cast<int64_t>(iv) + 2 * static_cast<int64_t>(base));
-    const int32_t q = wrap32(static_cast<int64_t>(sum) * level) / 100;
-    return wrap32(static_cast<int64_t>(q) + (s == kH ? level + 10 : 5));
-}
-
-int32_t stat_with_nature(int32_t neutral, Stat s, int32_t nature) {
-    if (nature < 0 || nature >= kNatureCount) return neutral;
-    const Stat raised = nature_raised_stat(nature);
-    const Stat lowered = nature_lowered_stat(nature);
-    if (raised == lowered) return neutral;
-    if (s == raised) return wrap32(static_cast<int64_t>(neutral) * 110 / 100);
-    if (s == lowered) return wrap32(static_cast<int64_t>(neutral) * 90 / 100);
-    return neutral;
-}
 
 namespace {
 
@@ -57,21 +36,19 @@ void write_stat_line(TextWriter* out, const ConfirmationInputs& in, uint32_t s, 
 
 }  // namespace
 
-void store_confirmation_inputs(const ConfirmationTexts& t) {
-    AppState& a = g_app;
+ConfirmationInputs read_confirmation_inputs(const ConfirmationTexts& t, const SpeciesRecord* table,
+                                            const GeneratorSetting& generator) {
+    ConfirmationInputs in{};
+    in.target_seed = field_hex_unsigned(t.target_seed, kWholeFieldChars);
+    in.frames_consumed = field_int(t.frames_consumed, kFrameChars);
+    in.level = field_int(t.level, kLevelChars);
+    std::snprintf(in.species_name, sizeof in.species_name, "%s", take_field(t.species_name, kSpeciesNameChars).text);
     // an empty name names no species, whatever records with empty names the file has
-    std::snprintf(a.species_name, sizeof a.species_name, "%s", take_field(t.species_name, kSpeciesNameChars).text);
-    a.species_found = a.species_name[0] != '\0' && find_species(a.species_name);
-    a.nature_entry = t.nature_entry;
-    a.frames_consumed = field_int(t.frames_consumed, kFrameChars);
-    a.level = field_int(t.level, kLevelChars);
-    a.target_seed = field_hex_unsigned(t.target_seed, kWholeFieldChars);
-}
-
-ConfirmationInputs confirmation_inputs() {
-    const AppState& a = g_app;
-    return {a.target_seed,  a.frames_consumed, a.level,     a.species_found ? &a.species[a.species_index] : nullptr,
-            a.species_name, a.nature_entry,    a.mac_offset, a.roaming};
+    in.species = in.species_name[0] != '\0' ? lookup_species(table, in.species_name) : nullptr;
+    in.nature_entry = t.nature_entry;
+    in.mac_offset = generator.mac_offset;
+    in.roaming = generator.roaming;
+    return in;
 }
 
 void write_confirmation_list(const ConfirmationInputs& in) {
@@ -81,7 +58,7 @@ void write_confirmation_list(const ConfirmationInputs& in) {
     const int32_t last_frame_served = final_frame(in.roaming);
     if (!in.species) {
         // stats of another species would look like an answer: say the name is not there
-        write_line(&out.text, "ポケモン名「%s」はpokemon.datにありません\n", in.species_name);
+        write_line(&out.text, "%s\n", missing_species_text(in.species_name).c_str());
     } else if (frame < 0 || frame > last_frame_served) {
         // stats from words past the state would be invented: say what the field takes instead
         write_line(&out.text, "消費数%dは範囲外です(0から%dまで)\n", frame, last_frame_served);

@@ -6,20 +6,16 @@
 #include "rng/mt.h"
 #include "tools/output_file.h"
 
-void store_frame_list_inputs(const FrameListTexts& t) {
-    AppState& a = g_app;
-    read_iv_fields(t.ivs, a.iv_minimums);
+FrameListInputs read_frame_list_inputs(const FrameListTexts& t, const GeneratorSetting& generator) {
+    FrameListInputs in{};
+    in.raw_seed = field_hex_unsigned(t.raw_seed, kListSeedChars);
+    read_iv_fields(t.ivs, in.iv_minimums);
+    in.hp_type_filter = t.type_entry - 1;
+    in.hp_min_power = clamp_int(field_int(t.min_power, kPowerChars), kLowestPower, kHighestPower);
     const int32_t count = field_int(t.frame_count, kFrameChars);
-    a.frame_count = count < 0 ? 0 : count;
-    a.target_seed = field_hex_unsigned(t.raw_seed, kListSeedChars);
-    a.hp_type_filter = t.type_entry - 1;
-    a.hp_min_power = clamp_int(field_int(t.min_power, kPowerChars), kLowestPower, kHighestPower);
-}
-
-FrameListInputs frame_list_inputs() {
-    const AppState& a = g_app;
-    FrameListInputs in{a.target_seed, {}, a.hp_type_filter, a.hp_min_power, a.frame_count, a.mac_offset, a.roaming};
-    for (int32_t s = 0; s < kStatCount; ++s) in.iv_minimums[s] = a.iv_minimums[s];
+    in.frame_count = count < 0 ? 0 : count;
+    in.mac_offset = generator.mac_offset;
+    in.roaming = generator.roaming;
     return in;
 }
 

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "core/state.h"
+#include "core/game.h"
 
 // The frame list's fields as the window holds them.
 struct FrameListTexts {
@@ -14,10 +14,6 @@ struct FrameListTexts {
     const char* min_power;
     const char* frame_count;
 };
-
-// Reads the fields into g_app: target seed, minimum IVs 0..31, type filter,
-// minimum power 30..70, frame count 0 or more.
-void store_frame_list_inputs(const FrameListTexts& t);
 
 // Everything one frame list reads.
 struct FrameListInputs {
@@ -30,10 +26,10 @@ struct FrameListInputs {
     bool roaming;
 };
 
-// The inputs as g_app holds them.
-FrameListInputs frame_list_inputs();
+// The fields as one frame list reads them: raw seed, minimum IVs 0..31, type
+// filter, minimum power 30..70, frame count 0 or more, with the generator setting.
+FrameListInputs read_frame_list_inputs(const FrameListTexts& t, const GeneratorSetting& generator);
 
 // Writes list.txt and hands it to the viewer: the frames 0..frame_count - 1
 // that pass, ending after the last frame the generator serves (616, roaming 615).
 void write_frame_list(const FrameListInputs& in);
-inline void write_frame_list() { write_frame_list(frame_list_inputs()); }

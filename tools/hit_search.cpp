@@ -9,6 +9,10 @@
 
 namespace {
 
+// The offsets in the order 0, -1, +1, -2, +2, ...: rank 0, 1, 2, 3, 4, ...
+constexpr int32_t offset_rank(int32_t offset) { return offset == 0 ? 0 : offset < 0 ? -2 * offset - 1 : 2 * offset; }
+constexpr int32_t offset_of_rank(int32_t rank) { return rank % 2 == 1 ? -(rank + 1) / 2 : rank / 2; }
+
 struct KeptHit {
     uint32_t raw_seed;
     int32_t frame;
@@ -91,7 +95,18 @@ std::vector<Hit> search_hits(const HitSearchInputs& in) {
     return gathered.done;
 }
 
-int32_t hit_range_of_text(const char* text, int32_t most) { return clamp_int(field_int(text, kFrameChars), 0, most); }
+HitSearchInputs read_hit_search_inputs(const HitSearchTexts& t, const GeneratorSetting& generator) {
+    HitSearchInputs in{};
+    in.target_seed = field_hex_unsigned(t.target_seed, kWholeFieldChars);
+    in.low_range = clamp_int(field_int(t.low_range, kRangeChars), 0, kMaxLowRange);
+    in.second_range = clamp_int(field_int(t.second_range, kRangeChars), 0, kMaxSecondRange);
+    in.last_frame = read_last_frame(t.last_frame);
+    in.mac_offset = generator.mac_offset;
+    in.roaming = generator.roaming;
+    for (uint32_t& allowed : in.match.allowed) allowed = ~uint32_t{0};
+    in.scan = g_scan_settings;
+    return in;
+}
 
 void format_hit_line(const Hit& hit, char* buffer) {
     std::snprintf(buffer, 256, "%08X 下位%+d 秒%+d 消費%d", static_cast<unsigned>(hit.raw_seed), hit.low_offset,

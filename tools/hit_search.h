@@ -15,8 +15,13 @@ constexpr int32_t kMaxLowRange = 1000;
 constexpr int32_t kMaxSecondRange = 10;
 constexpr int32_t kMaxHits = 100;
 
-// A range field as the stats window reads it: atoi of its first 4 characters, clamped to 0..most.
-int32_t hit_range_of_text(const char* text, int32_t most);
+// The hit search's fields as the windows hold them.
+struct HitSearchTexts {
+    const char* target_seed;   // hexadecimal, the main window's target
+    const char* low_range;     // the stats window's 「下位±」
+    const char* second_range;  // and 「秒±」
+    const char* last_frame;    // the main window's candidate limit
+};
 
 struct HitSearchInputs {
     uint32_t target_seed;
@@ -29,6 +34,12 @@ struct HitSearchInputs {
     ScanSettings scan;
 };
 
+// The fields as one search reads them: the target, the ranges as atoi reads
+// their first 4 characters clamped to 0..kMaxLowRange and 0..kMaxSecondRange,
+// the last frame 0 or more, with the generator setting and the scan settings;
+// every frame matches until the caller sets match.
+HitSearchInputs read_hit_search_inputs(const HitSearchTexts& t, const GeneratorSetting& generator);
+
 // One raw seed and frame that fits: low offset d and second offset s from the target.
 struct Hit {
     uint32_t raw_seed;
@@ -36,10 +47,6 @@ struct Hit {
     int32_t second_offset;
     int32_t frame;
 };
-
-// The offsets in the order 0, -1, +1, -2, +2, ...: rank 0, 1, 2, 3, 4, ...
-constexpr int32_t offset_rank(int32_t offset) { return offset == 0 ? 0 : offset < 0 ? -2 * offset - 1 : 2 * offset; }
-constexpr int32_t offset_of_rank(int32_t rank) { return rank % 2 == 1 ? -(rank + 1) / 2 : rank / 2; }
 
 // Up to kMaxHits hits: for each second offset s in offset order, each low
 // offset d in offset order, the raw seed whose top byte is the target's + s

@@ -4,8 +4,9 @@
 
 #include "data/characteristics.h"
 #include "data/natures.h"
+#include "data/pokemon_dat.h"
+#include "data/stat_formula.h"
 #include "rng/hidden_power.h"
-#include "tools/confirmation_list.h"
 
 namespace {
 
@@ -135,11 +136,6 @@ void set_query_species(StatsQuery* q, const SpeciesRecord* species) {
     for (int32_t s = 0; s < kStatCount; ++s) q->base[s] = q->species_found ? species->base[s] : 0;
 }
 
-int32_t neutral_stat(Stat s, int32_t base, int32_t iv, int32_t level) {
-    if (s == kH && base == 1) return 1;
-    return stat_before_nature(s, base, iv, level);
-}
-
 bool fits(const StatsQuery& q, const IvSet& iv) {
     if (!q.species_found) return false;
     if (q.characteristic >= 0) {
@@ -232,7 +228,7 @@ PossibleIvsTexts possible_ivs_texts(const StatsQuery& q, const PossibleIvs& r) {
         std::snprintf(t.status, kStatusTextBytes, "当てはまる個体値がありません");
         break;
     case kSpeciesUnknown:
-        std::snprintf(t.status, kStatusTextBytes, "ポケモン名「%s」はpokemon.datにありません", q.species_name);
+        std::snprintf(t.status, kStatusTextBytes, "%s", missing_species_text(q.species_name).c_str());
         break;
     case kLevelOutOfRange:
         std::snprintf(t.status, kStatusTextBytes, "レベルは1から%dで入れて下さい", kMaxLevel);

@@ -12,8 +12,6 @@
 // The same Pokémon typed at up to three levels.
 constexpr int32_t kStatRows = 3;
 constexpr int32_t kMaxLevel = 100;  // a counted row's level is 1..kMaxLevel
-// The stats window's stat fields, read like its level fields (kLevelChars).
-constexpr size_t kStatChars = 4;
 
 // The stats window's fields as the window holds them.
 struct StatsTexts {
@@ -54,12 +52,6 @@ StatsQuery read_stats_query(const StatsTexts& t);
 // Gives the query the species that the caller found for its name (null: none
 // matched); an empty name finds none.
 void set_query_species(StatsQuery* q, const SpeciesRecord* species);
-
-// The stat that IV iv gives with base stat base at level for a Pokémon without
-// effort values, before the nature: H = (2 base + iv) × level / 100 + level +
-// 10 (a base H of 1 always gives 1), any other (2 base + iv) × level / 100 + 5,
-// in 32-bit arithmetic that wraps, as the confirmation list computes it.
-int32_t neutral_stat(Stat s, int32_t base, int32_t iv, int32_t level);
 
 // True when some nature (the chosen one, or any when unknown) gives every
 // typed stat of every counted row from iv, the characteristic's stat holds a

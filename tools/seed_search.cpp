@@ -114,27 +114,16 @@ bool take_lines(void* context, int32_t hour, const char* lines, size_t size, int
 
 }  // namespace
 
-void store_seed_search_inputs(const SeedSearchTexts& t) {
-    AppState& a = g_app;
-    read_iv_fields(t.ivs, a.iv_minimums);
-    a.low_min = clamp_int(field_hex(t.low_min, kLowValueChars), 0, 0xFFFF);
-    a.low_max = clamp_int(field_hex(t.low_max, kLowValueChars), 0, 0xFFFF);
-    a.last_frame = clamp_int(field_int(t.last_frame, kFrameChars), 0, final_frame(false));
-    a.hp_type_filter = t.type_entry - 1;
-    a.hp_min_power = clamp_int(field_int(t.min_power, kPowerChars), kLowestPower, kHighestPower);
-}
-
-SeedSearchInputs seed_search_inputs() {
-    const AppState& a = g_app;
+SeedSearchInputs read_seed_search_inputs(const SeedSearchTexts& t, const GeneratorSetting& generator) {
     SeedSearchInputs in{};
-    for (int32_t s = 0; s < kStatCount; ++s) in.iv_minimums[s] = a.iv_minimums[s];
-    in.low_min = a.low_min;
-    in.low_max = a.low_max;
-    in.last_frame = a.last_frame;
-    in.hp_type_filter = a.hp_type_filter;
-    in.hp_min_power = a.hp_min_power;
-    in.mac_offset = a.mac_offset;
-    in.roaming = a.roaming;
+    read_iv_fields(t.ivs, in.iv_minimums);
+    in.low_min = clamp_int(field_hex(t.low_min, kLowValueChars), 0, 0xFFFF);
+    in.low_max = clamp_int(field_hex(t.low_max, kLowValueChars), 0, 0xFFFF);
+    in.last_frame = clamp_int(field_int(t.last_frame, kFrameChars), 0, final_frame(false));
+    in.hp_type_filter = t.type_entry - 1;
+    in.hp_min_power = clamp_int(field_int(t.min_power, kPowerChars), kLowestPower, kHighestPower);
+    in.mac_offset = generator.mac_offset;
+    in.roaming = generator.roaming;
     in.scan = g_scan_settings;
     return in;
 }

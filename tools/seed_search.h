@@ -5,7 +5,7 @@
 #include <atomic>
 #include <cstdint>
 
-#include "core/state.h"
+#include "core/game.h"
 #include "engine/scan_settings.h"
 
 // The seed search's fields as the window holds them.
@@ -17,10 +17,6 @@ struct SeedSearchTexts {
     int32_t type_entry;           // selected entry of the type list: 0 none, n + 1 type n
     const char* min_power;
 };
-
-// Reads the fields into g_app: minimum IVs 0..31, low values 0..0xFFFF, last
-// frame 0..616, type filter, minimum power 30..70.
-void store_seed_search_inputs(const SeedSearchTexts& t);
 
 // Everything one seed search reads, taken before it starts, so that the
 // search can run on a thread of its own while the window goes on.
@@ -36,8 +32,10 @@ struct SeedSearchInputs {
     void (*ended)();                     // called once the search has ended (null: nothing to tell)
 };
 
-// The inputs as g_app holds them, with no stop word and the shipped guard.
-SeedSearchInputs seed_search_inputs();
+// The fields as one search reads them: minimum IVs 0..31, low values
+// 0..0xFFFF, last frame 0..616, type filter, minimum power 30..70, with the
+// generator setting and the scan settings; no stop word, the shipped guard.
+SeedSearchInputs read_seed_search_inputs(const SeedSearchTexts& t, const GeneratorSetting& generator);
 
 // Writes result.txt, showing progress in the title ("%d時計算中 候補:%d個"
 // before each hour) and restoring it at the end, then hands the file to the

@@ -4,7 +4,9 @@
 
 #include <cstdint>
 
-#include "core/state.h"
+#include "engine/scan_settings.h"
+#include "tools/candidates.h"
+#include "tools/seed_search.h"
 
 namespace bench {
 
@@ -25,30 +27,21 @@ constexpr double kCandidateSeeds = 199740;
 
 // The search fields as the window starts: low 600..1000 (hex), frame limit
 // 30, minimum IVs 31,31,31,0,31,31, no Hidden Power type, minimum power 30.
-inline void set_default_search(int32_t low_min = 0x600, int32_t low_max = 0x1000, int32_t frame_limit = 30) {
-    const int32_t iv[kStatCount] = {31, 31, 31, 0, 31, 31};
-    for (int i = 0; i < kStatCount; ++i) g_app.iv_minimums[i] = iv[i];
-    g_app.low_min = low_min;
-    g_app.low_max = low_max;
-    g_app.last_frame = frame_limit;
-    g_app.hp_type_filter = -1;
-    g_app.hp_min_power = 30;
-    g_app.mac_offset = 0x123456;
-    g_app.roaming = false;
+inline SeedSearchInputs default_search(int32_t low_min = 0x600, int32_t low_max = 0x1000, int32_t frame_limit = 30,
+                                       ScanSettings scan = {}) {
+    SeedSearchInputs in{{31, 31, 31, 0, 31, 31}, low_min, low_max, frame_limit, -1, 30, 0x123456, false, scan, 0,
+                        nullptr, nullptr};
+    return in;
 }
 
-// The candidate fields as the window starts (frame limit 20) with known IVs
-// that match nowhere, so the whole window of 199,740 raw seeds is searched.
-inline void set_default_candidates() {
-    const int32_t iv[kStatCount] = {31, 30, 29, 28, 27, 26};
-    for (int i = 0; i < kStatCount; ++i) g_app.known_ivs[i] = iv[i];
-    g_app.switch_on_month = 6;
-    g_app.switch_on_day = 15;
-    g_app.switch_on_hour = 12;
-    g_app.switch_on_minute = 30;
-    g_app.last_frame = 20;
-    g_app.mac_offset = 0x123456;
-    g_app.roaming = false;
+// Known IVs that match nowhere, so the whole window of 199,740 raw seeds is searched.
+constexpr int32_t kNowhereIvs[kStatCount] = {31, 30, 29, 28, 27, 26};
+
+// The candidate fields as the window starts (frame limit 20) with kNowhereIvs.
+inline CandidateInputs default_candidates(ScanSettings scan = {}) {
+    CandidateInputs in{6, 15, 12, 30, {}, 20, 0x123456, false, scan};
+    for (int i = 0; i < kStatCount; ++i) in.match.allowed[i] = uint32_t{1} << kNowhereIvs[i];
+    return in;
 }
 
 }  // namespace bench

@@ -28,8 +28,8 @@
 namespace {
 
 using bench::kSeedsPerLow;
-using bench::set_default_candidates;
-using bench::set_default_search;
+using bench::default_candidates;
+using bench::default_search;
 
 double best(const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); }
 
@@ -43,8 +43,8 @@ std::string result_path() { return (std::filesystem::temp_directory_path() / "ki
 // The straightforward path over top bytes first_top..last_top of one hour:
 // each raw seed prepared in full, each frame read and tested, each hit line
 // written with write_line. Returns the number of lines.
-int64_t straight_search_part(TextWriter* out, int32_t hour, int32_t first_top, int32_t last_top) {
-    const AppState& a = g_app;
+int64_t straight_search_part(TextWriter* out, const SeedSearchInputs& a, int32_t hour, int32_t first_top,
+                             int32_t last_top) {
     const int32_t last = last_served_frame(a.last_frame, a.roaming);
     int64_t lines = 0;
     for (int32_t t = first_top; t <= last_top; ++t) {
@@ -72,8 +72,7 @@ int64_t straight_search_part(TextWriter* out, int32_t hour, int32_t first_top, i
 
 // The straightforward candidate search: every raw seed of the window prepared
 // in full and every frame compared with the known IVs.
-int32_t straight_candidates() {
-    const AppState& a = g_app;
+int32_t straight_candidates(const CandidateInputs& a) {
     const int32_t last = last_served_frame(a.last_frame, a.roaming);
     int32_t count = 0;
     for (int32_t s = 0; s < 60; ++s) {
@@ -85,7 +84,7 @@ int32_t straight_candidates() {
             for (int32_t f = 0; f <= last; ++f) {
                 const IvSet v = read_iv_set(mt, f, a.roaming);
                 int32_t i = 0;
-                while (i < kStatCount && v.iv[i] == a.known_ivs[i]) ++i;
+                while (i < kStatCount && v.iv[i] == bench::kNowhereIvs[i]) ++i;
                 count += i == kStatCount;
             }
         }
@@ -96,9 +95,9 @@ int32_t straight_candidates() {
 
 // The whole seed search as the button runs it, writing result.txt into the
 // benchmark's working folder.
-int64_t timed_scan(benchmark::State& state, double seeds) {
+int64_t timed_scan(benchmark::State& state, const SeedSearchInputs& in, double seeds) {
     int64_t lines = 0;
-    for (auto _ : state) lines = run_seed_search(seed_search_inputs());
+    for (auto _ : state) lines = run_seed_search(in);
     state.counters["seeds"] = seeds;
     state.counters["lines"] = static_cast<double>(lines);
     return lines;
@@ -112,12 +111,7 @@ void default_search_engine(benchmark::State& state, ScanKernel kernel, int32_t t
         state.SkipWithError("this processor or system lacks the kernel");
         return;
     }
-    set_default_search();
-    g_scan_settings.threads = threads;
-    g_scan_settings.kernel = kernel;
-    timed_scan(state, bench::kDefaultSearchSeeds);
-    g_scan_settings.kernel = kKernelAutomatic;
-    g_scan_settings.threads = 0;
+    timed_scan(state, default_search(0x600, 0x1000, 30, {kernel, threads}), bench::kDefaultSearchSeeds);
 }
 
 void register_default_search_engine() {
@@ -135,11 +129,11 @@ void register_default_search_engine() {
 // (hour 0, top bytes 0..7, all 2561 low values: 20,488 raw seeds); the
 // counter full_search_s scales it to the whole 15,734,784 seeds.
 void BM_DefaultSearch_Straight(benchmark::State& state) {
-    set_default_search();
+    const SeedSearchInputs in = default_search();
     auto out = std::make_unique<TextWriter>();
     for (auto _ : state) {
         open_text_writer(out.get(), result_path().c_str());
-        straight_search_part(out.get(), 0, 0, 7);
+        straight_search_part(out.get(), in, 0, 0, 7);
         close_text_writer(out.get());
     }
     const double seeds = 2561.0 * 8.0;
@@ -153,10 +147,10 @@ BENCHMARK(BM_DefaultSearch_Straight)->Apply([](benchmark::internal::Benchmark* b
 // Every frame a hit (thresholds 0): 0x600..0x60F with frame limit 30 writes
 // 3,047,424 lines (134 MB); the time is the engine's and the line formatting's.
 void BM_EveryFrameAHit_Engine(benchmark::State& state) {
-    set_default_search(0x600, 0x60F, 30);
-    for (int32_t& v : g_app.iv_minimums) v = 0;
+    SeedSearchInputs in = default_search(0x600, 0x60F, 30);
+    for (int32_t& v : in.iv_minimums) v = 0;
     int64_t lines = 0;
-    for (auto _ : state) lines = run_seed_search(seed_search_inputs());
+    for (auto _ : state) lines = run_seed_search(in);
     state.counters["lines"] = static_cast<double>(lines);
 }
 BENCHMARK(BM_EveryFrameAHit_Engine)->Apply([](benchmark::internal::Benchmark* b) { best_of(b, 3); });
@@ -181,32 +175,28 @@ BENCHMARK(BM_EveryFrameAHit_FprintfPerLine)->Apply([](benchmark::internal::Bench
 // The widest search: low values 0..FFFF, frame limit 616, 402,653,184 raw
 // seeds each twisted in full; run once.
 void BM_WidestSearch_Engine(benchmark::State& state) {
-    set_default_search(0, 0xFFFF, 616);
-    timed_scan(state, 65536 * kSeedsPerLow);
+    timed_scan(state, default_search(0, 0xFFFF, 616), 65536 * kSeedsPerLow);
 }
 BENCHMARK(BM_WidestSearch_Engine)->Unit(benchmark::kSecond)->UseRealTime()->Iterations(1);
 
 // 1/1024 of the widest search (low values 0..3F) on one thread: its CPU time
 // times 1024 is the whole widest search's work for one core.
 void BM_WidestSearch_EngineOneThreadPart(benchmark::State& state) {
-    set_default_search(0, 0x3F, 616);
-    g_scan_settings.threads = 1;
-    timed_scan(state, 64 * kSeedsPerLow);
-    g_scan_settings.threads = 0;
+    timed_scan(state, default_search(0, 0x3F, 616, {kKernelAutomatic, 1}), 64 * kSeedsPerLow);
 }
 BENCHMARK(BM_WidestSearch_EngineOneThreadPart)->Apply([](benchmark::internal::Benchmark* b) { best_of(b, 3); });
 
 // The candidate search over its whole window of 199,740 raw seeds.
 void BM_CandidateSearch_Engine(benchmark::State& state) {
-    set_default_candidates();
-    for (auto _ : state) search_candidate_seeds();
+    const CandidateInputs in = default_candidates();
+    for (auto _ : state) benchmark::DoNotOptimize(search_candidate_seeds(in));
     state.counters["seeds"] = bench::kCandidateSeeds;
 }
 BENCHMARK(BM_CandidateSearch_Engine)->Apply([](benchmark::internal::Benchmark* b) { best_of(b, 5); });
 
 void BM_CandidateSearch_Straight(benchmark::State& state) {
-    set_default_candidates();
-    for (auto _ : state) benchmark::DoNotOptimize(straight_candidates());
+    const CandidateInputs in = default_candidates();
+    for (auto _ : state) benchmark::DoNotOptimize(straight_candidates(in));
     state.counters["seeds"] = bench::kCandidateSeeds;
 }
 BENCHMARK(BM_CandidateSearch_Straight)->Apply([](benchmark::internal::Benchmark* b) { best_of(b, 3); });
@@ -226,8 +216,7 @@ void candidate_masks_engine(benchmark::State& state, ScanKernel kernel) {
         state.SkipWithError("this processor or system lacks the kernel");
         return;
     }
-    set_default_candidates();
-    const AppState& a = g_app;
+    const CandidateInputs a = default_candidates();
     ScanJob job{};
     job.block_count = 1;
     job.blocks[0] = {static_cast<uint32_t>(a.switch_on_month * a.switch_on_day + a.switch_on_minute),
@@ -274,9 +263,8 @@ void register_candidate_masks_engine() {
 void hit_heavy_search(benchmark::State& state, std::filesystem::path folder, int32_t low_max, bool once) {
     const std::filesystem::path here = std::filesystem::current_path();
     std::filesystem::current_path(folder);
-    set_default_search(0x600, low_max, 30);
-    for (int32_t& v : g_app.iv_minimums) v = 0;
-    SeedSearchInputs in = seed_search_inputs();
+    SeedSearchInputs in = default_search(0x600, low_max, 30);
+    for (int32_t& v : in.iv_minimums) v = 0;
     in.guard_bytes = ~uint64_t{0};
     int64_t lines = 0;
     for (auto _ : state) lines = run_seed_search(in);

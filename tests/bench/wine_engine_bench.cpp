@@ -72,25 +72,21 @@ int main() {
     std::filesystem::current_path(dir);
     const int32_t thread_counts[] = {1, 0};
     // one search first, untimed: the helper threads and the kernel buffers are made
-    bench::set_default_search();
-    run_seed_search(seed_search_inputs());
+    run_seed_search(bench::default_search());
     for (const bench::NamedKernel& k : bench::kKernels) {
         if (k.kernel != kKernelAutomatic && !scan_kernel_available(k.kernel)) {
             std::printf("%s kernel: this processor lacks it, not measured\n", k.name);
             continue;
         }
-        g_scan_settings.kernel = k.kernel;
         for (int32_t threads : thread_counts) {
-            g_scan_settings.threads = threads;
-            bench::set_default_search();
+            const SeedSearchInputs in = bench::default_search(0x600, 0x1000, 30, {k.kernel, threads});
             const int runs = threads == 1 ? 3 : 5;
-            print("default search", k, threads, runs, best_of(runs, [] { run_seed_search(seed_search_inputs()); }),
+            print("default search", k, threads, runs, best_of(runs, [&] { run_seed_search(in); }),
                   bench::kDefaultSearchSeeds);
         }
         for (int32_t threads : thread_counts) {
-            g_scan_settings.threads = threads;
-            bench::set_default_candidates();
-            print("candidate search", k, threads, 20, best_of(20, [] { search_candidate_seeds(); }),
+            const CandidateInputs in = bench::default_candidates({k.kernel, threads});
+            print("candidate search", k, threads, 20, best_of(20, [&] { search_candidate_seeds(in); }),
                   bench::kCandidateSeeds);
         }
     }

@@ -21,15 +21,21 @@ constexpr bool kSanitized = false;
 
 using Candidates = TempDirTest;
 
-std::vector<uint32_t> found() {
-    return std::vector<uint32_t>(g_app.candidates.seeds, g_app.candidates.seeds + g_app.candidates.count);
+std::vector<uint32_t> seeds_of(const CandidateList& list) {
+    return std::vector<uint32_t>(list.seeds, list.seeds + list.count);
 }
 
-void set_switch_on(int month, int day, int hour, int minute) {
-    g_app.switch_on_month = month;
-    g_app.switch_on_day = day;
-    g_app.switch_on_hour = hour;
-    g_app.switch_on_minute = minute;
+// A search for exactly these IVs at frames 0..last_frame.
+CandidateInputs inputs(int month, int day, int hour, int minute, const int* ivs, int last_frame, bool roaming = false,
+                       uint32_t mac = 0) {
+    CandidateInputs in{month, day, hour, minute, {}, last_frame, static_cast<int32_t>(mac), roaming, {}};
+    for (int i = 0; i < kStatCount; ++i) in.match.allowed[i] = uint32_t{1} << ivs[i];
+    return in;
+}
+
+std::vector<uint32_t> found(int month, int day, int hour, int minute, const int* ivs, int last_frame,
+                            bool roaming = false, uint32_t mac = 0) {
+    return seeds_of(search_candidate_seeds(inputs(month, day, hour, minute, ivs, last_frame, roaming, mac)));
 }
 
 // Known IVs taken from one raw seed of the window are found as that raw seed.
@@ -51,15 +57,11 @@ TEST_F(Candidates, FindsTheRawSeedOfTheKnownIvs) {
         {"MacOffset with roaming", 3, 3, 23, 1, 0x0B170801u, 4, true, 0xFFFFFF},
     };
     for (const auto& k : cases) {
-        set_switch_on(k.month, k.day, k.hour, k.minute);
         const reference::Frame f = reference::frame_ivs(reference::output_ivs(k.raw, k.mac), k.frame, k.roaming);
-        for (int i = 0; i < kStatCount; ++i) g_app.known_ivs[i] = f.iv[i];
-        g_app.last_frame = k.frame;
-        g_app.roaming = k.roaming;
-        g_app.mac_offset = static_cast<int32_t>(k.mac);
-        search_candidate_seeds();
         // six equal IVs at one of a few frames of 199,740 seeds: no other seed matches by chance
-        EXPECT_EQ(found(), std::vector<uint32_t>{k.raw}) << k.what;
+        EXPECT_EQ(found(k.month, k.day, k.hour, k.minute, f.iv, k.frame, k.roaming, k.mac),
+                  std::vector<uint32_t>{k.raw})
+            << k.what;
     }
 }
 
@@ -79,12 +81,7 @@ TEST_F(Candidates, SeedMatchingAtTwoFramesIsListedTwice) {
         {true, 314, {17, 12, 18, 0, 12, 4}, 1, true},
     };
     for (const auto& k : cases) {
-        set_switch_on(4, 5, 7, 6);
-        for (int i = 0; i < kStatCount; ++i) g_app.known_ivs[i] = k.iv[i];
-        g_app.last_frame = k.limit;
-        g_app.roaming = k.roaming;
-        search_candidate_seeds();
-        const std::vector<uint32_t> got = found();
+        const std::vector<uint32_t> got = found(4, 5, 7, 6, k.iv, k.limit, k.roaming);
         EXPECT_EQ(static_cast<size_t>(std::count(got.begin(), got.end(), 0x20070463u)), k.times)
             << "roaming " << k.roaming << " limit " << k.limit;
         if (k.whole_model && !kSanitized) {
@@ -97,55 +94,36 @@ TEST_F(Candidates, SeedMatchingAtTwoFramesIsListedTwice) {
 // modulo 256 decides the top bytes, with no overflow on the way.
 TEST_F(Candidates, UnclampedSwitchOnValuesGiveTheirLowByte) {
     const int known[6] = {17, 12, 18, 12, 4, 0};  // raw seed 20070463 at frame 8
-    for (int i = 0; i < kStatCount; ++i) g_app.known_ivs[i] = known[i];
-    g_app.last_frame = 8;
-    set_switch_on(4, 5, 7, 6);  // 26: second 6 gives top byte 0x20
-    search_candidate_seeds();
-    const std::vector<uint32_t> want = found();
+    // 26: second 6 gives top byte 0x20
+    const std::vector<uint32_t> want = found(4, 5, 7, 6, known, 8);
     ASSERT_FALSE(want.empty());
     // 0x7FFFFFFF x 2 + 0x7FFFFFFF is 0x7FFFFFFD modulo 2^32: top bytes 0xFD, 0xFE, .., 0x20 at second 35
-    set_switch_on(INT32_MAX, 2, 7, INT32_MAX);
-    search_candidate_seeds();
-    EXPECT_EQ(found(), want);
+    EXPECT_EQ(found(INT32_MAX, 2, 7, INT32_MAX, known, 8), want);
     // low byte 0x21: the top bytes 0x21..0x5C pass 0x20 by
-    set_switch_on(INT32_MAX, 2, 7, INT32_MAX - 0xDC);
-    search_candidate_seeds();
-    EXPECT_TRUE(found().empty());
+    EXPECT_TRUE(found(INT32_MAX, 2, 7, INT32_MAX - 0xDC, known, 8).empty());
 }
 
-TEST_F(Candidates, NoMatchEmptiesThePreviousList) {
-    set_switch_on(2, 14, 9, 45);
-    g_app.candidates.count = 7;
+TEST_F(Candidates, NoMatchGivesAnEmptySearchedList) {
     const int known[6] = {31, 0, 31, 0, 31, 0};
-    for (int i = 0; i < kStatCount; ++i) g_app.known_ivs[i] = known[i];
-    g_app.last_frame = 0;
-    search_candidate_seeds();
-    EXPECT_EQ(g_app.candidates.count, 0);
+    const CandidateList list = search_candidate_seeds(inputs(2, 14, 9, 45, known, 0));
+    EXPECT_EQ(list.count, 0);
+    EXPECT_TRUE(list.searched);
     if (!kSanitized) {
         EXPECT_TRUE(reference::candidates(2, 14, 9, 45, 0, false, 0, known).empty());
     }
 }
 
-// The list keeps the first twenty seeds found, in the order found (a seed once
-// per matching frame); later ones are dropped and the search may stop.
+// The list keeps the first twenty seeds found, in loop order (second, then low
+// value), a seed once per matching frame; later ones are dropped.
 TEST_F(Candidates, ListHoldsTwentyInLoopOrder) {
-    struct {
-        int start_count;
-        size_t found_r2, found_r3;  // matching frames of two raw seeds found one after the other
-        size_t kept_r2, kept_r3;
-    } const cases[] = {{0, 617, 0, 20, 0}, {0, 616, 616, 20, 0}, {0, 6, 6, 6, 6}, {18, 1, 1, 1, 1},
-                       {19, 4, 4, 1, 0}, {20, 4, 0, 0, 0}};
-    for (const auto& k : cases) {
-        g_app.candidates.count = k.start_count;
-        for (int n = 0; n < k.start_count; ++n) g_app.candidates.seeds[n] = 0x11111111u;
-        bool room = k.start_count < kMaxCandidates;
-        for (size_t n = 0; n < k.found_r2; ++n) room = add_candidate(&g_app.candidates, 0x22222222u);
-        for (size_t n = 0; n < k.found_r3; ++n) room = add_candidate(&g_app.candidates, 0x33333333u);
-        std::vector<uint32_t> want(static_cast<size_t>(k.start_count), 0x11111111u);
-        want.insert(want.end(), k.kept_r2, 0x22222222u);
-        want.insert(want.end(), k.kept_r3, 0x33333333u);
-        EXPECT_EQ(found(), want) << "start " << k.start_count;
-        EXPECT_EQ(room, want.size() < static_cast<size_t>(kMaxCandidates)) << "start " << k.start_count;
+    for (const int last_frame : {0, 5, 6, 19, 20, 616}) {
+        CandidateInputs every{1, 2, 3, 4, {}, last_frame, 0, false, {}};  // top byte 1 x 2 + 4 + second
+        for (uint32_t& allowed : every.match.allowed) allowed = ~uint32_t{0};
+        std::vector<uint32_t> want;
+        for (uint32_t low = 0x300; want.size() < static_cast<size_t>(kMaxCandidates); ++low)
+            for (int f = 0; f <= last_frame && want.size() < static_cast<size_t>(kMaxCandidates); ++f)
+                want.push_back(0x06030000u | low);
+        EXPECT_EQ(seeds_of(search_candidate_seeds(every)), want) << "last frame " << last_frame;
     }
 }
 

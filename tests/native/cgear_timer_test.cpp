@@ -10,7 +10,7 @@
 #include <thread>
 #include <vector>
 
-#include "app/labels.h"
+#include "app/main_table.h"
 #include "core/state.h"
 #include "tests/native/temp_dir.h"
 #include "timing/cgear_timer.h"

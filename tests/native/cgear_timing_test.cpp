@@ -6,7 +6,7 @@
 #include <string>
 
 #include "core/state.h"
-#include "app/labels.h"
+#include "app/main_table.h"
 #include "tests/native/temp_dir.h"
 #include "timing/cgear_timing.h"
 

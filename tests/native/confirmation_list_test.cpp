@@ -17,6 +17,7 @@
 #include "core/state.h"
 #include "tests/native/temp_dir.h"
 #include "data/natures.h"
+#include "data/stat_formula.h"
 #include "tools/confirmation_list.h"
 
 namespace {
@@ -101,21 +102,11 @@ std::vector<std::string> lines_of(const std::string& text) {
 // Runs each test in a fresh working directory; the species sits at index 7 of the table.
 class ConfirmationList : public TempDirTest {
 protected:
-    // Sets the members the list reads.
-    static void set_inputs(const ListInputs& in) {
-        g_app.target_seed = in.target;
-        g_app.frames_consumed = in.frame;
-        g_app.level = in.level;
-        g_app.roaming = in.roaming;
-        g_app.mac_offset = in.mac;
-        g_app.species_index = 7;
-        g_app.species_found = true;
-        for (int i = 0; i < kStatCount; ++i) g_app.species[7].base[i] = in.base[i];
-    }
-    // Writes the list and returns zure.txt's bytes.
-    static std::string run(const ListInputs& in) {
-        set_inputs(in);
-        write_confirmation_list();
+    // Writes the list of a species with the given base stats and returns zure.txt's bytes.
+    static std::string run(const ListInputs& in, int32_t nature_entry = 0) {
+        SpeciesRecord species{};
+        for (int i = 0; i < kStatCount; ++i) species.base[i] = in.base[i];
+        write_confirmation_list({in.target, in.frame, in.level, &species, "", nature_entry, in.mac, in.roaming});
         return file_bytes("zure.txt");
     }
 };
@@ -345,8 +336,7 @@ TEST_F(ConfirmationList, NaturesChangeTheirTwoStatsOnEveryLine) {
     for (const ListInputs& in : inputs) {
         const std::vector<std::string> neutral = lines_of(run(in));
         for (int32_t n = 0; n < kNatureCount; ++n) {
-            g_app.nature_entry = n + 1;
-            const std::vector<std::string> lines = lines_of(run(in));
+            const std::vector<std::string> lines = lines_of(run(in, n + 1));
             ASSERT_EQ(lines.size(), neutral.size());
             for (size_t i = 1; i < lines.size(); ++i) {
                 // the neutral line, with the package's two stats changed
@@ -362,7 +352,6 @@ TEST_F(ConfirmationList, NaturesChangeTheirTwoStatsOnEveryLine) {
                 ASSERT_EQ(lines[i] + "\r\n", stat_line(raw, {st[0], st[1], st[2], st[3], st[4], st[5]})) << p.name;
             }
         }
-        g_app.nature_entry = 0;
     }
 }
 
@@ -371,13 +360,13 @@ TEST_F(ConfirmationList, WorkedExampleWithANature) {
     // いじっぱり raises attack (74.8 shows as 74) and lowers special attack (49.5 as 49)
     const ListInputs pikachu = {0xC60C0600u, 5, 50, false, 0, kPikachu};
     EXPECT_EQ(lines_of(run(pikachu))[17], "C60C0600,107,68,36,55,50,106");
-    g_app.nature_entry = 4;
-    EXPECT_EQ(lines_of(run(pikachu))[17], "C60C0600,107,74,36,49,50,106");
+    EXPECT_EQ(lines_of(run(pikachu, 4))[17], "C60C0600,107,74,36,49,50,106");
 }
 
 TEST_F(ConfirmationList, UnknownOrEmptyNameIsSaidInsteadOfStats) {
-    std::snprintf(g_app.species[0].name, 256, "%s", "\x83\x73\x83\x4a\x83\x60\x83\x85\x83\x45");
-    std::snprintf(g_app.species[1].name, 256, "%s", "");
+    static SpeciesRecord table[kSpeciesCount];
+    std::snprintf(table[0].name, 256, "%s", "\x83\x73\x83\x4a\x83\x60\x83\x85\x83\x45");
+    for (int i = 1; i < kSpeciesCount; ++i) std::snprintf(table[i].name, 256, "%s", "");
     const struct {
         const char* typed;
         std::string line;
@@ -386,11 +375,8 @@ TEST_F(ConfirmationList, UnknownOrEmptyNameIsSaidInsteadOfStats) {
         {"", "\x83|\x83P\x83\x82\x83\x93\x96\xBC\x81u\x81v\x82\xCDpokemon.dat\x82\xC9\x82\xA0\x82\xE8\x82\xDC\x82\xB9\x82\xF1"},
     };
     for (const auto& c : cases) {
-        g_app.species_index = 0;
-        store_confirmation_inputs({c.typed, "0", "50", "1000", 0});
-        write_confirmation_list();
+        write_confirmation_list(read_confirmation_inputs({c.typed, "0", "50", "1000", 0}, table, {}));
         EXPECT_EQ(file_bytes("zure.txt"), kHeader + c.line + "\r\n") << c.typed;
-        EXPECT_EQ(g_app.species_index, 0);
         EXPECT_EQ(platform_log().opened.back(), "zure.txt");
     }
 }

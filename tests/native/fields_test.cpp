@@ -47,13 +47,11 @@ TEST_F(Fields, SeedSearchClampsWhatItReads) {
         {{{"0", "0", "0", "0", "0", "0"}, "10000", "-1", "-5", 1, "29"}, {0, 0, 0, 0, 0, 0}, 0x1000, 0, 0, 0, 30},
     };
     for (const auto& c : cases) {
-        store_seed_search_inputs(c.typed);
-        EXPECT_EQ(ivs(g_app.iv_minimums), c.ivs);
-        EXPECT_EQ(g_app.low_min, c.low_min);
-        EXPECT_EQ(g_app.low_max, c.low_max);
-        EXPECT_EQ(g_app.last_frame, c.last_frame);
-        EXPECT_EQ(g_app.hp_type_filter, c.type_filter);
-        EXPECT_EQ(g_app.hp_min_power, c.min_power);
+        const SeedSearchInputs in = read_seed_search_inputs(c.typed, {0x123456, true});
+        EXPECT_EQ(ivs(in.iv_minimums), c.ivs);
+        EXPECT_EQ((std::vector<int32_t>{in.low_min, in.low_max, in.last_frame, in.hp_type_filter, in.hp_min_power}),
+                  (std::vector<int32_t>{c.low_min, c.low_max, c.last_frame, c.type_filter, c.min_power}));
+        EXPECT_TRUE(in.mac_offset == 0x123456 && in.roaming);
     }
 }
 
@@ -69,10 +67,10 @@ TEST_F(Fields, FrameListClampsWhatItReads) {
         {{"", {"0", "0", "0", "0", "0", "0"}, 0, "", ""}, 0u, 0, 30},
     };
     for (const auto& c : cases) {
-        store_frame_list_inputs(c.typed);
-        EXPECT_EQ(g_app.target_seed, c.seed);
-        EXPECT_EQ(g_app.frame_count, c.frame_count);
-        EXPECT_EQ(g_app.hp_min_power, c.min_power);
+        const FrameListInputs in = read_frame_list_inputs(c.typed, {});
+        EXPECT_EQ(in.raw_seed, c.seed);
+        EXPECT_EQ(in.frame_count, c.frame_count);
+        EXPECT_EQ(in.hp_min_power, c.min_power);
     }
 }
 
@@ -87,39 +85,38 @@ TEST_F(Fields, CandidatesClampTheSwitchOnTime) {
         {{{"-3", "0", "-1", "-9"}, {"", "", "", "", "", ""}, "99999"}, 1, 1, 0, 0, 9999},
     };
     for (const auto& c : cases) {
-        store_candidate_inputs(c.typed);
-        EXPECT_EQ((std::vector<int32_t>{g_app.switch_on_month, g_app.switch_on_day, g_app.switch_on_hour,
-                                        g_app.switch_on_minute, g_app.last_frame}),
+        const CandidateInputs in = read_candidate_inputs(c.typed, {});
+        EXPECT_EQ((std::vector<int32_t>{in.switch_on_month, in.switch_on_day, in.switch_on_hour, in.switch_on_minute,
+                                        in.last_frame}),
                   (std::vector<int32_t>{c.month, c.day, c.hour, c.minute, c.last_frame}));
     }
 }
 
 TEST_F(Fields, ConfirmationTakesFramesAndLevelAsTyped) {
+    static SpeciesRecord table[kSpeciesCount];
     std::string names[3] = {"\x83\x73\x83\x4a\x83\x60\x83\x85\x83\x45", "\x83\x7e\x83\x85\x83\x45", "XYZ"};
-    for (int i = 0; i < 3; ++i) std::snprintf(g_app.species[i].name, 256, "%s", names[i].c_str());
-    std::snprintf(g_app.species[3].name, 256, "%s", "");  // a record without a name
+    for (SpeciesRecord& r : table) std::snprintf(r.name, 256, "%s", "?");
+    for (int i = 0; i < 3; ++i) std::snprintf(table[i].name, 256, "%s", names[i].c_str());
+    std::snprintf(table[3].name, 256, "%s", "");  // a record without a name
     const struct {
         ConfirmationTexts typed;
-        int32_t index;
-        bool found;
+        int32_t index;  // -1: not found
         int32_t frames, level;
         uint32_t target;
     } cases[] = {
-        {{"\x83\x7e\x83\x85\x83\x45", "5", "50", "C60C0600", 4}, 1, true, 5, 50, 0xC60C0600u},
+        {{"\x83\x7e\x83\x85\x83\x45", "5", "50", "C60C0600", 4}, 1, 5, 50, 0xC60C0600u},
         // the name field takes ten bytes: an eleventh is ignored
-        {{"\x83\x73\x83\x4a\x83\x60\x83\x85\x83\x45!", "-999", "99999", "fffffffff", 0}, 0, true, -999, 9999, 0xFFFFFFFFu},
-        // an unknown or empty name keeps the species and is not found
-        {{"nothing", "", "", "", 0}, 0, false, 0, 0, 0u},
-        {{"", "", "", "", 0}, 0, false, 0, 0, 0u},
+        {{"\x83\x73\x83\x4a\x83\x60\x83\x85\x83\x45!", "-999", "99999", "fffffffff", 0}, 0, -999, 9999, 0xFFFFFFFFu},
+        // an unknown or empty name finds none
+        {{"nothing", "", "", "", 0}, -1, 0, 0, 0u},
+        {{"", "", "", "", 0}, -1, 0, 0, 0u},
     };
     for (const auto& c : cases) {
-        store_confirmation_inputs(c.typed);
-        EXPECT_EQ(g_app.species_index, c.index) << c.typed.species_name;
-        EXPECT_EQ(g_app.species_found, c.found) << c.typed.species_name;
-        EXPECT_EQ(g_app.nature_entry, c.typed.nature_entry);
-        EXPECT_EQ(g_app.frames_consumed, c.frames);
-        EXPECT_EQ(g_app.level, c.level);
-        EXPECT_EQ(g_app.target_seed, c.target);
+        const ConfirmationInputs in = read_confirmation_inputs(c.typed, table, {});
+        EXPECT_EQ(in.species, c.index < 0 ? nullptr : &table[c.index]) << c.typed.species_name;
+        EXPECT_EQ(in.nature_entry, c.typed.nature_entry);
+        EXPECT_EQ((std::vector<int32_t>{in.frames_consumed, in.level}), (std::vector<int32_t>{c.frames, c.level}));
+        EXPECT_EQ(in.target_seed, c.target);
     }
 }
 
@@ -133,9 +130,9 @@ TEST_F(Fields, MacFieldsAndRoamingBox) {
         {{"1FF", "-1", "G7"}, false, 0x1F0000}, {{" 7", "100", "1b"}, true, 0x07101B},
     };
     for (const auto& c : cases) {
-        store_mac_and_roaming(c.mac, c.checked);
-        EXPECT_EQ(g_app.mac_offset, c.offset);
-        EXPECT_EQ(g_app.roaming, c.checked);
+        const GeneratorSetting g = read_generator_setting(c.mac, c.checked);
+        EXPECT_EQ(g.mac_offset, c.offset);
+        EXPECT_EQ(g.roaming, c.checked);
     }
 }
 

@@ -49,15 +49,10 @@ TEST_F(FrameList, WorkedExamplesForRawSeedZero) {
          "0,22,27,19,27,17,27,ドラゴン,49\r\n2,19,27,17,27,13,19,あく,47\r\n"},
     };
     for (const ListCase& k : cases) {
-        g_app.target_seed = k.seed;
-        g_app.mac_offset = k.mac;
-        g_app.roaming = k.roaming;
-        for (int i = 0; i < kStatCount; ++i) g_app.iv_minimums[i] = k.min_iv[i];
-        g_app.hp_type_filter = k.type_filter;
-        g_app.hp_min_power = k.min_power;
-        g_app.frame_count = k.frames;
+        FrameListInputs in{k.seed, {}, k.type_filter, k.min_power, k.frames, k.mac, k.roaming};
+        for (int i = 0; i < kStatCount; ++i) in.iv_minimums[i] = k.min_iv[i];
         platform_log().clear();
-        write_frame_list();
+        write_frame_list(in);
         EXPECT_EQ(file_bytes("list.txt"), kHeader + k.lines) << k.what;
         EXPECT_EQ(platform_log().opened, std::vector<std::string>{"list.txt"}) << k.what;
         EXPECT_TRUE(platform_log().titles.empty()) << k.what;
@@ -77,10 +72,7 @@ TEST_F(FrameList, EndsAfterTheLastFrameTheGeneratorServes) {
         {true, 617, 616, "615,0,17,24,28,9,4,ほのお,30\r\n"},
     };
     for (const auto& k : cases) {
-        g_app.target_seed = 0;
-        g_app.roaming = k.roaming;
-        g_app.frame_count = k.frames;
-        write_frame_list();
+        write_frame_list({0, {}, -1, 30, k.frames, 0, k.roaming});
         const std::string text = file_bytes("list.txt");
         EXPECT_EQ(count_lines(text), k.lines + 1) << "roaming " << k.roaming;
         const size_t start = text.rfind('\n', text.size() - 2) + 1;
@@ -99,14 +91,9 @@ TEST_F(FrameList, MatchesModel) {
         for (int& v : c.min_iv) v = static_cast<int>(pick() % 20);
         c.type_filter = static_cast<int>(pick() % 17) - 1;
         c.min_power = 30 + static_cast<int>(pick() % 41);
-        g_app.target_seed = seed;
-        g_app.mac_offset = static_cast<int32_t>(mac);
-        g_app.roaming = roaming;
-        g_app.frame_count = frames;
-        for (int i = 0; i < kStatCount; ++i) g_app.iv_minimums[i] = c.min_iv[i];
-        g_app.hp_type_filter = c.type_filter;
-        g_app.hp_min_power = c.min_power;
-        write_frame_list();
+        FrameListInputs in{seed, {}, c.type_filter, c.min_power, frames, static_cast<int32_t>(mac), roaming};
+        for (int i = 0; i < kStatCount; ++i) in.iv_minimums[i] = c.min_iv[i];
+        write_frame_list(in);
         EXPECT_EQ(file_bytes("list.txt"), reference::frame_list(seed, frames, roaming, mac, c))
             << "seed " << seed << " frames " << frames;
     }

@@ -35,21 +35,23 @@ struct FileTool {
     void (*run)();
 };
 
+// A seed search that asks for nothing (every frame a hit) over low values first..last.
+SeedSearchInputs every_frame(int32_t first, int32_t last, int32_t last_frame) {
+    SeedSearchInputs in{};
+    in.low_min = first;
+    in.low_max = last;
+    in.last_frame = last_frame;
+    in.hp_type_filter = -1;
+    in.hp_min_power = 30;
+    return in;
+}
+
+const SpeciesRecord kSpecies{};
+
 const FileTool kFileTools[] = {
-    {"result.txt", [] {
-         g_app.low_min = g_app.low_max = 0x600;
-         g_app.last_frame = 3;
-         run_seed_search(seed_search_inputs());
-     }},
-    {"list.txt", [] {
-         g_app.frame_count = 100;
-         write_frame_list();
-     }},
-    {"zure.txt", [] {
-         g_app.target_seed = 0x1000;
-         g_app.species_found = true;
-         write_confirmation_list();
-     }},
+    {"result.txt", [] { run_seed_search(every_frame(0x600, 0x600, 3)); }},
+    {"list.txt", [] { write_frame_list({0, {}, -1, 30, 100, 0, false}); }},
+    {"zure.txt", [] { write_confirmation_list({0x1000, 0, 0, &kSpecies, "", 0, 0, false}); }},
 };
 
 const std::string kEarlier = "earlier\r\n";
@@ -121,10 +123,8 @@ TEST_F(OutputFiles, WriteFailingPartWayKeepsTheEarlierFileAndSaysSo) {
 
 TEST_F(OutputFiles, StoppedSearchLeavesTheEarlierResult) {
     write_file("result.txt", kEarlier);
-    g_app.low_min = 0x600;
-    g_app.low_max = 0x6FF;
     const std::atomic<int32_t> stop{1};  // the stop button, pressed as the search starts
-    SeedSearchInputs in = seed_search_inputs();
+    SeedSearchInputs in = every_frame(0x600, 0x6FF, 0);
     in.stop = &stop;
     run_seed_search(in);
     EXPECT_EQ(file_bytes("result.txt"), kEarlier);
@@ -135,9 +135,7 @@ TEST_F(OutputFiles, StoppedSearchLeavesTheEarlierResult) {
 }
 
 TEST_F(OutputFiles, SearchAsksOnceBeforeResultPassesTheGuard) {
-    g_app.low_min = g_app.low_max = 0x600;
-    g_app.last_frame = 3;  // every frame a hit: 24,576 lines of about 40 bytes
-    SeedSearchInputs in = seed_search_inputs();
+    SeedSearchInputs in = every_frame(0x600, 0x600, 3);  // 24,576 lines of about 40 bytes
     in.guard_bytes = 100000;
     for (const bool go_on : {false, true}) {
         write_file("result.txt", kEarlier);
@@ -165,9 +163,7 @@ TEST_F(OutputFiles, SearchAsksOnceBeforeResultPassesTheGuard) {
 }
 
 TEST_F(OutputFiles, FileTooLargeForAViewerIsKeptAndItsPlaceSaid) {
-    g_app.low_min = g_app.low_max = 0x600;
-    g_app.last_frame = 300;  // every frame a hit: 1,849,344 lines, about 72 MiB
-    run_seed_search(seed_search_inputs());
+    run_seed_search(every_frame(0x600, 0x600, 300));  // 1,849,344 lines, about 72 MiB
     EXPECT_TRUE(platform_log().opened.empty());
     ASSERT_EQ(platform_log().messages.size(), 1u);
     const std::string& message = platform_log().messages[0];

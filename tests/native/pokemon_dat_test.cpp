@@ -25,7 +25,6 @@ protected:
     void SetUp() override {
         TempDirTest::SetUp();
         std::memset(g_app.species, 0, sizeof g_app.species);
-        g_app.species_index = 0;
     }
     // Writes bytes to pokemon.dat and loads it.
     static bool load(const std::string& bytes) {
@@ -38,6 +37,12 @@ struct Row {
     std::array<int32_t, 6> base;
     std::string name;
 };
+
+// The record the name finds, -1 for none.
+int found_index(const char* name) {
+    const SpeciesRecord* r = lookup_species(g_app.species, name);
+    return r ? static_cast<int>(r - g_app.species) : -1;
+}
 
 void expect_record(int index, const Row& row) {
     const SpeciesRecord& r = g_app.species[index];
@@ -116,11 +121,7 @@ TEST_F(SpeciesFiles, ShippedFileLoadsAndEveryNameFindsItsOwnLine) {
     const std::string bytes = file_bytes(fs::path(KIVREL_SOURCE_DIR) / "data" / "pokemon.dat");
     ASSERT_TRUE(load(bytes));
     for (const auto& known : kKnownRows) expect_record(known.line - 1, known.row);
-    for (int i = 0; i < kSpeciesCount; ++i) {
-        g_app.species_index = -1;
-        find_species(g_app.species[i].name);
-        EXPECT_EQ(g_app.species_index, i) << "names must be unique: " << i;
-    }
+    for (int i = 0; i < kSpeciesCount; ++i) EXPECT_EQ(found_index(g_app.species[i].name), i) << "names must be unique";
 }
 
 TEST_F(SpeciesFiles, MissingOrEmptyFileReportsFailureAndLeavesTableEmpty) {
@@ -128,8 +129,7 @@ TEST_F(SpeciesFiles, MissingOrEmptyFileReportsFailureAndLeavesTableEmpty) {
     EXPECT_FALSE(load(""));
     for (int i = 0; i < kSpeciesCount; ++i) expect_record(i, {{0, 0, 0, 0, 0, 0}, ""});
     // with an empty table an empty name matches every record, the last one wins
-    find_species("");
-    EXPECT_EQ(g_app.species_index, 648);
+    EXPECT_EQ(found_index(""), 648);
 }
 
 TEST_F(SpeciesFiles, LineCountsFillEveryRecord) {
@@ -148,13 +148,11 @@ TEST_F(SpeciesFiles, LineCountsFillEveryRecord) {
 
 TEST_F(SpeciesFiles, TenLineFileSelectsLastRecordForItsLastName) {
     ASSERT_TRUE(load(numbered_lines(10, "\r\n")));
-    find_species("N10");
-    EXPECT_EQ(g_app.species_index, 648);
-    find_species("N3");
-    EXPECT_EQ(g_app.species_index, 2);
+    EXPECT_EQ(found_index("N10"), 648);
+    EXPECT_EQ(found_index("N3"), 2);
 }
 
-TEST_F(SpeciesFiles, LookupIsExactAndLastMatchWinsOtherwiseKeepsChoice) {
+TEST_F(SpeciesFiles, LookupIsExactAndLastMatchWinsOtherwiseNone) {
     std::string file = numbered_lines(5, "\r\n");
     file += "9,9,9,9,9,9,N2\r\n";                                         // same name as line 2
     file += "1,1,1,1,1,1,\x83\x74\x83\x56\x83\x4d\x83\x5f\x83\x6c\x83\x5c\r\n";  // 12 bytes
@@ -163,7 +161,7 @@ TEST_F(SpeciesFiles, LookupIsExactAndLastMatchWinsOtherwiseKeepsChoice) {
     ASSERT_TRUE(load(file));
     const struct {
         const char* typed;
-        int32_t index;  // after the lookup; -1: keeps the previous choice
+        int32_t index;  // -1: none found
     } cases[] = {
         {"N2", 5},  // the later of two equal names
         {"N4", 3},
@@ -177,9 +175,7 @@ TEST_F(SpeciesFiles, LookupIsExactAndLastMatchWinsOtherwiseKeepsChoice) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
-        g_app.species_index = 100;
-        find_species(c.typed);
-        EXPECT_EQ(g_app.species_index, c.index < 0 ? 100 : c.index);
+        EXPECT_EQ(found_index(c.typed), c.index);
     }
 }
 
@@ -260,9 +256,7 @@ TEST_F(SpeciesFiles, ByteOrderMarksAndUnicodeFilesReadAsTheirText) {
         std::memset(g_app.species, 0, sizeof g_app.species);
         ASSERT_TRUE(load(c.bytes)) << c.what;
         expect_record(0, {{45, 49, 49, 65, 65, 45}, bulbasaur_cp932});
-        g_app.species_index = -1;
-        EXPECT_TRUE(find_species(bulbasaur_cp932.c_str())) << c.what;
-        EXPECT_EQ(g_app.species_index, kSpeciesCount - 1) << c.what;  // the last line fills the rest
+        EXPECT_EQ(found_index(bulbasaur_cp932.c_str()), kSpeciesCount - 1) << c.what;  // the last line fills the rest
     }
 }
 

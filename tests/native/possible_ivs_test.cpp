@@ -8,8 +8,8 @@
 
 #include "data/characteristics.h"
 #include "data/natures.h"
+#include "data/stat_formula.h"
 #include "rng/hidden_power.h"
-#include "tools/confirmation_list.h"
 #include "tools/possible_ivs.h"
 
 namespace {

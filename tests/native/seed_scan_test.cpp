@@ -126,15 +126,18 @@ std::vector<SearchCase> search_cases() {
     return cases;
 }
 
-void apply(const SearchCase& k) {
-    g_app.low_min = k.low_min;
-    g_app.low_max = k.low_max;
-    g_app.last_frame = k.last_frame;
-    g_app.roaming = k.roaming;
-    g_app.mac_offset = k.mac;
-    for (int i = 0; i < kStatCount; ++i) g_app.iv_minimums[i] = k.c.min_iv[i];
-    g_app.hp_type_filter = k.c.type_filter;
-    g_app.hp_min_power = k.c.min_power;
+SeedSearchInputs inputs_of(const SearchCase& k) {
+    SeedSearchInputs in{};
+    for (int i = 0; i < kStatCount; ++i) in.iv_minimums[i] = k.c.min_iv[i];
+    in.low_min = k.low_min;
+    in.low_max = k.low_max;
+    in.last_frame = k.last_frame;
+    in.hp_type_filter = k.c.type_filter;
+    in.hp_min_power = k.c.min_power;
+    in.mac_offset = k.mac;
+    in.roaming = k.roaming;
+    in.scan = g_scan_settings;
+    return in;
 }
 
 // The reference model's result of every case, made once for all engine modes.
@@ -156,9 +159,8 @@ TEST_P(SeedScan, SearchWritesTheReferenceFileAndTitles) {
         const SearchCase& k = cases[i];
         const reference::SearchResult& want = wanted[i];
         total_lines += count_lines(want.file);
-        apply(k);
         platform_log().clear();
-        const int64_t lines = run_seed_search(seed_search_inputs());
+        const int64_t lines = run_seed_search(inputs_of(k));
         const std::string got = file_bytes("result.txt");
         EXPECT_EQ(lines + 1, static_cast<int64_t>(count_lines(want.file))) << k.what;
         EXPECT_TRUE(got == want.file) << k.what << ": " << got.size() << " bytes, " << want.file.size() << " wanted";
@@ -214,19 +216,12 @@ TEST_P(SeedScan, CandidatesAreTheReferenceList) {
     size_t found_total = 0;
     for (size_t i = 0; i < cases.size(); ++i) {
         const CandidateCase& k = cases[i];
-        g_app.switch_on_month = k.month;
-        g_app.switch_on_day = k.day;
-        g_app.switch_on_hour = k.hour;
-        g_app.switch_on_minute = k.minute;
-        g_app.last_frame = k.last_frame;
-        g_app.roaming = k.roaming;
-        g_app.mac_offset = k.mac;
+        CandidateInputs in{k.month, k.day, k.hour, k.minute, {}, k.last_frame, k.mac, k.roaming, g_scan_settings};
         const reference::Frame known = known_ivs(k);
-        for (int s = 0; s < kStatCount; ++s) g_app.known_ivs[s] = known.iv[s];
+        for (int s = 0; s < kStatCount; ++s) in.match.allowed[s] = uint32_t{1} << known.iv[s];
         found_total += wanted[i].size();
-        search_candidate_seeds();
-        EXPECT_EQ(std::vector<uint32_t>(g_app.candidates.seeds, g_app.candidates.seeds + g_app.candidates.count), wanted[i])
-            << k.what;
+        const CandidateList list = search_candidate_seeds(in);
+        EXPECT_EQ(std::vector<uint32_t>(list.seeds, list.seeds + list.count), wanted[i]) << k.what;
     }
     EXPECT_GT(found_total, 0u);
 }

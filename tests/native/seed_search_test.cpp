@@ -24,15 +24,22 @@ struct SearchCase {
     reference::Conditions c;
 };
 
-void apply(const SearchCase& k) {
-    g_app.low_min = k.low_min;
-    g_app.low_max = k.low_max;
-    g_app.last_frame = k.last_frame;
-    g_app.roaming = k.roaming;
-    g_app.mac_offset = static_cast<int32_t>(k.mac);
-    for (int i = 0; i < kStatCount; ++i) g_app.iv_minimums[i] = k.c.min_iv[i];
-    g_app.hp_type_filter = k.c.type_filter;
-    g_app.hp_min_power = k.c.min_power;
+SeedSearchInputs inputs_of(const SearchCase& k) {
+    SeedSearchInputs in{};
+    for (int i = 0; i < kStatCount; ++i) in.iv_minimums[i] = k.c.min_iv[i];
+    in.low_min = k.low_min;
+    in.low_max = k.low_max;
+    in.last_frame = k.last_frame;
+    in.hp_type_filter = k.c.type_filter;
+    in.hp_min_power = k.c.min_power;
+    in.mac_offset = static_cast<int32_t>(k.mac);
+    in.roaming = k.roaming;
+    return in;
+}
+
+// A search that asks for nothing (every frame a hit) over one range of low values.
+SeedSearchInputs everything(int low_min, int low_max, int last_frame, bool roaming = false, uint32_t mac = 0) {
+    return inputs_of({low_min, low_max, last_frame, roaming, mac, {{0, 0, 0, 0, 0, 0}, -1, 30}});
 }
 
 // Random searches (the engine's own table holds the chosen edge cases).
@@ -59,9 +66,8 @@ TEST_F(SeedSearch, MatchesModelFileAndTitles) {
     for (const SearchCase& k : search_cases()) {
         SCOPED_TRACE(testing::Message() << std::hex << "low " << k.low_min << ".." << k.low_max << std::dec
                                         << " limit " << k.last_frame << " roaming " << k.roaming << " mac " << k.mac);
-        apply(k);
         platform_log().clear();
-        run_seed_search(seed_search_inputs());
+        run_seed_search(inputs_of(k));
         const reference::SearchResult want =
             reference::seed_search(k.low_min, k.low_max, k.last_frame, k.roaming, k.mac, k.c);
         EXPECT_TRUE(file_bytes("result.txt") == want.file) << "result.txt differs from the model";
@@ -77,19 +83,14 @@ TEST_F(SeedSearch, EveryFrameIsAHitWhenNothingIsAsked) {
         size_t lines;
     } const cases[] = {{0, false, 6144 + 1}, {3, false, 6144 * 4 + 1}, {40, true, 6144 * 41 + 1}};
     for (const auto& k : cases) {
-        g_app.low_min = g_app.low_max = 0x0ABC;
-        g_app.last_frame = k.last_frame;
-        g_app.roaming = k.roaming;
-        run_seed_search(seed_search_inputs());
+        run_seed_search(everything(0x0ABC, 0x0ABC, k.last_frame, k.roaming));
         const std::string text = file_bytes("result.txt");
         EXPECT_EQ(count_lines(text), k.lines) << "limit " << k.last_frame;
     }
 }
 
 TEST_F(SeedSearch, EmptyRangeGivesHeaderAndStepsThroughTheHours) {
-    g_app.low_min = 0x1001;
-    g_app.low_max = 0x1000;
-    run_seed_search(seed_search_inputs());
+    run_seed_search(everything(0x1001, 0x1000, 0));
     EXPECT_EQ(file_bytes("result.txt"), "raw初期seed,消費数,H,A,B,C,D,S,めざパ,威力\r\n");
     std::vector<std::string> titles;
     for (int h = 0; h < 24; ++h) titles.push_back(std::to_string(h) + "時計算中 候補:0個");
@@ -101,9 +102,7 @@ TEST_F(SeedSearch, EmptyRangeGivesHeaderAndStepsThroughTheHours) {
 TEST_F(SeedSearch, LinesShowTheRawSeedWithoutMacOffset) {
     // line 1 + 5 * 256 + 0x3A is top byte 0x3A of hour 5 (one low value, frame 0 only)
     for (uint32_t mac : {0u, 0x000001u, 0x123456u, 0xFFFFFFu}) {
-        g_app.low_min = g_app.low_max = 0x600;
-        g_app.mac_offset = static_cast<int32_t>(mac);
-        run_seed_search(seed_search_inputs());
+        run_seed_search(everything(0x600, 0x600, 0, false, mac));
         const std::string text = file_bytes("result.txt");
         size_t at = 0;
         for (int n = 0; n < 1 + 5 * 256 + 0x3A; ++n) at = text.find('\n', at) + 1;

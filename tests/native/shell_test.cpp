@@ -10,7 +10,7 @@
 
 #include "core/state.h"
 #include "app/config.h"
-#include "app/labels.h"
+#include "app/main_table.h"
 #include "core/text_file.h"
 #include "tests/native/temp_dir.h"
 
@@ -111,7 +111,10 @@ TEST(MacField, TextGivesTheByte) {
         {" 7", 7},      // leading white space skipped
         {"7G", 7},      {"0x", 0},    {"\x82\xa0", 0},
     };
-    for (const auto& c : cases) EXPECT_EQ(mac_byte_of_text(c.text), c.byte) << '"' << c.text << '"';
+    for (const auto& c : cases) {
+        const char* const fields[3] = {"", c.text, ""};
+        EXPECT_EQ(read_generator_setting(fields, false).mac_offset, c.byte << 8) << '"' << c.text << '"';
+    }
 }
 
 struct ExpectedItem {
@@ -186,10 +189,10 @@ const ExpectedItem kExpected[] = {
 TEST(PaintItems, EveryItemInDrawingOrder) {
     constexpr int kCount = static_cast<int>(sizeof kExpected / sizeof kExpected[0]);
     static_assert(kCount == 58);
-    ASSERT_EQ(kPaintItemCount, kCount);
+    ASSERT_EQ(kMainWindowTable.item_count, kCount);
     for (int i = 0; i < kCount; ++i) {
         const ExpectedItem& want = kExpected[i];
-        const PaintItem& got = kPaintItems[i];
+        const PaintItem& got = kMainWindowTable.items[i];
         SCOPED_TRACE("item " + std::to_string(i + 1));
         EXPECT_EQ(got.kind, want.kind);
         EXPECT_EQ(got.x, want.x);
@@ -199,17 +202,16 @@ TEST(PaintItems, EveryItemInDrawingOrder) {
             EXPECT_EQ(got.y2, want.y2);
         }
         if (want.kind == PaintKind::kText) {
-            ASSERT_NE(got.text, nullptr);
-            EXPECT_EQ(std::string(got.text), std::string(want.text));
-            EXPECT_EQ(static_cast<int>(std::strlen(got.text)), want.bytes);
+            EXPECT_EQ(std::string(tr(got.text)), std::string(want.text));
+            EXPECT_EQ(static_cast<int>(std::strlen(tr(got.text))), want.bytes);
         }
     }
 }
 
 TEST(PaintItems, JapaneseLabelsAreCp932) {
     // "MACアドレス右側3つ:" and "起動→Cギアフレーム測定" byte for byte
-    EXPECT_STREQ(kPaintItems[1].text, "MAC\x83\x41\x83\x68\x83\x8C\x83\x58\x89\x45\x91\xA4" "3\x82\xC2:");
-    EXPECT_STREQ(kPaintItems[31].text, "\x8B\x4E\x93\xAE\x81\xA8" "C\x83\x4D\x83\x41\x83\x74\x83\x8C\x81\x5B\x83\x80"
+    EXPECT_STREQ(tr(kMainWindowTable.items[1].text), "MAC\x83\x41\x83\x68\x83\x8C\x83\x58\x89\x45\x91\xA4" "3\x82\xC2:");
+    EXPECT_STREQ(tr(kMainWindowTable.items[31].text), "\x8B\x4E\x93\xAE\x81\xA8" "C\x83\x4D\x83\x41\x83\x74\x83\x8C\x81\x5B\x83\x80"
                                        "\x91\xAA\x92\xE8");
 }
 

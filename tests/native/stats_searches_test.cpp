@@ -14,6 +14,7 @@
 #include "tests/native/temp_dir.h"
 #include "tools/candidates.h"
 #include "tools/hit_search.h"
+#include "data/stat_formula.h"
 #include "tools/possible_ivs.h"
 
 namespace {
@@ -68,9 +69,10 @@ TEST_F(StatsSearches, CandidatesAndHitsAreTheReferenceFramesThatFit) {
             std::copy(ivs.mask, ivs.mask + kStatCount, match.allowed);
             const HitSearchInputs in{target, 4, 1, last_frame, static_cast<int32_t>(mac), false, match, g_scan_settings};
             std::vector<Hit> want;
+            const int closest_first[] = {0, -1, 1, -2, 2, -3, 3, -4, 4};
             for (int sr = 0; sr <= 2; ++sr) {
                 for (int dr = 0; dr <= 8; ++dr) {
-                    const int s = offset_of_rank(sr), d = offset_of_rank(dr);
+                    const int s = closest_first[sr], d = closest_first[dr];
                     const uint32_t raw = (((target >> 24) + static_cast<uint32_t>(s)) & 0xFFu) << 24 |
                                          (target & 0xFF0000u) | ((target + static_cast<uint32_t>(d)) & 0xFFFFu);
                     const std::vector<int> w = reference::output_ivs(raw, mac);
@@ -112,13 +114,22 @@ TEST(HitLines, OffsetsRangesAndText) {
     format_hit_line({0x0000FFFFu, -1000, -10, 0}, line);
     EXPECT_STREQ(line, "0000FFFF 下位-1000 秒-10 消費0");
     const struct {
-        const char* text;
-        int32_t most, range;
-    } ranges[] = {{"100", 1000, 100}, {"", 1000, 0}, {"-5", 1000, 0}, {"12345", 1000, 1000}, {"3x", 10, 3}, {"11", 10, 10}};
-    for (const auto& r : ranges) EXPECT_EQ(hit_range_of_text(r.text, r.most), r.range) << r.text;
-    for (int32_t rank = 0; rank < 9; ++rank) EXPECT_EQ(offset_rank(offset_of_rank(rank)), rank);
-    EXPECT_EQ(offset_of_rank(1), -1);
-    EXPECT_EQ(offset_of_rank(2), 1);
+        HitSearchTexts typed;  // target, low range, second range, last frame
+        uint32_t target;
+        int32_t low_range, second_range, last_frame;
+    } fields[] = {
+        {{"C60C0600", "100", "1", "20"}, 0xC60C0600u, 100, 1, 20},
+        {{"", "", "", ""}, 0, 0, 0, 0},
+        {{"-1", "-5", "-5", "-7"}, 0xFFFFFFFFu, 0, 0, 0},
+        {{"123456789", "12345", "11", "99999"}, 0xFFFFFFFFu, 1000, 10, 9999},  // ranges take 4 characters
+        {{"0x1f", "3x", "3x", "3x"}, 0x1F, 3, 3, 3},
+    };
+    for (const auto& f : fields) {
+        const HitSearchInputs in = read_hit_search_inputs(f.typed, {7, true});
+        EXPECT_EQ(in.target_seed, f.target) << f.typed.target_seed;
+        EXPECT_EQ((std::vector<int32_t>{in.low_range, in.second_range, in.last_frame, in.mac_offset}),
+                  (std::vector<int32_t>{f.low_range, f.second_range, f.last_frame, 7}));
+    }
 }
 
 }  // namespace

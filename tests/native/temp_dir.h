@@ -44,15 +44,6 @@ protected:
         std::filesystem::create_directories(dir_);
         std::filesystem::current_path(dir_);
         platform_log().clear();
-        // the seed tools' inputs as a search that asks for nothing
-        for (int32_t& v : g_app.iv_minimums) v = 0;
-        g_app.mac_offset = 0;
-        g_app.roaming = false;
-        g_app.hp_type_filter = -1;
-        g_app.hp_min_power = 30;
-        g_app.last_frame = 0;
-        g_app.frame_count = 0;
-        g_app.candidates = {};
     }
     void TearDown() override {
         std::filesystem::current_path(saved_dir_);

@@ -1,6 +1,6 @@
-// The command handlers: each reads its fields' texts, has the portable side
-// convert and clamp them into g_app, runs its calculation and asks for a
-// repaint where the window shows the result.
+// The main window's command handlers: each reads its fields' texts, has the
+// portable side convert and clamp them into its inputs, runs its calculation
+// and stores or shows what it returns.
 #include <windows.h>
 #include <mmsystem.h>
 
@@ -21,116 +21,88 @@
 
 namespace {
 
-// Field texts read from the window, kept until the command returns.
-struct HeldTexts {
-    std::string text[24];
-    int used = 0;
-};
-
-const char* hold(HeldTexts& held, HWND field) {
-    std::string& s = held.text[held.used++];
-    s = window_text(field);
-    return s.c_str();
-}
-
-void hold_row(HeldTexts& held, const HWND* fields, const char** texts) {
-    for (int32_t s = 0; s < kStatCount; ++s) texts[s] = hold(held, fields[s]);
-}
-
 void repaint() { InvalidateRect(g_window.main, nullptr, FALSE); }
 
 void seed_search_command() {
     if (search_running()) {
-        start_or_stop_search();  // the button reads "中止" now
+        stop_search();  // the button reads "中止" now
         return;
     }
-    const Window& w = g_window;
-    HeldTexts held;
+    HeldTexts held(g_window.main);
     SeedSearchTexts t{};
-    hold_row(held, w.search_iv_fields, t.ivs);
-    t.low_min = hold(held, w.search_low_min_field);
-    t.low_max = hold(held, w.search_low_max_field);
-    t.last_frame = hold(held, w.search_last_frame_field);
-    t.type_entry = selected_entry(w.search_type_list);
-    t.min_power = hold(held, w.search_min_power_field);
-    store_seed_search_inputs(t);
-    refresh_mac_and_roaming();
-    start_or_stop_search();
+    held.take_row(kIdSearchIvFirst, t.ivs);
+    t.low_min = held.take(kIdSearchLowMin);
+    t.low_max = held.take(kIdSearchLowMax);
+    t.last_frame = held.take(kIdSearchLastFrame);
+    t.type_entry = selected_entry(main_control(kIdSearchTypeList));
+    t.min_power = held.take(kIdSearchMinPower);
+    start_search(read_seed_search_inputs(t, refresh_generator_setting()));
 }
 
 void frame_list_command() {
-    const Window& w = g_window;
-    HeldTexts held;
+    HeldTexts held(g_window.main);
     FrameListTexts t{};
-    hold_row(held, w.list_iv_fields, t.ivs);
-    t.frame_count = hold(held, w.list_frame_count_field);
-    t.raw_seed = hold(held, w.list_seed_field);
-    t.type_entry = selected_entry(w.list_type_list);
-    t.min_power = hold(held, w.list_min_power_field);
-    store_frame_list_inputs(t);
-    refresh_mac_and_roaming();
-    write_frame_list();
+    held.take_row(kIdListIvFirst, t.ivs);
+    t.frame_count = held.take(kIdListFrameCount);
+    t.raw_seed = held.take(kIdListSeed);
+    t.type_entry = selected_entry(main_control(kIdListTypeList));
+    t.min_power = held.take(kIdListMinPower);
+    write_frame_list(read_frame_list_inputs(t, refresh_generator_setting()));
 }
 
 void stopwatch_command() {
-    if (const char* caption = press_stopwatch()) set_window_text(g_window.stopwatch_button, caption);
+    if (const char* caption = press_stopwatch()) set_window_text(main_control(kIdStopwatchButton), caption);
 }
 
 void destroy_adopt_buttons() {
-    for (HWND& b : g_window.adopt_buttons) {
-        if (b) DestroyWindow(b);
-        b = nullptr;
-    }
+    for (int32_t n = 0; n < kAdoptButtons; ++n)
+        if (HWND b = main_control(kIdFirstAdopt + n)) DestroyWindow(b);
 }
 
 // The adopt buttons of the first kAdoptButtons candidates; rows past them are
 // painted without one.
 void create_adopt_buttons() {
-    for (int32_t n = 0; n < g_app.candidates.count && n < kAdoptButtons; ++n) {
-        g_window.adopt_buttons[n] = create_child(L"button", WS_CHILD | WS_VISIBLE, "採用", kAdoptButtonX,
-                                                 kCandidateRowY + kCandidateRowSpacing * n, kAdoptButtonWidth,
-                                                 kAdoptButtonHeight, kIdFirstAdopt + n);
+    ControlSpec buttons[kAdoptButtons];
+    int32_t count = 0;
+    for (; count < g_app.candidates.count && count < kAdoptButtons; ++count) {
+        buttons[count] = {kIdFirstAdopt + count, ControlKind::kMouseButton, kAdoptButtonX,
+                          static_cast<int16_t>(kCandidateRowY + kCandidateRowSpacing * count), kAdoptButtonWidth,
+                          kAdoptButtonHeight, TextId::kAdoptButton, nullptr, ListEntries::kNone};
     }
+    create_controls(g_window.main, {buttons, count, nullptr, 0});
 }
 
 void candidates_command() {
-    const Window& w = g_window;
-    HeldTexts held;
+    HeldTexts held(g_window.main);
     CandidateTexts t{};
-    hold_row(held, w.known_iv_fields, t.known_ivs);
-    for (int32_t i = 0; i < 4; ++i) t.switch_on[i] = hold(held, w.switch_on_fields[i]);
-    t.last_frame = hold(held, w.candidates_last_frame_field);
-    store_candidate_inputs(t);
-    refresh_mac_and_roaming();
-    show_candidate_list(search_candidate_seeds(candidate_inputs()));
+    held.take_row(kIdKnownIvFirst, t.known_ivs);
+    held.take_row(kIdSwitchOnFirst, t.switch_on, 4);
+    t.last_frame = held.take(kIdCandidatesLastFrame);
+    show_candidate_list(search_candidate_seeds(read_candidate_inputs(t, refresh_generator_setting())));
 }
 
 void cgear_timing_command() {
-    const Window& w = g_window;
-    HeldTexts held;
+    HeldTexts held(g_window.main);
     TimingTexts t{};
-    t.seconds = hold(held, w.measured_seconds_field);
-    t.obtained_low = hold(held, w.obtained_low_field);
-    t.target_seed = hold(held, w.target_seed_field);
-    t.month = hold(held, w.timing_month_field);
-    t.day = hold(held, w.timing_day_field);
-    t.date_mode_entry = selected_entry(w.date_mode_list);
+    t.seconds = held.take(kIdMeasuredSeconds);
+    t.obtained_low = held.take(kIdObtainedLow);
+    t.target_seed = held.take(kIdTargetSeed);
+    t.month = held.take(kIdTimingMonth);
+    t.day = held.take(kIdTimingDay);
+    t.date_mode_entry = selected_entry(main_control(kIdDateModeList));
     run_cgear_timing(t);
     repaint();
 }
 
 void confirmation_list_command() {
-    const Window& w = g_window;
-    HeldTexts held;
+    HeldTexts held(g_window.main);
     ConfirmationTexts t{};
-    t.species_name = hold(held, w.species_name_field);
-    t.frames_consumed = hold(held, w.confirm_frames_field);
-    t.level = hold(held, w.level_field);
-    t.target_seed = hold(held, w.target_seed_field);
-    t.nature_entry = selected_entry(w.nature_list);
-    store_confirmation_inputs(t);
-    refresh_mac_and_roaming();
-    write_confirmation_list();
+    t.species_name = held.take(kIdSpeciesName);
+    t.frames_consumed = held.take(kIdConfirmFrames);
+    t.level = held.take(kIdLevel);
+    t.target_seed = held.take(kIdTargetSeed);
+    t.nature_entry = selected_entry(main_control(kIdNatureList));
+    write_confirmation_list(read_confirmation_inputs(t, g_app.species, refresh_generator_setting()));
     repaint();
 }
 
@@ -138,10 +110,11 @@ void confirmation_list_command() {
 // or stops the running countdown.
 void timer_command() {
     const uint32_t press_ms = timeGetTime();  // the moment the player confirmed the console's clock
+    const HWND display = main_control(kIdTimerDisplay);
     switch (timer_press_kind(g_app.timing)) {
     case kTimerPressIgnored: break;
-    case kTimerPressNotReady: set_window_text(g_window.timer_display, kTimerNotReadyText); break;
-    case kTimerPressUnmakeable: set_window_text(g_window.timer_display, kTimerUnmakeableText); break;
+    case kTimerPressNotReady: set_window_text(display, kTimerNotReadyText); break;
+    case kTimerPressUnmakeable: set_window_text(display, kTimerUnmakeableText); break;
     case kTimerPressStart: start_timer(g_app.timing, press_ms, prepare_beeps); break;
     case kTimerPressStop: stop_timer(); break;  // the timing thread says when the beeps are silenced
     }
@@ -165,11 +138,11 @@ void show_candidate_list(const CandidateList& list) {
 
 void adopt_raw_seed(uint32_t raw_seed) {
     // a display that has measured nothing yet must not replace a typed interval
-    const std::string reading = window_text(g_window.stopwatch_display);
-    if (adopts_stopwatch_text(reading.c_str())) set_window_text(g_window.measured_seconds_field, reading.c_str());
+    const std::string reading = field_text(g_window.main, kIdStopwatchDisplay);
+    if (adopts_stopwatch_text(reading.c_str())) set_window_text(main_control(kIdMeasuredSeconds), reading.c_str());
     char low[256];
     format_adopted_low(raw_seed, low);
-    set_window_text(g_window.obtained_low_field, low);
+    set_window_text(main_control(kIdObtainedLow), low);
 }
 
 void dispatch_command(uint16_t id) {

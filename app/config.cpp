@@ -4,10 +4,11 @@
 #include <cstring>
 
 #include "core/fields.h"
-#include "core/state.h"
 #include "core/text_file.h"
 
 namespace {
+int32_t mac_byte_of_text(const char* text) { return clamp_int(field_hex(text, kMacByteChars), 0, 255); }
+
 void drop_final_line_feed(char* s) {
     const size_t n = std::strlen(s);
     if (n && s[n - 1] == '\n') s[n - 1] = '\0';
@@ -30,11 +31,9 @@ bool read_config_file(const char* path, ConfigLines* out) {
     return true;
 }
 
-int32_t mac_byte_of_text(const char* text) { return clamp_int(field_hex(text, kMacByteChars), 0, 255); }
 
-void store_mac_and_roaming(const char* const mac_texts[3], bool roaming_checked) {
+GeneratorSetting read_generator_setting(const char* const mac_texts[3], bool roaming_checked) {
     int32_t offset = 0;
     for (int32_t i = 0; i < 3; ++i) offset = offset * 256 + mac_byte_of_text(mac_texts[i]);
-    g_app.mac_offset = offset;
-    g_app.roaming = roaming_checked;
+    return {offset, roaming_checked};
 }

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "core/game.h"
+
 struct ConfigLines {
     char text[5][256];  // lines 1..5 with the final line feed removed
     bool present[5];    // lines 1..3 always; lines 4 and 5 only when not empty
@@ -12,10 +14,8 @@ struct ConfigLines {
 // Reads the five lines as the window applies them; false when the file cannot be opened.
 bool read_config_file(const char* path, ConfigLines* out);
 
-// One MAC byte as its field gives it: at most the first two characters, read as
-// hexadecimal (no digits gives 0), clamped to 0..255.
-int32_t mac_byte_of_text(const char* text);
-
-// Stores mac_offset (first byte x 65536 + second x 256 + third) and the roaming
-// flag (the box's state was exactly "checked") into g_app.
-void store_mac_and_roaming(const char* const mac_texts[3], bool roaming_checked);
+// The generator setting of the top strip: the MAC offset (first byte x 65536
+// + second x 256 + third, each byte the first two characters of its field
+// read as hexadecimal, no digits giving 0, clamped to 0..255) and the
+// roaming flag (the box was exactly "checked").
+GeneratorSetting read_generator_setting(const char* const mac_texts[3], bool roaming_checked);

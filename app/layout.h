@@ -7,6 +7,7 @@ constexpr int kWindowHeight = 600;
 
 constexpr int kFieldHeight = 22;
 constexpr int kButtonHeight = 25;
+constexpr int kListDroppedHeight = 350;  // a drop-down list, its dropped part included
 
 // Candidate n is painted at (kCandidateRowX, kCandidateRowY + kCandidateRowSpacing * n);
 // its adopt button, for the first kAdoptButtons, stands beside it.

@@ -20,7 +20,7 @@ void on_create(HWND window) {
 }
 
 void on_paint(HWND window) {
-    if (!g_window.controls_created) create_controls();
+    if (!g_window.controls_created) create_main_controls();
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window, &paint);
     paint_window(dc);
@@ -58,20 +58,6 @@ LRESULT CALLBACK window_procedure(HWND window, UINT message, WPARAM wParam, LPAR
     }
 }
 
-bool register_window_class(HINSTANCE instance, const wchar_t* name) {
-    WNDCLASSEXW wc = {};
-    wc.cbSize = sizeof wc;
-    wc.style = CS_HREDRAW | CS_VREDRAW;
-    wc.lpfnWndProc = window_procedure;
-    wc.hInstance = instance;
-    wc.hIcon = static_cast<HICON>(LoadImageW(nullptr, MAKEINTRESOURCEW(32512), IMAGE_ICON, 0, 0, LR_SHARED | LR_DEFAULTSIZE));
-    wc.hIconSm = wc.hIcon;
-    wc.hCursor = static_cast<HCURSOR>(LoadImageW(nullptr, MAKEINTRESOURCEW(32512), IMAGE_CURSOR, 0, 0, LR_SHARED | LR_DEFAULTSIZE));
-    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    wc.lpszClassName = name;
-    return RegisterClassExW(&wc) != 0;
-}
-
 // Tests and benchmarks set these through the environment: the size guard's
 // threshold, the seed search's threads and the timer's log. A player sets
 // none, and then the guard is the shipped 1 GiB, one thread per core and no log.
@@ -93,16 +79,17 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show_command) {
     g_window.instance = instance;
     create_ui_font();
     const std::wstring title = to_wide(kMainTitle);
-    if (!register_window_class(instance, title.c_str())) return 0;
+    if (!register_window_class(title.c_str(), window_procedure, true)) return 0;
     g_window.main = CreateWindowExW(0, title.c_str(), title.c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
                                         kWindowWidth, kWindowHeight, nullptr, nullptr, instance, nullptr);
     if (!g_window.main) return 0;
+    add_top_window(g_window.main);
     ShowWindow(g_window.main, show_command);
     UpdateWindow(g_window.main);
 
     MSG msg = {};
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        if (stats_dialog_message(&msg) || IsDialogMessageW(g_window.main, &msg)) continue;
+        if (take_dialog_message(&msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }

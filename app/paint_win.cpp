@@ -1,24 +1,17 @@
-// Painting: every paint draws the labels, the dividers and the results.
+// Painting the main window: its table's labels and dividers, and the results.
 #include <windows.h>
 
-#include <cstring>
-
-#include "app/labels.h"
 #include "app/layout.h"
+#include "app/main_table.h"
 #include "app/shell_win.h"
 #include "core/state.h"
 #include "timing/timer_schedule.h"
 
 namespace {
 
-void draw_item(HDC dc, const PaintItem& item) {
+void draw_result(HDC dc, const PaintItem& item) {
     char buffer[256];
     switch (item.kind) {
-    case PaintKind::kLine:
-        MoveToEx(dc, item.x, item.y, nullptr);
-        LineTo(dc, item.x2, item.y2);
-        break;
-    case PaintKind::kText: draw_text(dc, item.x, item.y, item.text); break;
     case PaintKind::kCandidateRows:
         // a search that found nothing says so, so that nothing found and nothing done look different
         if (g_app.candidates.searched && g_app.candidates.count == 0) draw_text(dc, item.x, item.y, kNoCandidatesText);
@@ -44,6 +37,7 @@ void draw_item(HDC dc, const PaintItem& item) {
         else break;
         draw_text(dc, item.x, item.y, buffer);
         break;
+    default: break;
     }
 }
 
@@ -52,9 +46,5 @@ void draw_item(HDC dc, const PaintItem& item) {
 void paint_window(HDC dc) {
     // white fill with its outline just outside the first visible pixels
     Rectangle(dc, -1, -1, kWindowWidth + 1, kWindowHeight + 101);
-    if (g_window.controls_created) {
-        const HGDIOBJ old_font = SelectObject(dc, g_window.font);
-        for (int i = 0; i < kPaintItemCount; ++i) draw_item(dc, kPaintItems[i]);
-        SelectObject(dc, old_font);
-    }
+    if (g_window.controls_created) paint_table(dc, kMainWindowTable, draw_result);
 }

@@ -13,9 +13,6 @@
 
 namespace {
 
-// Commands that use the generator or the shared inputs; locked while a search runs.
-constexpr ControlId kLockedButtons[] = {kIdListButton, kIdCandidatesButton, kIdConfirmButton};
-
 // The words the window's thread shares with the search threads.
 struct SearchWords {
     // written by the window's thread (a press of 「中止」, the window closed); read by the search and its scan threads
@@ -82,32 +79,19 @@ bool hand_to_kept_thread(SeedSearchInputs* inputs) {
 }
 
 void show_search_running(bool running) {
-    const HWND main = g_window.main;
-    set_window_text(GetDlgItem(main, kIdSearchButton), running ? kStopCaption : kCalculateCaption);
-    for (ControlId id : kLockedButtons) EnableWindow(GetDlgItem(main, id), !running);
-    for (HWND b : g_window.adopt_buttons)
-        if (b) EnableWindow(b, !running);
-    enable_stats_searches(!running);
+    set_window_text(main_control(kIdSearchButton), running ? kStopCaption : kCalculateCaption);
+    lock_commands_for_search(running);
 }
 
 }  // namespace
 
 bool search_running() { return g_search.running; }
 
-bool command_waits_for_search(uint16_t id) {
-    if (!search_running()) return false;
-    for (ControlId locked : kLockedButtons)
-        if (id == locked) return true;
-    return static_cast<uint16_t>(id - kIdFirstAdopt) < kAdoptButtons;
-}
+void stop_search() { stop_word().store(1); }
 
-void start_or_stop_search() {
-    if (search_running()) {
-        stop_word().store(1);
-        return;
-    }
+void start_search(const SeedSearchInputs& search) {
     stop_word().store(0);
-    auto* inputs = new SeedSearchInputs(seed_search_inputs());
+    auto* inputs = new SeedSearchInputs(search);
     inputs->guard_bytes = g_window.search_guard_bytes;
     inputs->stop = &stop_word();
     inputs->ended = tell_window_search_ended;

@@ -6,49 +6,18 @@
 #include <cstdint>
 #include <string>
 
+#include "app/window_table.h"
 #include "core/game.h"
 #include "core/state.h"
 #include "timing/timer_schedule.h"
 
-// The front end's own state: the window, its font and its controls, and what
-// the window's thread keeps between messages. The window's thread only.
+// The front end's own state: the instance, the main window and its font, and
+// what the window's thread keeps between messages. The window's thread only.
 struct Window {
     HINSTANCE instance;
     HWND main;
-    HFONT font;  // every control's and every paint's
+    HFONT font;  // every control's and every paint's, in every window
     bool controls_created;
-
-    // Child controls the commands read or write, in creation order.
-    HWND mac_fields[3];
-    HWND roaming_box;
-    HWND search_iv_fields[kStatCount];
-    HWND search_type_list;
-    HWND search_min_power_field;
-    HWND search_low_min_field;
-    HWND search_low_max_field;
-    HWND search_last_frame_field;
-    HWND list_seed_field;
-    HWND list_iv_fields[kStatCount];
-    HWND list_type_list;
-    HWND list_min_power_field;
-    HWND list_frame_count_field;
-    HWND stopwatch_display;
-    HWND stopwatch_button;
-    HWND switch_on_fields[4];  // month, day, hour, minute
-    HWND known_iv_fields[kStatCount];
-    HWND candidates_last_frame_field;
-    HWND target_seed_field;
-    HWND timing_month_field;
-    HWND timing_day_field;
-    HWND date_mode_list;
-    HWND measured_seconds_field;
-    HWND obtained_low_field;
-    HWND confirm_frames_field;
-    HWND species_name_field;
-    HWND level_field;
-    HWND nature_list;
-    HWND timer_display;
-    HWND adopt_buttons[kAdoptButtons];
 
     bool timer_flash;  // the timer's display is flashed for a beep
 
@@ -60,27 +29,69 @@ struct Window {
 
 extern Window g_window;
 
-// The styles of the controls both windows make. The fixed-width build's edit
-// fields take no more text than they show.
-#ifdef KIVREL_FIXED_WIDTH_FIELDS
-constexpr DWORD kEditStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP;
-#else
-constexpr DWORD kEditStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL;
-#endif
-constexpr DWORD kListStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | WS_TABSTOP | CBS_DROPDOWNLIST;
-constexpr DWORD kTabStopButtonStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
-constexpr DWORD kDisplayStyle = WS_CHILD | WS_VISIBLE | SS_NOPREFIX;
-constexpr int kListDroppedHeight = 350;
+// A control of the main window.
+HWND main_control(int id);
 
-// Creates every child control, then reads config.txt. First paint only.
-void create_controls();
+// --- Every window's pieces (app/window_kit_win.cpp) ---
 
-// Reads the MAC fields and the roaming box into mac_offset and the roaming flag.
-void refresh_mac_and_roaming();
+// Registers a window class of the program with its procedure; the main
+// window's class also gets the program's icon and a repaint on resizing.
+bool register_window_class(const wchar_t* name, WNDPROC procedure, bool main_window);
 
-// Texts crossing into Windows (the conversions in app/system_win.cpp, the
-// rest in app/text_win.cpp): the program's CP932 bytes converted with code
-// page 932, whatever the system's code page.
+// Creates every control of table in window, in table order, with the
+// window's font, each list filled and its first entry selected.
+void create_controls(HWND window, const WindowTable& table);
+
+// Draws table's lines and texts with the window's font; each result item
+// (candidate rows, timing lines) is drawn by draw_result.
+void paint_table(HDC dc, const WindowTable& table, void (*draw_result)(HDC dc, const PaintItem& item));
+
+// A control's whole text, as CP932 bytes.
+std::string field_text(HWND window, int id);
+
+// Field texts read for one command, kept until it returns.
+class HeldTexts {
+public:
+    explicit HeldTexts(HWND window) : window_(window) {}
+    const char* take(int id);  // the text of control id, held
+    void take_row(int first_id, const char** texts, int32_t count = kStatCount);  // ids first_id..
+private:
+    HWND window_;
+    std::string texts_[32];
+    int used_ = 0;
+};
+
+// The program's top-level windows, for the message loop's dialog handling
+// (Tab between fields) and the lock while a seed search runs.
+void add_top_window(HWND window);
+// Offers msg to the dialog handling of the top-level window it belongs to; true when taken.
+bool take_dialog_message(MSG* msg);
+
+// The commands that wait while a seed search runs (they use the generator or
+// the search's inputs): their controls are disabled in every top-level window
+// by one broadcast, and a command sent anyway is ignored.
+void lock_commands_for_search(bool locked);
+bool command_waits_for_search(uint16_t id);
+
+// A window of the program besides the main one, made from its table at its
+// first showing, owned by the main window, in its font; closing it hides it.
+struct ToolWindow {
+    const wchar_t* class_name;
+    TextId title;
+    int client_width, client_height;
+    const WindowTable* table;
+    void (*command)(uint16_t id);  // a press of one of its buttons
+    HWND window;                   // null until first shown
+};
+
+// Shows w (made at the first call, right of the main window) and brings it to the front.
+void show_tool_window(ToolWindow* w);
+
+// --- Texts crossing into Windows ---
+
+// The conversions in app/system_win.cpp, the rest in app/text_win.cpp: the
+// program's CP932 bytes converted with code page 932, whatever the system's
+// code page.
 std::wstring to_wide(const char* cp932);
 std::string to_cp932(const wchar_t* text, int length);
 // A control's whole text, as CP932 bytes.
@@ -89,22 +100,25 @@ void set_window_text(HWND window, const char* cp932);
 void add_list_entry(HWND list, const char* cp932);
 void draw_text(HDC dc, int x, int y, const char* cp932);
 int message_box(HWND owner, const char* text, const char* caption, unsigned flags);
-// A child control of parent, or of the main window, with the window's font.
-HWND create_control(HWND parent, const wchar_t* window_class, unsigned long style, const char* text, int x, int y,
-                    int width, int height, int id);
-HWND create_child(const wchar_t* window_class, unsigned long style, const char* text, int x, int y, int width,
-                  int height, int id);
-// Makes g_window.font, the one font of the window: the stock font of a
+// Makes g_window.font, the one font of every window: the stock font of a
 // Japanese system, or a Japanese face where that is missing.
 void create_ui_font();
 
 // Index of a list's selected entry.
 int32_t selected_entry(HWND list);
 
+// --- The main window ---
+
+// Creates the main window's controls, then reads config.txt. First paint only.
+void create_main_controls();
+
+// The MAC fields and the roaming box read into g_app.generator, which it returns.
+GeneratorSetting refresh_generator_setting();
+
 // Draws the client area into the paint's device context.
 void paint_window(HDC dc);
 
-// Runs the command a button (or any control) sent.
+// Runs the command a button (or any control) of the main window sent.
 void dispatch_command(uint16_t id);
 
 // Messages the window procedure takes from the program's other threads.
@@ -134,11 +148,10 @@ constexpr char kStopCaption[] = "中止";
 
 // Whether a seed search runs; the window then closes only once it has stopped.
 bool search_running();
-// Starts a seed search on its own thread with the inputs in g_app, or asks
-// the running one to stop.
-void start_or_stop_search();
-// True for a command that must wait while a search runs (its button is disabled).
-bool command_waits_for_search(uint16_t id);
+// Starts a seed search on its own thread with inputs, or asks the running one to stop.
+struct SeedSearchInputs;
+void start_search(const SeedSearchInputs& inputs);
+void stop_search();
 // Asks the running search to stop; the window closes when it has ended.
 void stop_search_and_close();
 // The search has ended: the window becomes as before the search.
@@ -163,12 +176,8 @@ void end_timer_flash(WPARAM timer_id);
 // The brush for a static control's background: the flash's, or nullptr for the default.
 HBRUSH timer_display_brush(HDC dc, HWND control);
 
-// The stats window: shown (made at the first press) or brought to the front;
-// its searches enabled or not; a message of its controls taken by the dialog
-// manager, so that Tab moves between them.
+// The stats window: shown (made at the first press) or brought to the front.
 void show_stats_window();
-void enable_stats_searches(bool enabled);
-bool stats_dialog_message(MSG* msg);
 
 // The candidate list replaced and shown with its adopt buttons.
 void show_candidate_list(const CandidateList& list);

@@ -5,6 +5,7 @@
 #include <mmsystem.h>
 #include <process.h>
 
+#include "app/ids.h"
 #include "app/shell_win.h"
 #include "timing/stopwatch.h"
 
@@ -51,5 +52,5 @@ void end_timing_thread() {
 void show_stopwatch_reading(LPARAM hundredths) {
     char text[256];
     format_stopwatch_reading(static_cast<uint32_t>(hundredths), text);
-    set_window_text(g_window.stopwatch_display, text);
+    set_window_text(main_control(kIdStopwatchDisplay), text);
 }

@@ -57,19 +57,6 @@ int message_box(HWND owner, const char* text, const char* caption, unsigned flag
     return MessageBoxW(owner, to_wide(text).c_str(), to_wide(caption).c_str(), flags);
 }
 
-HWND create_control(HWND parent, const wchar_t* window_class, unsigned long style, const char* text, int x, int y,
-                    int width, int height, int id) {
-    const HWND control = CreateWindowExW(0, window_class, to_wide(text).c_str(), style, x, y, width, height, parent,
-                                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), g_window.instance, nullptr);
-    if (control) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(g_window.font), FALSE);
-    return control;
-}
-
-HWND create_child(const wchar_t* window_class, unsigned long style, const char* text, int x, int y, int width,
-                  int height, int id) {
-    return create_control(g_window.main, window_class, style, text, x, y, width, height, id);
-}
-
 void create_ui_font() {
     HFONT font = create_font(kFontFace, kFontWidth);
     if (font && realized_charset(font) != SHIFTJIS_CHARSET) {

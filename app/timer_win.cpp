@@ -5,6 +5,7 @@
 
 #include <cstdio>
 
+#include "app/ids.h"
 #include "app/shell_win.h"
 #include "timing/cgear_timer.h"
 #include "timing/stopwatch.h"
@@ -74,7 +75,7 @@ bool is_current(WPARAM run) { return static_cast<uint32_t>(run) == current_timer
 
 void set_flash(bool on) {
     g_window.timer_flash = on;
-    InvalidateRect(g_window.timer_display, nullptr, TRUE);
+    InvalidateRect(main_control(kIdTimerDisplay), nullptr, TRUE);
 }
 
 }  // namespace
@@ -121,14 +122,14 @@ void show_timer_stopped(WPARAM run) {
     if (!is_current(run)) return;
     KillTimer(g_window.main, kTimerFlashId);
     set_flash(false);
-    set_window_text(g_window.timer_display, kTimerStoppedText);
+    set_window_text(main_control(kIdTimerDisplay), kTimerStoppedText);
 }
 
 void show_timer_text(WPARAM run, LPARAM shown) {
     if (!is_current(run)) return;  // a stopped run's late message
     char text[256];
     format_timer_text(unpack_timer_shown(shown), text);
-    set_window_text(g_window.timer_display, text);
+    set_window_text(main_control(kIdTimerDisplay), text);
 }
 
 void flash_timer_display(WPARAM run, LPARAM kind) {
@@ -142,7 +143,7 @@ void finish_timer(WPARAM run, LPARAM interval_centiseconds) {
     if (!is_current(run)) return;
     char reading[256];
     format_stopwatch_reading(static_cast<uint32_t>(interval_centiseconds), reading);
-    set_window_text(g_window.stopwatch_display, reading);
+    set_window_text(main_control(kIdStopwatchDisplay), reading);
 }
 
 void end_timer_flash(WPARAM timer_id) {
@@ -152,7 +153,7 @@ void end_timer_flash(WPARAM timer_id) {
 }
 
 HBRUSH timer_display_brush(HDC dc, HWND control) {
-    if (control != g_window.timer_display || !g_window.timer_flash) return nullptr;
+    if (control != main_control(kIdTimerDisplay) || !g_window.timer_flash) return nullptr;
     SetTextColor(dc, RGB(255, 255, 255));
     SetBkColor(dc, RGB(0, 0, 0));
     return static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));

@@ -1,17 +1,9 @@
-// What every paint draws besides the controls, in drawing order.
+// The main window's controls and painted items, and the texts of the results it paints.
 #pragma once
 
-enum class PaintKind { kLine, kText, kCandidateRows, kBootLine, kCGearLine, kClockLine };
+#include "app/window_table.h"
 
-struct PaintItem {
-    PaintKind kind;
-    int x, y;        // start of a line, or top left of a text
-    int x2, y2;      // end of a line
-    const char* text;  // CP932; drawn with its whole length
-};
-
-extern const PaintItem kPaintItems[];
-extern const int kPaintItemCount;
+extern const WindowTable kMainWindowTable;
 
 // Painted in place of the candidate rows after a search that found none.
 extern const char kNoCandidatesText[];  // "候補なし"

@@ -157,23 +157,21 @@ constexpr PaintItem kItems[] = {
 
 const WindowTable kMainWindowTable = window_table(kControls, kItems);
 
-const char kNoCandidatesText[] = "候補なし";
-
 void format_candidate_row(int n, char* buffer) {
     std::snprintf(buffer, 256, "%08X", static_cast<unsigned>(g_app.candidates.seeds[n]));
 }
 
 void format_boot_line(char* buffer) {
-    std::snprintf(buffer, 256, "起動:%d月%d日%d時%d分%d秒", g_app.timing.boot_month, g_app.timing.boot_day, g_app.timing.boot_hour,
+    std::snprintf(buffer, 256, tr(TextId::kBootLine), g_app.timing.boot_month, g_app.timing.boot_day, g_app.timing.boot_hour,
                   g_app.timing.boot_minute, g_app.timing.boot_second);
 }
 
 void format_cgear_line(char* buffer) {
-    std::snprintf(buffer, 256, "Cギア:%d月%d日%d時%d分%.2f秒", g_app.timing.cgear_month, g_app.timing.cgear_day, g_app.timing.cgear_hour,
+    std::snprintf(buffer, 256, tr(TextId::kCGearLine), g_app.timing.cgear_month, g_app.timing.cgear_day, g_app.timing.cgear_hour,
                   g_app.timing.cgear_minute, static_cast<double>(g_app.timing.cgear_centiseconds) / 100.0);
 }
 
 void format_clock_line(char* buffer) {
     const ClockSetting c = clock_setting(g_app.timing);
-    std::snprintf(buffer, 256, "時計合わせ:%d月%d日%d時%d分", c.month, c.day, c.hour, c.minute);
+    std::snprintf(buffer, 256, tr(TextId::kClockLine), c.month, c.day, c.hour, c.minute);
 }

@@ -16,7 +16,7 @@ namespace {
 
 void on_create(HWND window) {
     g_window.controls_created = false;
-    if (!load_species_table()) message_box(window, "pokemon.datを読み込めませんでした", "", MB_OK);
+    if (!load_species_table()) message_box(window, tr(TextId::kSpeciesTableUnreadable), "", MB_OK);
 }
 
 void on_paint(HWND window) {

@@ -14,7 +14,7 @@ void draw_result(HDC dc, const PaintItem& item) {
     switch (item.kind) {
     case PaintKind::kCandidateRows:
         // a search that found nothing says so, so that nothing found and nothing done look different
-        if (g_app.candidates.searched && g_app.candidates.count == 0) draw_text(dc, item.x, item.y, kNoCandidatesText);
+        if (g_app.candidates.searched && g_app.candidates.count == 0) draw_text(dc, item.x, item.y, tr(TextId::kNoCandidates));
         for (int n = 0; n < g_app.candidates.count && n < kMaxCandidates; ++n) {
             format_candidate_row(n, buffer);
             draw_text(dc, item.x, item.y + item.y2 * n, buffer);

@@ -79,7 +79,7 @@ bool hand_to_kept_thread(SeedSearchInputs* inputs) {
 }
 
 void show_search_running(bool running) {
-    set_window_text(main_control(kIdSearchButton), running ? kStopCaption : kCalculateCaption);
+    set_window_text(main_control(kIdSearchButton), tr(running ? TextId::kStopButton : TextId::kSearchButton));
     lock_commands_for_search(running);
 }
 

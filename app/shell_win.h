@@ -142,10 +142,6 @@ void show_posted_title();
 // A message box of the program over the main window; the user-interface thread only.
 int show_message_box(const wchar_t* text, unsigned flags);
 
-// Captions of the seed search button: idle, and while a search runs.
-constexpr char kCalculateCaption[] = "計算";
-constexpr char kStopCaption[] = "中止";
-
 // Whether a seed search runs; the window then closes only once it has stopped.
 bool search_running();
 // Starts a seed search on its own thread with inputs, or asks the running one to stop.

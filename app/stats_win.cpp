@@ -18,7 +18,6 @@
 
 namespace {
 
-const char kNoHitsText[] = "当たりなし";
 
 void stats_command(uint16_t id);
 
@@ -102,7 +101,7 @@ void hits_from_stats() {
         format_hit_line(h, line);
         SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(to_wide(line).c_str()));
     }
-    if (g_hits.empty()) SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(to_wide(kNoHitsText).c_str()));
+    if (g_hits.empty()) SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(to_wide(tr(TextId::kNoHits)).c_str()));
     else SendMessageW(list, LB_SETCURSEL, 0, 0);
 }
 

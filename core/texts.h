@@ -75,8 +75,68 @@ enum class TextId : uint16_t {
     // what the tools say of a species name the table lacks (%s: the name)
     kMissingSpecies,
 
+    // the language button, which names the other language
+    kLanguageButton,
+
+    // the seed search: its button while it runs, the title's progress
+    kStopButton,
+    kSearchProgress,
+
+    // computed lines of the main window
+    kNoCandidates,
+    kBootLine,
+    kCGearLine,
+    kClockLine,
+    kUnmakeableHour,
+    kUnmakeableInterval,
+
+    // the C-Gear timer's display
+    kTimerUnmakeable,
+    kTimerNotReady,
+    kTimerBootIn,
+    kTimerCGearIn,
+    kTimerDone,
+    kTimerStopped,
+
+    // messages
+    kSpeciesTableUnreadable,
+    kResultPassesSize,
+    kCreateFailed,
+    kWriteFailed,
+    kReplaceFailed,
+    kTooLargeToOpen,
+
+    // the stats window's computed texts
+    kNoIvs,
+    kNoIvSetFits,
+    kTypeLevelAndStats,
+    kLevelRange,
+    kHitLine,
+    kNoHits,
+
+    // the output files' words
+    kResultHeader,
+    kListHeader,
+    kConfirmationHeader,
+    kFrameOutOfRange,
+
     kCount
 };
 
-// The text of id (CP932); "" for kNone.
-const char* tr(TextId id);
+enum class Language : uint8_t { kJapanese, kEnglish };
+constexpr int32_t kLanguageCount = 2;
+
+// The language both windows show: set by the window's thread, read by any.
+Language shown_language();
+void show_language(Language language);
+
+// The text of id in language (CP932; English is ASCII); "" for kNone.
+const char* tr(TextId id, Language language);
+// The text of id in the shown language.
+inline const char* tr(TextId id) { return tr(id, shown_language()); }
+
+// The language a kivrel.ini value names ("ja", "en"); nullptr or anything else
+// names none, and then the Windows display language decides.
+bool language_of_setting(const char* value, Language* language);
+Language starting_language(const char* setting, bool display_is_japanese);
+const char* setting_of_language(Language language);  // "ja" or "en"

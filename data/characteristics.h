@@ -5,11 +5,14 @@
 #include <cstdint>
 
 #include "core/game.h"
+#include "core/texts.h"
 
 constexpr int32_t kCharacteristicCount = 30;
 
-// The CP932 text of characteristic k, 0..29, with the game's full-width spaces.
-const char* characteristic_text(int32_t k);
+// The text of characteristic k, 0..29: the Japanese game's, with its full-width
+// spaces, or the English game's.
+const char* characteristic_text(int32_t k, Language language);
+inline const char* characteristic_text(int32_t k) { return characteristic_text(k, shown_language()); }
 
 // The stat whose IV characteristic k says is the highest (when several share
 // the highest, the game picks one by a value the player cannot see).

@@ -4,11 +4,13 @@
 #include <cstdint>
 
 #include "core/game.h"
+#include "core/texts.h"
 
 constexpr int32_t kNatureCount = 25;
 
-// The CP932 name of nature n, 0..24.
-const char* nature_name(int32_t n);
+// The name of nature n, 0..24, in language.
+const char* nature_name(int32_t n, Language language);
+inline const char* nature_name(int32_t n) { return nature_name(n, shown_language()); }
 
 // Nature n raises stat n / 5 and lowers stat n mod 5 of the order A, B, S, C,
 // D; the five whose two are the same change nothing.

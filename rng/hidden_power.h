@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "core/game.h"
+#include "core/texts.h"
 
 constexpr int32_t kHiddenPowerTypes = 16;
 
@@ -25,25 +26,30 @@ constexpr int32_t hidden_power_power_of_bits(int32_t bits) { return 40 * bits / 
 constexpr int32_t kLowestPower = hidden_power_power_of_bits(0);
 constexpr int32_t kHighestPower = hidden_power_power_of_bits(63);
 
-// The CP932 names of the types, by type.
-constexpr const char* kHiddenPowerTypeNames[kHiddenPowerTypes] = {
-    "かくとう", "ひこう", "どく", "じめん", "いわ", "むし", "ゴースト", "はがね",
-    "ほのお", "みず", "くさ", "でんき", "エスパー", "こおり", "ドラゴン", "あく",
+// The names of the types, by language and type.
+constexpr const char* kHiddenPowerTypeNames[kLanguageCount][kHiddenPowerTypes] = {
+    {"かくとう", "ひこう", "どく", "じめん", "いわ", "むし", "ゴースト", "はがね",
+     "ほのお", "みず", "くさ", "でんき", "エスパー", "こおり", "ドラゴン", "あく"},
+    {"Fighting", "Flying", "Poison", "Ground", "Rock", "Bug", "Ghost", "Steel",
+     "Fire", "Water", "Grass", "Electric", "Psychic", "Ice", "Dragon", "Dark"},
 };
 
-// Bytes of the longest type name.
+// Bytes of the longest type name in either language.
 constexpr size_t longest_type_name() {
     size_t longest = 0;
-    for (const char* name : kHiddenPowerTypeNames) {
-        size_t n = 0;
-        while (name[n] != '\0') ++n;
-        longest = n > longest ? n : longest;
+    for (const auto& names : kHiddenPowerTypeNames) {
+        for (const char* name : names) {
+            size_t n = 0;
+            while (name[n] != '\0') ++n;
+            longest = n > longest ? n : longest;
+        }
     }
     return longest;
 }
 
-// The CP932 name of type 0..15; another type gives "".
-const char* hidden_power_type_text(int32_t type);
+// The name of type 0..15 in language; another type gives "".
+const char* hidden_power_type_text(int32_t type, Language language);
+inline const char* hidden_power_type_text(int32_t type) { return hidden_power_type_text(type, shown_language()); }
 
 // Type and power of an IvSet, rearranged to H, A, B, S, C, D; inline, for the
 // hit lines the seed search formats by the million.

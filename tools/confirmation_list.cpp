@@ -53,7 +53,7 @@ ConfirmationInputs read_confirmation_inputs(const ConfirmationTexts& t, const Sp
 
 void write_confirmation_list(const ConfirmationInputs& in) {
     OutputFile out;
-    if (!begin_output(&out, "zure.txt", "raw初期seed,H,A,B,C,D,S\n")) return;
+    if (!begin_output(&out, "zure.txt", tr(TextId::kConfirmationHeader))) return;
     const int32_t frame = in.frames_consumed;
     const int32_t last_frame_served = final_frame(in.roaming);
     if (!in.species) {
@@ -61,7 +61,7 @@ void write_confirmation_list(const ConfirmationInputs& in) {
         write_line(&out.text, "%s\n", missing_species_text(in.species_name).c_str());
     } else if (frame < 0 || frame > last_frame_served) {
         // stats from words past the state would be invented: say what the field takes instead
-        write_line(&out.text, "消費数%dは範囲外です(0から%dまで)\n", frame, last_frame_served);
+        write_line(&out.text, tr(TextId::kFrameOutOfRange), frame, last_frame_served);
     } else {
         const uint32_t first = in.target_seed - kSeedsEachSide;
         const uint32_t last = in.target_seed + kSeedsEachSide;

@@ -1,6 +1,7 @@
 #include "tools/frame_list.h"
 
 #include "core/fields.h"
+#include "core/texts.h"
 #include "rng/frame.h"
 #include "rng/hidden_power.h"
 #include "rng/mt.h"
@@ -39,7 +40,7 @@ void write_frame_list(const FrameListInputs& in) {
     uint32_t mt[kStateWords];
     prepare_generator(mt, in.raw_seed, static_cast<uint32_t>(in.mac_offset));
     OutputFile out;
-    if (!begin_output(&out, "list.txt", "消費数,H,A,B,C,D,S,めざパ,威力\n")) return;
+    if (!begin_output(&out, "list.txt", tr(TextId::kListHeader))) return;
     // frames 0..N-1, but never past the last frame the prepared state serves
     const int32_t last = in.frame_count > 0 ? last_served_frame(in.frame_count - 1, in.roaming) : -1;
     for (int32_t k = 0; k <= last; ++k) {

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "core/fields.h"
+#include "core/texts.h"
 #include "engine/seed_scan.h"
 
 namespace {
@@ -109,6 +110,6 @@ HitSearchInputs read_hit_search_inputs(const HitSearchTexts& t, const GeneratorS
 }
 
 void format_hit_line(const Hit& hit, char* buffer) {
-    std::snprintf(buffer, 256, "%08X 下位%+d 秒%+d 消費%d", static_cast<unsigned>(hit.raw_seed), hit.low_offset,
+    std::snprintf(buffer, 256, tr(TextId::kHitLine), static_cast<unsigned>(hit.raw_seed), hit.low_offset,
                   hit.second_offset, hit.frame);
 }

@@ -54,5 +54,5 @@ struct Hit {
 // target's + d (mod 65536), and each of its frames in order.
 std::vector<Hit> search_hits(const HitSearchInputs& in);
 
-// "%08X 下位%+d 秒%+d 消費%d" into buffer (256 bytes).
+// The hit as its list line (kHitLine) into buffer (256 bytes).
 void format_hit_line(const Hit& hit, char* buffer);

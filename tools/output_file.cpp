@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/platform.h"
+#include "core/texts.h"
 
 namespace {
 
@@ -17,27 +18,25 @@ constexpr char kTemporaryEnd[] = ".tmp";
 
 void tell_cannot_create(const char* name) {
     char text[512];
-    std::snprintf(text, sizeof text, "%sを作成できませんでした。書き込めないフォルダーか、同じ名前のフォルダーか、"
-                  "ほかのプログラムが開いているファイルです。", name);
+    std::snprintf(text, sizeof text, tr(TextId::kCreateFailed), name);
     show_message(text);
 }
 
 void tell_write_failed(const char* name) {
     char text[512];
-    std::snprintf(text, sizeof text, "%sの書き込みに失敗しました(ディスクの空きが足りないか、ファイルの大きさの上限です)。"
-                  "以前の%sはそのままです。", name, name);
+    std::snprintf(text, sizeof text, tr(TextId::kWriteFailed), name, name);
     show_message(text);
 }
 
 void tell_kept(const char* name, const std::string& kept) {
     char text[512];
-    std::snprintf(text, sizeof text, "%sを置き換えられなかったため、結果を%sに保存しました。", name, kept.c_str());
+    std::snprintf(text, sizeof text, tr(TextId::kReplaceFailed), name, kept.c_str());
     show_message(text);
 }
 
 void tell_too_large(const char* name, uint64_t bytes) {
     char text[512];
-    std::snprintf(text, sizeof text, "%sは%.1fMBあり、大きすぎるため開きません。場所: ", name,
+    std::snprintf(text, sizeof text, tr(TextId::kTooLargeToOpen), name,
                   static_cast<double>(bytes) / (1024.0 * 1024.0));
     show_file_message(text, name, "");
 }

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "core/texts.h"
 #include "data/characteristics.h"
 #include "data/natures.h"
 #include "data/pokemon_dat.h"
@@ -219,22 +220,22 @@ PossibleIvsTexts possible_ivs_texts(const StatsQuery& q, const PossibleIvs& r) {
     PossibleIvsTexts t{};
     for (int32_t s = 0; s < kStatCount; ++s) {
         if (r.status == kIvsFound) format_iv_mask(r.mask[s], t.ivs[s]);
-        if (r.status == kNoIvSetFits) std::snprintf(t.ivs[s], kIvTextBytes, "なし");
+        if (r.status == kNoIvSetFits) std::snprintf(t.ivs[s], kIvTextBytes, "%s", tr(TextId::kNoIvs));
     }
     switch (r.status) {
     case kIvsFound:
         break;
     case kNoIvSetFits:
-        std::snprintf(t.status, kStatusTextBytes, "当てはまる個体値がありません");
+        std::snprintf(t.status, kStatusTextBytes, "%s", tr(TextId::kNoIvSetFits));
         break;
     case kSpeciesUnknown:
         std::snprintf(t.status, kStatusTextBytes, "%s", missing_species_text(q.species_name).c_str());
         break;
     case kLevelOutOfRange:
-        std::snprintf(t.status, kStatusTextBytes, "レベルは1から%dで入れて下さい", kMaxLevel);
+        std::snprintf(t.status, kStatusTextBytes, tr(TextId::kLevelRange), kMaxLevel);
         break;
     case kNoStatsTyped:
-        std::snprintf(t.status, kStatusTextBytes, "レベルと実数値を入れて下さい");
+        std::snprintf(t.status, kStatusTextBytes, "%s", tr(TextId::kTypeLevelAndStats));
         break;
     }
     return t;

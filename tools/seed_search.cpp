@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "core/fields.h"
+#include "core/texts.h"
 #include "core/platform.h"
 #include "core/version.h"
 #include "engine/seed_scan.h"
@@ -29,7 +30,7 @@ constexpr size_t kHitLineBytes = sizeof "FFFFFFFF,616,31,31,31,31,31,31," - 1 + 
 // The title while hour h runs: the hour and the lines of the hours before it.
 void show_hour_progress(int32_t hour, int64_t lines) {
     char title[256];
-    std::snprintf(title, sizeof title, "%d時計算中 候補:%" PRId64 "個", hour, lines);
+    std::snprintf(title, sizeof title, tr(TextId::kSearchProgress), hour, static_cast<long long>(lines));
     set_main_title(title);
 }
 
@@ -40,25 +41,28 @@ char* put_small(char* p, int32_t v) {
     return p;
 }
 
-// The type names with their lengths, measured once.
+// The type names with their lengths, measured once, by language.
 struct TypeText {
     const char* text;
     size_t length;
 };
-const TypeText* type_texts() {
+const TypeText* type_texts(Language language) {
     static const auto texts = [] {
-        std::array<TypeText, kHiddenPowerTypes> t{};
-        for (int32_t type = 0; type < kHiddenPowerTypes; ++type)
-            t[type] = {hidden_power_type_text(type), std::strlen(hidden_power_type_text(type))};
+        std::array<std::array<TypeText, kHiddenPowerTypes>, kLanguageCount> t{};
+        for (int32_t l = 0; l < kLanguageCount; ++l) {
+            for (int32_t type = 0; type < kHiddenPowerTypes; ++type) {
+                const char* name = hidden_power_type_text(type, static_cast<Language>(l));
+                t[l][type] = {name, std::strlen(name)};
+            }
+        }
         return t;
     }();
-    return texts.data();
+    return texts[static_cast<int>(language)].data();
 }
 
 // One hit line as "%08X,%d,%d,%d,%d,%d,%d,%d,%s,%d" writes it, with CR LF.
-size_t format_hit(const ScanHit& hit, char* out) {
+size_t format_hit(const ScanHit& hit, const TypeText* types, char* out) {
     static const char kHex[] = "0123456789ABCDEF";
-    static const TypeText* const kTypes = type_texts();
     char* p = out;
     for (int32_t shift = 28; shift >= 0; shift -= 4) *p++ = kHex[(hit.raw_seed >> shift) & 15u];
     *p++ = ',';
@@ -68,7 +72,7 @@ size_t format_hit(const ScanHit& hit, char* out) {
         p = put_small(p, hit.ivs.iv[s]);
     }
     *p++ = ',';
-    const TypeText& name = kTypes[hidden_power_type_of(hit.ivs)];
+    const TypeText& name = types[hidden_power_type_of(hit.ivs)];
     std::memcpy(p, name.text, name.length);
     p += name.length;
     *p++ = ',';
@@ -76,6 +80,13 @@ size_t format_hit(const ScanHit& hit, char* out) {
     *p++ = '\r';
     *p++ = '\n';
     return static_cast<size_t>(p - out);
+}
+
+// The engine keeps hits through a plain function: one per language.
+template <Language kLanguage>
+size_t format_hit_in(const ScanHit& hit, char* out) {
+    static const TypeText* const kTypes = type_texts(kLanguage);
+    return format_hit(hit, kTypes, out);
 }
 
 struct SearchProgress {
@@ -90,8 +101,8 @@ struct SearchProgress {
 // Asks whether result.txt may pass the shipped guard, saying how many lines it has.
 bool player_allows_large_result(int64_t lines) {
     char question[256];
-    std::snprintf(question, sizeof question, "result.txtが%" PRIu64 "GBを超えます(ここまでで %" PRId64 " 行)。続けますか?",
-                  kSearchGuardBytes >> 30, lines);
+    std::snprintf(question, sizeof question, tr(TextId::kResultPassesSize),
+                  static_cast<unsigned long long>(kSearchGuardBytes >> 30), static_cast<long long>(lines));
     return ask_yes_no(question);
 }
 
@@ -125,12 +136,13 @@ SeedSearchInputs read_seed_search_inputs(const SeedSearchTexts& t, const Generat
     in.mac_offset = generator.mac_offset;
     in.roaming = generator.roaming;
     in.scan = g_scan_settings;
+    in.language = shown_language();
     return in;
 }
 
 int64_t run_seed_search(const SeedSearchInputs& in) {
     OutputFile out;
-    if (!begin_output(&out, kResultFile, "raw初期seed,消費数,H,A,B,C,D,S,めざパ,威力\n")) {
+    if (!begin_output(&out, kResultFile, tr(TextId::kResultHeader, in.language))) {
         if (in.ended) in.ended();
         return 0;
     }
@@ -150,7 +162,7 @@ int64_t run_seed_search(const SeedSearchInputs& in) {
     job.min_power = in.hp_min_power;
     job.type_filter = in.hp_type_filter;
     job.hit_bytes = kHitLineBytes;
-    job.keep_hit = format_hit;
+    job.keep_hit = in.language == Language::kEnglish ? format_hit_in<Language::kEnglish> : format_hit_in<Language::kJapanese>;
     SearchProgress progress{&out, in.guard_bytes != 0 ? in.guard_bytes : kSearchGuardBytes, 0, 0, false, false};
     job.take = take_lines;
     job.context = &progress;

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "core/game.h"
+#include "core/texts.h"
 #include "engine/scan_settings.h"
 
 // The seed search's fields as the window holds them.
@@ -27,6 +28,7 @@ struct SeedSearchInputs {
     int32_t mac_offset;
     bool roaming;
     ScanSettings scan;
+    Language language;                   // of the file's words, as shown when the search began
     uint64_t guard_bytes;                // ask before result.txt grows past this; 0: the shipped 1 GiB
     const std::atomic<int32_t>* stop;    // set to non-zero by another thread to stop the search (null: none)
     void (*ended)();                     // called once the search has ended (null: nothing to tell)
@@ -37,8 +39,8 @@ struct SeedSearchInputs {
 // generator setting and the scan settings; no stop word, the shipped guard.
 SeedSearchInputs read_seed_search_inputs(const SeedSearchTexts& t, const GeneratorSetting& generator);
 
-// Writes result.txt, showing progress in the title ("%d時計算中 候補:%d個"
-// before each hour) and restoring it at the end, then hands the file to the
+// Writes result.txt, showing progress in the title (kSearchProgress before
+// each hour, in the language shown then) and restoring it at the end, then hands the file to the
 // viewer. The lines go to a temporary file that replaces result.txt only
 // when the search is complete: a search stopped (by the stop word, or by the
 // player's "no" when result.txt would pass the guard) or cut short by a

@@ -29,7 +29,7 @@ constexpr double kCandidateSeeds = 199740;
 // 30, minimum IVs 31,31,31,0,31,31, no Hidden Power type, minimum power 30.
 inline SeedSearchInputs default_search(int32_t low_min = 0x600, int32_t low_max = 0x1000, int32_t frame_limit = 30,
                                        ScanSettings scan = {}) {
-    SeedSearchInputs in{{31, 31, 31, 0, 31, 31}, low_min, low_max, frame_limit, -1, 30, 0x123456, false, scan, 0,
+    SeedSearchInputs in{{31, 31, 31, 0, 31, 31}, low_min, low_max, frame_limit, -1, 30, 0x123456, false, scan, Language::kJapanese, 0,
                         nullptr, nullptr};
     return in;
 }

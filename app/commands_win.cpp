@@ -8,6 +8,7 @@
 
 #include "app/ids.h"
 #include "app/layout.h"
+#include "app/main_table.h"
 #include "app/shell_win.h"
 #include "core/state.h"
 #include "timing/adopt.h"
@@ -54,6 +55,14 @@ void stopwatch_command() {
     if (const char* caption = press_stopwatch()) set_window_text(main_control(kIdStopwatchButton), caption);
 }
 
+// The adopt button of candidate n, beside its row.
+ControlSpec adopt_button(int32_t n) {
+    const auto y = static_cast<int16_t>(kCandidateRowY + kCandidateRowSpacing * n);
+    return in_english(control(kIdFirstAdopt + n, ControlKind::kMouseButton, kAdoptButtonX, y, kAdoptButtonWidth,
+                              kAdoptButtonHeight, TextId::kAdoptButton, nullptr),
+                      kEnglishAdoptButtonX, y, kEnglishAdoptButtonWidth);
+}
+
 void destroy_adopt_buttons() {
     for (int32_t n = 0; n < kAdoptButtons; ++n)
         if (HWND b = main_control(kIdFirstAdopt + n)) DestroyWindow(b);
@@ -64,11 +73,7 @@ void destroy_adopt_buttons() {
 void create_adopt_buttons() {
     ControlSpec buttons[kAdoptButtons];
     int32_t count = 0;
-    for (; count < g_app.candidates.count && count < kAdoptButtons; ++count) {
-        buttons[count] = {kIdFirstAdopt + count, ControlKind::kMouseButton, kAdoptButtonX,
-                          static_cast<int16_t>(kCandidateRowY + kCandidateRowSpacing * count), kAdoptButtonWidth,
-                          kAdoptButtonHeight, TextId::kAdoptButton, nullptr, ListEntries::kNone};
-    }
+    for (; count < g_app.candidates.count && count < kAdoptButtons; ++count) buttons[count] = adopt_button(count);
     create_controls(g_window.main, {buttons, count, nullptr, 0});
 }
 
@@ -129,6 +134,14 @@ void adopt_command(uint16_t id) {
 
 }  // namespace
 
+void relabel_main_window() {
+    relabel_controls(g_window.main, kMainWindowTable);
+    ControlSpec buttons[kAdoptButtons];
+    for (int32_t n = 0; n < kAdoptButtons; ++n) buttons[n] = adopt_button(n);
+    relabel_controls(g_window.main, {buttons, kAdoptButtons, nullptr, 0});
+    set_window_text(main_control(kIdSearchButton), tr(search_running() ? TextId::kStopButton : TextId::kSearchButton));
+}
+
 void show_candidate_list(const CandidateList& list) {
     destroy_adopt_buttons();
     g_app.candidates = list;
@@ -157,6 +170,7 @@ void dispatch_command(uint16_t id) {
     case kIdConfirmButton: confirmation_list_command(); break;
     case kIdTimerButton: timer_command(); break;
     case kIdStatsButton: show_stats_window(); break;
+    case kIdLanguageButton: switch_language(); break;
     default: break;
     }
     // every command then meets the adopt test, which picks out the adopt buttons

@@ -59,6 +59,7 @@ enum ControlId : int32_t {
 
     // the stats window: its button in the main window, then its own controls
     kIdStatsButton = 215,
+    kIdLanguageButton = 216,
     kIdStatsName = 401,
     kIdStatsNatureList = 402,
     kIdStatsCharacteristicList = 403,

@@ -77,6 +77,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show_command) {
     // without it the stopwatch and the timer do not count; every other command works
     start_timing_thread();
     g_window.instance = instance;
+    choose_starting_language();
     create_ui_font();
     const std::wstring title = to_wide(kMainTitle);
     if (!register_window_class(title.c_str(), window_procedure, true)) return 0;

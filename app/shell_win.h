@@ -42,6 +42,11 @@ bool register_window_class(const wchar_t* name, WNDPROC procedure, bool main_win
 // window's font, each list filled and its first entry selected.
 void create_controls(HWND window, const WindowTable& table);
 
+// Moves every control of table in window to its place in the shown language
+// and gives it that language's caption; each list is filled again with its
+// selection kept; typed fields and displays keep their texts.
+void relabel_controls(HWND window, const WindowTable& table);
+
 // Draws table's lines and texts with the window's font; each result item
 // (candidate rows, timing lines) is drawn by draw_result.
 void paint_table(HDC dc, const WindowTable& table, void (*draw_result)(HDC dc, const PaintItem& item));
@@ -81,8 +86,12 @@ struct ToolWindow {
     int client_width, client_height;
     const WindowTable* table;
     void (*command)(uint16_t id);  // a press of one of its buttons
+    void (*relabel)();             // shows its results again in the shown language (null: none)
     HWND window;                   // null until first shown
 };
+
+// Every tool window made so far: its title, its controls and its results in the shown language.
+void relabel_tool_windows();
 
 // Shows w (made at the first call, right of the main window) and brings it to the front.
 void show_tool_window(ToolWindow* w);
@@ -120,6 +129,17 @@ void paint_window(HDC dc);
 
 // Runs the command a button (or any control) of the main window sent.
 void dispatch_command(uint16_t id);
+
+// --- The language (app/language_win.cpp) ---
+
+// Shows the language kivrel.ini names, or else the Windows display
+// language's (Japanese for Japanese, English for every other). Before any window.
+void choose_starting_language();
+// Button 216: both windows switch to the other language in place, and kivrel.ini keeps the choice.
+void switch_language();
+// The main window's own texts that follow a state (the adopt buttons, the
+// search's and the stopwatch's buttons, the timer's display) in the shown language.
+void relabel_main_window();
 
 // Messages the window procedure takes from the program's other threads.
 constexpr UINT kMsgShowMessage = WM_APP + 1;  // wParam: MessageBox flags, lParam: the wide text; returns the answer

@@ -25,19 +25,20 @@ constexpr ControlSpec iv_display(int32_t s) {
 constexpr ControlSpec kControls[] = {
     field(kIdStatsName, 100, 10, 110),
     list(kIdStatsNatureList, 260, 10, 120, ListEntries::kUnknownNature),
-    list(kIdStatsCharacteristicList, 100, 40, 240, ListEntries::kUnknownCharacteristic),
-    list(kIdStatsTypeList, 410, 40, 100, ListEntries::kUnknownType),
+    in_english(list(kIdStatsCharacteristicList, 100, 40, 240, ListEntries::kUnknownCharacteristic), 126, 40, 204),
+    in_english(list(kIdStatsTypeList, 410, 40, 100, ListEntries::kUnknownType), 432, 40, 86),
     row_field(0, 0), row_field(0, 1), row_field(0, 2), row_field(0, 3), row_field(0, 4), row_field(0, 5), row_field(0, 6),
     row_field(1, 0), row_field(1, 1), row_field(1, 2), row_field(1, 3), row_field(1, 4), row_field(1, 5), row_field(1, 6),
     row_field(2, 0), row_field(2, 1), row_field(2, 2), row_field(2, 3), row_field(2, 4), row_field(2, 5), row_field(2, 6),
     iv_display(0), iv_display(1), iv_display(2), iv_display(3), iv_display(4), iv_display(5),
     display(kIdStatsStatus, 10, 350, 500),
-    button(kIdStatsIvButton, ControlKind::kButton, 10, 380, 110, TextId::kIvsButton),
-    button(kIdStatsCandidatesButton, ControlKind::kButton, 130, 380, 120, TextId::kStatsCandidatesButton),
-    button(kIdStatsHitsButton, ControlKind::kButton, 260, 380, 120, TextId::kHitsButton),
+    in_english(button(kIdStatsIvButton, ControlKind::kButton, 10, 380, 110, TextId::kIvsButton), 10, 380, 120),
+    in_english(button(kIdStatsCandidatesButton, ControlKind::kButton, 130, 380, 120, TextId::kStatsCandidatesButton), 136,
+               380, 140),
+    in_english(button(kIdStatsHitsButton, ControlKind::kButton, 260, 380, 120, TextId::kHitsButton), 282, 380, 120),
     field(kIdStatsLowRange, 70, 412, 44, "100"),
     field(kIdStatsSecondRange, 170, 412, 30, "1"),
-    {kIdStatsHitList, ControlKind::kListBox, 10, 442, 300, 124, TextId::kNone, "", ListEntries::kNone},
+    control(kIdStatsHitList, ControlKind::kListBox, 10, 442, 300, 124, TextId::kNone, ""),
     button(kIdStatsAdopt, ControlKind::kButton, 320, 442, 60, TextId::kHitAdoptButton),
 };
 
@@ -47,18 +48,19 @@ constexpr PaintItem column_head(int32_t s) {
     return painted_text(static_cast<int16_t>(kStatX + kStatSpacing * s + 16), 72, kStatLetters[s]);
 }
 constexpr PaintItem iv_row_letter(int32_t s) {
-    return painted_text(18, static_cast<int16_t>(kIvY + kIvSpacing * s + 2), kStatLetters[s]);
+    const int16_t y = static_cast<int16_t>(kIvY + kIvSpacing * s + 2);
+    return in_english(painted_text(18, y, kStatLetters[s]), 12, y);
 }
 
 constexpr PaintItem kItems[] = {
     painted_text(10, 13, TextId::kStatsSpeciesLabel),
-    painted_text(215, 13, TextId::kStatsNatureLabel),
+    in_english(painted_text(215, 13, TextId::kStatsNatureLabel), 212, 13),
     painted_text(10, 43, TextId::kStatsCharacteristicLabel),
-    painted_text(350, 43, TextId::kStatsHiddenPowerLabel),
+    in_english(painted_text(350, 43, TextId::kStatsHiddenPowerLabel), 334, 43),
     painted_text(18, 72, TextId::kLevelLabel),
     painted_text(10, 182, TextId::kStatsIvsLabel),
     painted_text(10, 415, TextId::kStatsLowRangeLabel),
-    painted_text(130, 415, TextId::kStatsSecondRangeLabel),
+    in_english(painted_text(130, 415, TextId::kStatsSecondRangeLabel), 118, 415),
     column_head(0), iv_row_letter(0), column_head(1), iv_row_letter(1), column_head(2), iv_row_letter(2),
     column_head(3), iv_row_letter(3), column_head(4), iv_row_letter(4), column_head(5), iv_row_letter(5),
 };

@@ -20,12 +20,22 @@ namespace {
 
 
 void stats_command(uint16_t id);
+void relabel_stats();
 
 ToolWindow g_stats_window = {kStatsWindowClass, TextId::kStatsTitle, kStatsClientWidth, kStatsClientHeight,
-                             &kStatsWindowTable, stats_command, nullptr};
+                             &kStatsWindowTable, stats_command, relabel_stats, nullptr};
+
+// The last possible IVs shown, to show them again in another language.
+struct ShownIvs {
+    bool shown;
+    StatsQuery query;
+    PossibleIvs result;
+};
+ShownIvs g_shown_ivs;
 
 // The hits the list shows, in its order; the window's thread only.
 std::vector<Hit> g_hits;
+bool g_hits_shown;  // a search has filled the list
 
 HWND stats_control(int id) { return GetDlgItem(g_stats_window.window, id); }
 
@@ -46,12 +56,17 @@ StatsQuery read_query() {
     return q;
 }
 
+void show_ivs_texts() {
+    const PossibleIvsTexts texts = possible_ivs_texts(g_shown_ivs.query, g_shown_ivs.result);
+    for (int32_t s = 0; s < kStatCount; ++s) set_window_text(stats_control(kIdStatsIvFirst + s), texts.ivs[s]);
+    set_window_text(stats_control(kIdStatsStatus), texts.status);
+}
+
 // 「個体値計算」: the possible IVs and the status line. Returns them for the searches.
 PossibleIvs show_possible_ivs(const StatsQuery& q) {
     const PossibleIvs result = possible_ivs(q);
-    const PossibleIvsTexts texts = possible_ivs_texts(q, result);
-    for (int32_t s = 0; s < kStatCount; ++s) set_window_text(stats_control(kIdStatsIvFirst + s), texts.ivs[s]);
-    set_window_text(stats_control(kIdStatsStatus), texts.status);
+    g_shown_ivs = {true, q, result};
+    show_ivs_texts();
     return result;
 }
 
@@ -80,6 +95,19 @@ void candidates_from_stats() {
     show_candidate_list(search_candidate_seeds(in));
 }
 
+// The hit lines of g_hits in the shown language, line selected chosen.
+void fill_hit_list(LRESULT selected) {
+    const HWND list = stats_control(kIdStatsHitList);
+    SendMessageW(list, LB_RESETCONTENT, 0, 0);
+    char line[256];
+    for (const Hit& h : g_hits) {
+        format_hit_line(h, line);
+        SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(to_wide(line).c_str()));
+    }
+    if (g_hits.empty()) SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(to_wide(tr(TextId::kNoHits)).c_str()));
+    else SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(selected), 0);
+}
+
 // 「当たりを探す」: the seeds and frames around the target whose IvSet fits, closest first.
 void hits_from_stats() {
     const StatsQuery q = read_query();
@@ -94,15 +122,8 @@ void hits_from_stats() {
     HitSearchInputs in = read_hit_search_inputs(t, refresh_generator_setting());
     in.match = match_of(r, q);
     g_hits = search_hits(in);
-    const HWND list = stats_control(kIdStatsHitList);
-    SendMessageW(list, LB_RESETCONTENT, 0, 0);
-    char line[256];
-    for (const Hit& h : g_hits) {
-        format_hit_line(h, line);
-        SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(to_wide(line).c_str()));
-    }
-    if (g_hits.empty()) SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(to_wide(tr(TextId::kNoHits)).c_str()));
-    else SendMessageW(list, LB_SETCURSEL, 0, 0);
+    g_hits_shown = true;
+    fill_hit_list(0);
 }
 
 // 「採用」: the stopwatch's interval and the selected hit's low 16 bits into the timing fields.
@@ -120,6 +141,11 @@ void stats_command(uint16_t id) {
     case kIdStatsAdopt: adopt_hit(); break;
     default: break;
     }
+}
+
+void relabel_stats() {
+    if (g_shown_ivs.shown) show_ivs_texts();
+    if (g_hits_shown) fill_hit_list(SendMessageW(stats_control(kIdStatsHitList), LB_GETCURSEL, 0, 0));
 }
 
 }  // namespace

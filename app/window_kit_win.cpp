@@ -69,6 +69,8 @@ void fill_list(HWND box, ListEntries entries) {
 // The top-level windows of the program: the main one first.
 constexpr int kMaxTopWindows = 4;
 HWND g_top_windows[kMaxTopWindows];
+// The tool windows made so far, for a change of language.
+ToolWindow* g_tool_windows[kMaxTopWindows];
 
 // While a seed search runs: these commands use the generator or what the
 // search reads (the adopt buttons' range is checked apart).
@@ -139,6 +141,12 @@ bool create_tool_window(ToolWindow* tool) {
                                         width, height, g_window.main, nullptr, g_window.instance, tool);
     if (!window) return false;
     add_top_window(window);
+    for (ToolWindow*& t : g_tool_windows) {
+        if (!t) {
+            t = tool;
+            break;
+        }
+    }
     apply_lock(window);
     return true;
 }
@@ -168,7 +176,8 @@ void create_controls(HWND window, const WindowTable& table) {
         const ControlSpec& c = table.controls[i];
         const KindClass k = class_of(c.kind);
         const char* text = c.value ? c.value : tr(c.text);
-        const HWND control = CreateWindowExW(0, k.window_class, to_wide(text).c_str(), k.style, c.x, c.y, c.width,
+        const Place p = place_of(c, shown_language());
+        const HWND control = CreateWindowExW(0, k.window_class, to_wide(text).c_str(), k.style, p.x, p.y, p.width,
                                              c.height, window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)),
                                              g_window.instance, nullptr);
         if (!control) continue;
@@ -186,13 +195,51 @@ void paint_table(HDC dc, const WindowTable& table, void (*draw_result)(HDC dc, c
             MoveToEx(dc, item.x, item.y, nullptr);
             LineTo(dc, item.x2, item.y2);
             break;
-        case PaintKind::kText: draw_text(dc, item.x, item.y, tr(item.text)); break;
+        case PaintKind::kText: {
+            const Place p = place_of(item, shown_language());
+            draw_text(dc, p.x, p.y, tr(item.text));
+            break;
+        }
         default:
-            if (draw_result) draw_result(dc, item);
+            if (draw_result) {
+                PaintItem placed = item;
+                const Place p = place_of(item, shown_language());
+                placed.x = p.x;
+                placed.y = p.y;
+                draw_result(dc, placed);
+            }
             break;
         }
     }
     SelectObject(dc, old_font);
+}
+
+void relabel_controls(HWND window, const WindowTable& table) {
+    for (int32_t i = 0; i < table.control_count; ++i) {
+        const ControlSpec& c = table.controls[i];
+        const HWND control = GetDlgItem(window, c.id);
+        if (!control) continue;
+        const Place p = place_of(c, shown_language());
+        SetWindowPos(control, nullptr, p.x, p.y, p.width, c.height, SWP_NOZORDER | SWP_NOACTIVATE);
+        if (c.kind == ControlKind::kList) {
+            const LRESULT selected = SendMessageW(control, CB_GETCURSEL, 0, 0);
+            SendMessageW(control, CB_RESETCONTENT, 0, 0);
+            fill_list(control, c.entries);
+            SendMessageW(control, CB_SETCURSEL, static_cast<WPARAM>(selected), 0);
+        } else if (c.kind != ControlKind::kField && c.kind != ControlKind::kDisplay && c.text != TextId::kNone) {
+            set_window_text(control, tr(c.text));  // typed fields keep what they hold
+        }
+    }
+    InvalidateRect(window, nullptr, TRUE);
+}
+
+void relabel_tool_windows() {
+    for (ToolWindow* t : g_tool_windows) {
+        if (!t) continue;
+        set_window_text(t->window, tr(t->title));
+        relabel_controls(t->window, *t->table);
+        if (t->relabel) t->relabel();
+    }
 }
 
 std::string field_text(HWND window, int id) { return window_text(GetDlgItem(window, id)); }

@@ -78,6 +78,8 @@ constexpr Entry kTexts[] = {
     {TextId::kMissingSpecies, "ポケモン名「%s」はpokemon.datにありません", "Species \"%s\" is not in pokemon.dat"},
 
     {TextId::kLanguageButton, "English", "日本語"},
+    {TextId::kLanguageNotKept, "kivrel.iniに言語を書き込めませんでした。次に起動したときは元の言語で表示されます。",
+     "The language could not be written to kivrel.ini. Kivrel will start in the earlier language next time."},
 
     {TextId::kStopButton, "中止", "Stop"},
     {TextId::kSearchProgress, "%d時計算中 候補:%lld個", "Searching hour %d, %lld found"},

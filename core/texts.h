@@ -75,8 +75,9 @@ enum class TextId : uint16_t {
     // what the tools say of a species name the table lacks (%s: the name)
     kMissingSpecies,
 
-    // the language button, which names the other language
+    // the language button, which names the other language, and what it says of a choice not kept
     kLanguageButton,
+    kLanguageNotKept,
 
     // the seed search: its button while it runs, the title's progress
     kStopButton,

@@ -305,7 +305,8 @@ bool Program::wait_search_end(DWORD ms) {
     const DWORD start = GetTickCount();
     bool ended = false;
     while (!ended && GetTickCount() - start < ms) {
-        ended = text(kIdSearchButton) == "計算";
+        const std::string caption = text(kIdSearchButton);
+        ended = caption == "計算" || caption == "Search";  // idle, in either language
         if (!ended) Sleep(5);
     }
     give_back_screen();

@@ -63,7 +63,7 @@ public:
     // locked against other tests' captures until wait_search_end.
     void post_press(int id);
     // Presses the seed search button and waits until the search has ended
-    // (its button reads "計算" again); false when it did not end in time.
+    // (its button reads "計算" or "Search" again); false when it did not end in time.
     bool run_search(DWORD ms = 120000);
     // Waits until the search button reads "計算"; false when it did not in
     // time. Gives back the screen that post_press took.

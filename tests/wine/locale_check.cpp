@@ -52,7 +52,8 @@ std::string pixels_of(const driver::Pixels& px) {
 // through the wide functions, and a name that does not fit its field.
 std::vector<std::pair<std::string, std::string>> observe(const char* exe) {
     std::vector<std::pair<std::string, std::string>> seen;
-    Program p(exe);
+    // Japanese whatever the display language: the English run compares the same texts
+    Program p(exe, {{"kivrel.ini", "[Kivrel]\r\nLanguage=ja\r\n"}});
     seen.emplace_back("controls-at-start", control_texts(p));
     const char* mac[3] = {"12", "AB", "3F"};
     for (int i = 0; i < 3; ++i) p.set_text(kIdMacByte1 + i, mac[i]);
@@ -123,6 +124,15 @@ int main(int argc, char** argv) {
                         want.size());
             driver::write_file(path + ".english", bytes);
         }
+    }
+    // with no kivrel.ini the display language decides: Japanese in the record
+    // run, English in the compare run (en_US)
+    for (const char* exe : {"Kivrel.exe", "Kivrel-fixed.exe"}) {
+        Program p(exe);
+        const std::string want = mode == "record" ? "計算" : "Search";
+        if (p.text(kIdSearchButton) == want) continue;
+        ++failures;
+        std::printf("%s started with %s, not %s, without kivrel.ini\n", exe, p.text(kIdSearchButton).c_str(), want.c_str());
     }
     // the name cut to its field: 「Aピカチュ」, not half of ウ
     const std::string cut = driver::read_file(place_of(dir, "Kivrel.exe", "zure-cut.txt"));

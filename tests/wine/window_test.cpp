@@ -76,6 +76,7 @@ std::vector<ControlSpec> expected_controls() {
     c.push_back({kIdTimerButton, "Button", kPlain, "タイマー", 420, 478, 100, 25});
     c.push_back({kIdTimerDisplay, "Static", kDisplay, "", 420, 510, 155, 22});
     c.push_back({kIdStatsButton, "Button", kTabStop, "実数値から", 290, 405, 100, 25});
+    c.push_back({kIdLanguageButton, "Button", kTabStop, "English", 610, 2, 80, 25});
     return c;
 }
 
@@ -240,7 +241,7 @@ TEST_P(Window, NewerControlsAndTextsStayClearAndInside) {
         EXPECT_LE(box(0, 0, text).right, 155) << text;
     std::vector<std::pair<std::string, RECT>> newer = {{"clock line", box(440, 430, "時計合わせ:12月31日23時59分")},
                                                        {"nature label", box(595, 481, "性格:")}};
-    const int newer_ids[] = {kIdNatureList, kIdTimerButton, kIdTimerDisplay, kIdStatsButton};
+    const int newer_ids[] = {kIdNatureList, kIdTimerButton, kIdTimerDisplay, kIdStatsButton, kIdLanguageButton};
     // the stats window's button stays clear of the candidate rows and their adopt buttons
     newer.push_back({"candidate rows", RECT{144, 405, 281, 561}});
     for (int id : newer_ids)
@@ -387,7 +388,7 @@ TEST_P(Window, TabMovesThroughTheTabStopsInCreationOrder) {
     std::vector<int> stops;
     for (const ControlSpec& c : expected_controls())
         if (c.style & WS_TABSTOP) stops.push_back(c.id);
-    ASSERT_EQ(stops.size(), 51u);
+    ASSERT_EQ(stops.size(), 52u);
     const driver::TabWalks walked = driver::tab_walks(p, p.window(), stops), want = driver::tab_walks_in_order(stops);
     EXPECT_EQ(walked.forward, want.forward);
     EXPECT_EQ(walked.backward, want.backward);

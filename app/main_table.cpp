@@ -67,7 +67,7 @@ constexpr ControlSpec kControls[] = {
     field(kIdTargetSeed, 570, 279, 96),
     field(kIdTimingMonth, 490, 309, 24, "9"),
     field(kIdTimingDay, 540, 309, 24, "12"),
-    in_english(list(kIdDateModeList, 600, 309, 100, ListEntries::kDateModes), 600, 309, 110),
+    in_english(list(kIdDateModeList, 600, 309, 100, ListEntries::kDateModes), 600, 309, 120),
     in_english(field(kIdMeasuredSeconds, 420, 339, 100), 420, 339, 80),
     in_english(field(kIdObtainedLow, 600, 339, 48), 610, 339, 48),
     button(kIdTimingButton, kButton, 680, 339, 100, TextId::kTimingButton),

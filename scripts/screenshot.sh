@@ -1,7 +1,8 @@
 #!/bin/sh
 # make screenshot: shows the main window of both builds on a virtual display
 # with the Japanese code page and saves each, cropped to the window, as
-# kivrel.png and kivrel-fixed.png (build/screenshots/ unless a folder is given).
+# kivrel.png and kivrel-fixed.png, and Kivrel.exe in English as
+# kivrel-english.png (build/screenshots/ unless a folder is given).
 #
 #   scripts/screenshot.sh [OUT_DIR]          fresh prefix and display, removed afterwards
 #   scripts/screenshot.sh --reuse OUT_DIR    inside scripts/with-wine.sh (the test run):
@@ -69,12 +70,14 @@ window_geometry() {
         END { if (shown) print w, h, x, y }'
 }
 
-# shoot EXE PNG: starts EXE in an empty folder, waits for its painted window,
-# captures the screen and crops the window out of it.
+# shoot EXE PNG LANGUAGE: starts EXE in a folder whose kivrel.ini names
+# LANGUAGE (ja or en), waits for its painted window, captures the screen and
+# crops the window out of it.
 shoot() {
-    run="$WORK/run-$1"
+    run="$WORK/run-$1-$3"
     mkdir -p "$run"
     [ -f "$SPECIES" ] && cp "$SPECIES" "$run/pokemon.dat"
+    printf '[Kivrel]\r\nLanguage=%s\r\n' "$3" >"$run/kivrel.ini"
     (cd "$run" && exec wine "$BUILD/$1") >/dev/null 2>&1 &
     PROGRAM_PID=$!
     geometry=""
@@ -103,11 +106,12 @@ shoot() {
 }
 
 status=0
-for pair in Kivrel.exe:kivrel.png Kivrel-fixed.exe:kivrel-fixed.png; do
-    exe=${pair%%:*}
-    png="$OUT/${pair#*:}"
+for shot in Kivrel.exe:kivrel.png:ja Kivrel-fixed.exe:kivrel-fixed.png:ja Kivrel.exe:kivrel-english.png:en; do
+    exe=${shot%%:*}
+    rest=${shot#*:}
+    png="$OUT/${rest%%:*}"
     rm -f "$png"
-    shoot "$exe" "$png"
+    shoot "$exe" "$png" "${rest#*:}"
     if [ -s "$png" ] && [ "$(identify -format '%m %w %h' "$png" 2>/dev/null)" = "PNG $WIDTH $HEIGHT" ]; then
         echo "$png"
     else

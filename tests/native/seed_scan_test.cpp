@@ -14,6 +14,7 @@
 
 #include "engine/seed_scan.h"
 #include "tests/native/reference.h"
+#include "tests/native/search_case.h"
 #include "tests/native/temp_dir.h"
 #include "tools/candidates.h"
 #include "tools/seed_search.h"
@@ -58,13 +59,6 @@ protected:
     }
 };
 
-struct SearchCase {
-    std::string what;
-    int32_t low_min, low_max, last_frame;
-    bool roaming;
-    int32_t mac;
-    reference::Conditions c;
-};
 
 std::vector<SearchCase> search_cases() {
     std::vector<SearchCase> cases = {
@@ -126,19 +120,6 @@ std::vector<SearchCase> search_cases() {
     return cases;
 }
 
-SeedSearchInputs inputs_of(const SearchCase& k) {
-    SeedSearchInputs in{};
-    for (int i = 0; i < kStatCount; ++i) in.iv_minimums[i] = k.c.min_iv[i];
-    in.low_min = k.low_min;
-    in.low_max = k.low_max;
-    in.last_frame = k.last_frame;
-    in.hp_type_filter = k.c.type_filter;
-    in.hp_min_power = k.c.min_power;
-    in.mac_offset = k.mac;
-    in.roaming = k.roaming;
-    in.scan = g_scan_settings;
-    return in;
-}
 
 // The reference model's result of every case, made once for all engine modes.
 const std::vector<reference::SearchResult>& reference_searches() {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "tests/native/reference.h"
+#include "tests/native/search_case.h"
 #include "tests/native/temp_dir.h"
 #include "core/version.h"
 #include "tools/seed_search.h"
@@ -17,29 +18,11 @@ namespace {
 
 using SeedSearch = TempDirTest;
 
-struct SearchCase {
-    int low_min, low_max, last_frame;
-    bool roaming;
-    uint32_t mac;
-    reference::Conditions c;
-};
 
-SeedSearchInputs inputs_of(const SearchCase& k) {
-    SeedSearchInputs in{};
-    for (int i = 0; i < kStatCount; ++i) in.iv_minimums[i] = k.c.min_iv[i];
-    in.low_min = k.low_min;
-    in.low_max = k.low_max;
-    in.last_frame = k.last_frame;
-    in.hp_type_filter = k.c.type_filter;
-    in.hp_min_power = k.c.min_power;
-    in.mac_offset = static_cast<int32_t>(k.mac);
-    in.roaming = k.roaming;
-    return in;
-}
 
 // A search that asks for nothing (every frame a hit) over one range of low values.
 SeedSearchInputs everything(int low_min, int low_max, int last_frame, bool roaming = false, uint32_t mac = 0) {
-    return inputs_of({low_min, low_max, last_frame, roaming, mac, {{0, 0, 0, 0, 0, 0}, -1, 30}});
+    return inputs_of({"everything", low_min, low_max, last_frame, roaming, static_cast<int32_t>(mac), {{0, 0, 0, 0, 0, 0}, -1, 30}});
 }
 
 // Random searches (the engine's own table holds the chosen edge cases).
@@ -53,7 +36,7 @@ std::vector<SearchCase> search_cases() {
         if (k.low_max > 0xFFFF) k.low_max = 0xFFFF;
         k.last_frame = n == 0 ? 616 : static_cast<int>(pick() % 60);
         k.roaming = (pick() & 1) != 0;
-        k.mac = pick() & 0xFFFFFF;
+        k.mac = static_cast<int32_t>(pick() & 0xFFFFFF);
         for (int& v : k.c.min_iv) v = static_cast<int>(pick() % 26);
         k.c.type_filter = static_cast<int>(pick() % 17) - 1;
         k.c.min_power = 30 + static_cast<int>(pick() % 41);

@@ -98,6 +98,8 @@ void candidates_from_stats() {
 // The hit lines of g_hits in the shown language, line selected chosen.
 void fill_hit_list(LRESULT selected) {
     const HWND list = stats_control(kIdStatsHitList);
+    // drawn once when full, not once a line
+    SendMessageW(list, WM_SETREDRAW, FALSE, 0);
     SendMessageW(list, LB_RESETCONTENT, 0, 0);
     char line[256];
     for (const Hit& h : g_hits) {
@@ -106,6 +108,8 @@ void fill_hit_list(LRESULT selected) {
     }
     if (g_hits.empty()) SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(to_wide(tr(TextId::kNoHits)).c_str()));
     else SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(selected), 0);
+    SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(list, nullptr, TRUE);
 }
 
 // 「当たりを探す」: the seeds and frames around the target whose IvSet fits, closest first.

@@ -25,8 +25,9 @@ size_t keep_seed_and_frame(const ScanHit& hit, char* out) {
     return sizeof kept;
 }
 
-// The hits gathered so far: those of the blocks (second offsets) already
-// complete in `done`, ordered; those of the block under way in `current`.
+// The hits kept so far: those of the blocks (second offsets) already complete
+// in `done`, ordered; of the block under way in `current`, only the ones that
+// can still be among the first kMaxHits, as a heap whose top is the last of them.
 struct Gathered {
     const HitSearchInputs* in;
     std::vector<Hit> done;
@@ -38,16 +39,30 @@ int32_t low_offset_of(uint32_t raw_seed, uint32_t target) {
     return static_cast<int16_t>(static_cast<uint16_t>((raw_seed & 0xFFFFu) - (target & 0xFFFFu)));
 }
 
-// Puts the block under way in its order (low offset, then frame) after the earlier ones.
+// The list's order within one second offset: low offset in offset order, then
+// frame (one low offset is one raw seed, whose frames come in order).
+bool listed_before(const Hit& a, const Hit& b) {
+    const int32_t ra = offset_rank(a.low_offset), rb = offset_rank(b.low_offset);
+    return ra != rb ? ra < rb : a.frame < b.frame;
+}
+
+// Puts the block under way in its order after the earlier ones.
 void close_block(Gathered* g) {
-    std::stable_sort(g->current.begin(), g->current.end(), [](const Hit& a, const Hit& b) {
-        return offset_rank(a.low_offset) < offset_rank(b.low_offset);
-    });
-    for (const Hit& h : g->current) {
-        if (static_cast<int32_t>(g->done.size()) == kMaxHits) break;
-        g->done.push_back(h);
-    }
+    std::sort_heap(g->current.begin(), g->current.end(), listed_before);
+    g->done.insert(g->done.end(), g->current.begin(), g->current.end());
     g->current.clear();
+}
+
+// Keeps h if it is among the first kMaxHits of the list, whatever comes later in the block.
+void keep_if_listed(Gathered* g, const Hit& h) {
+    const size_t room = static_cast<size_t>(kMaxHits) - g->done.size();
+    if (g->current.size() == room) {
+        if (room == 0 || !listed_before(h, g->current.front())) return;
+        std::pop_heap(g->current.begin(), g->current.end(), listed_before);
+        g->current.pop_back();
+    }
+    g->current.push_back(h);
+    std::push_heap(g->current.begin(), g->current.end(), listed_before);
 }
 
 bool take_hits(void* context, int32_t block, const char* kept, size_t size, int64_t) {
@@ -62,7 +77,7 @@ bool take_hits(void* context, int32_t block, const char* kept, size_t size, int6
     for (size_t i = 0; i + sizeof(KeptHit) <= size; i += sizeof(KeptHit)) {
         KeptHit k;
         std::memcpy(&k, kept + i, sizeof k);
-        g->current.push_back({k.raw_seed, low_offset_of(k.raw_seed, g->in->target_seed), s, k.frame});
+        keep_if_listed(g, {k.raw_seed, low_offset_of(k.raw_seed, g->in->target_seed), s, k.frame});
     }
     return true;
 }

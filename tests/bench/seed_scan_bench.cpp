@@ -23,6 +23,7 @@
 #include "rng/mt.h"
 #include "tests/bench/bench_cases.h"
 #include "tools/candidates.h"
+#include "tools/hit_search.h"
 #include "tools/seed_search.h"
 
 namespace {
@@ -154,6 +155,16 @@ void BM_EveryFrameAHit_Engine(benchmark::State& state) {
     state.counters["lines"] = static_cast<double>(lines);
 }
 BENCHMARK(BM_EveryFrameAHit_Engine)->Apply([](benchmark::internal::Benchmark* b) { best_of(b, 3); });
+
+// The widest hit search: ranges 1000 and 10, frame limit 616, every frame
+// fits (1.2 million hits in each second offset), of which the first 100 are kept.
+void BM_WidestHitSearch(benchmark::State& state) {
+    HitSearchInputs in = read_hit_search_inputs({"8A0C05F0", "1000", "10", "616"}, {0x123456, false});
+    size_t hits = 0;
+    for (auto _ : state) hits = search_hits(in).size();
+    state.counters["hits"] = static_cast<double>(hits);
+}
+BENCHMARK(BM_WidestHitSearch)->Unit(benchmark::kMillisecond)->Apply([](benchmark::internal::Benchmark* b) { best_of(b, 3); });
 
 // The same 3,047,424 lines written with one fprintf each (no search at all):
 // the rate the engine's own line formatting has to beat.

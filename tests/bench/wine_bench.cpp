@@ -267,6 +267,12 @@ void stats_window(int runs) {
     set(kIdStatsSecondRange, "10");
     print_runs("Kivrel.exe 当たりを探す, ranges 1000 and 10 (42,021 raw seeds, frame limit 20)", false,
                timed(stats, kIdStatsHitsButton));
+
+    driver::type_widest_hit_search(p, stats);
+    std::vector<double> longest;
+    for (int run = 0; run < runs; ++run)
+        longest.push_back(driver::longest_answer_while_filling(stats, kIdStatsHitsButton, kIdStatsHitList, 60000));
+    print_runs("Kivrel.exe 当たりを探す, widest (every frame fits, frame limit 616), longest WM_NULL answer", false, longest);
 }
 
 }  // namespace

@@ -581,4 +581,38 @@ std::vector<std::string> frame0_ivs(Program& p, const std::string& seed) {
     return {fields.begin() + 1, fields.begin() + 7};
 }
 
+double longest_answer_while_filling(HWND window, int id, int list_id, DWORD limit_ms) {
+    const HWND list = GetDlgItem(window, list_id);
+    SendMessageW(list, LB_RESETCONTENT, 0, 0);
+    PostMessageW(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
+    double longest = 0;
+    const double start = now_ms();
+    // the list's count is asked the same way: the window answers it only between commands too
+    const auto answered = [&](HWND to, UINT message, DWORD_PTR* result) {
+        const double asked = now_ms();
+        if (!SendMessageTimeoutW(to, message, 0, 0, SMTO_NORMAL, limit_ms, result)) return false;
+        longest = std::max(longest, now_ms() - asked);
+        return true;
+    };
+    while (now_ms() - start < 60000) {
+        DWORD_PTR result = 0;
+        if (!answered(window, WM_NULL, &result) || !answered(list, LB_GETCOUNT, &result)) return -1;
+        if (result > 0) return longest;
+    }
+    return -1;
+}
+
+void type_widest_hit_search(const Program& p, HWND stats) {
+    const auto set = [&](int id, const std::string& text) {
+        SendMessageW(GetDlgItem(stats, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(to_wide(text).c_str()));
+    };
+    set(kIdStatsName, "ヒマナッツ");
+    set(kIdStatsLevelFirst, "1");
+    for (int s = 0; s < 6; ++s) set(kIdStatsLevelFirst + 1 + s, s == 0 ? "11" : "5");
+    set(kIdStatsLowRange, "1000");
+    set(kIdStatsSecondRange, "10");
+    SendMessageW(p.control(kIdTargetSeed), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"8A0C05F0"));
+    SendMessageW(p.control(kIdCandidatesLastFrame), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"616"));
+}
+
 }  // namespace driver

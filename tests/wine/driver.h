@@ -127,6 +127,16 @@ TabWalks tab_walks_in_order(const std::vector<int>& stops);
 // This program's clock, in milliseconds.
 double now_ms();
 
+// Posts a press of button id to window, then sends window WM_NULL and asks
+// list box list_id its count again and again until the press has filled it:
+// the longest round trip in milliseconds, or -1 when one took longer than limit_ms.
+double longest_answer_while_filling(HWND window, int id, int list_id, DWORD limit_ms);
+
+// Types the widest hit search into the stats window and the main window p:
+// ヒマナッツ at level 1 (every IV gives the same stats, so every frame fits),
+// ranges 1000 and 10, frame limit 616.
+void type_widest_hit_search(const Program& p, HWND stats);
+
 // A stopwatch reading as the display shows it: "%.2f" seconds.
 bool is_reading(const std::string& text);
 // The hundredths of a reading.

@@ -84,14 +84,27 @@ TEST_F(Stopwatch, ClockWrapDuringCountDoesNoHarm) {
 
 namespace {
 
-// An adopt button copies the display unless it still reads what it reads
-// before any measurement, and the low 16 bits as four hexadecimal digits.
-TEST(Adopt, CopiesAMeasuredIntervalOnlyAndTheLowBits) {
+// An adopt copies the measured interval once the count has stopped, never
+// before a measurement, and always the low 16 bits as four hexadecimal digits.
+TEST_F(Stopwatch, AdoptCopiesAStoppedMeasurementOnly) {
     const struct {
-        const char* display;
-        bool copied;
-    } cases[] = {{"0", false}, {"0.00", true}, {"20.50", true}, {"0.01", true}, {"00", true}, {"", true}};
-    for (const auto& c : cases) EXPECT_EQ(adopts_stopwatch_text(c.display), c.copied) << c.display;
+        MeasuredInterval measured;
+        int32_t stopwatch, timer;
+        const char* copied;  // nullptr: the measured-seconds field keeps its text
+    } cases[] = {
+        {{0, false}, kStopwatchIdle, kTimerIdle, nullptr},   {{2050, true}, kStopwatchIdle, kTimerIdle, "20.50"},
+        {{1, true}, kStopwatchIdle, kTimerIdle, "0.01"},     {{2050, true}, kStopwatchStartRequested, kTimerIdle, nullptr},
+        {{2050, true}, kStopwatchRunning, kTimerIdle, nullptr}, {{2076, true}, kStopwatchIdle, kTimerRunning, nullptr},
+        {{2076, true}, kStopwatchIdle, kTimerStopRequested, nullptr}, {{2076, true}, kStopwatchIdle, kTimerStartRequested, nullptr},
+    };
+    for (const auto& c : cases) {
+        g_measured = c.measured;
+        g_timing_words.stopwatch.store(c.stopwatch);
+        g_timing_words.timer.store(c.timer);
+        char text[256] = "";
+        EXPECT_EQ(adopted_seconds_text(text), c.copied != nullptr) << c.stopwatch << " " << c.timer;
+        EXPECT_STREQ(text, c.copied ? c.copied : "");
+    }
     char low[256];
     format_adopted_low(0xC60C05F0u, low);
     EXPECT_STREQ(low, "05F0");

@@ -87,29 +87,6 @@ TEST_F(Timer, WorkedExampleThroughTheCalculation) {
     EXPECT_FALSE(timer_ready(g_app.timing));
 }
 
-// Through the calculation: what is painted where the clock line goes, and what the timer button does.
-TEST_F(Timer, CalculatedPlansPaintWhatTheTimerAgreesWith) {
-    const struct {
-        TimingTexts typed;
-        const char* line;
-        TimerPress press;
-    } cases[] = {
-        {{"20.50", "05F0", "C60C0600", "9", "12", 0}, "時計合わせ:9月12日12時55分", kTimerPressStart},
-        {{"0", "0600", "C60C0600", "9", "12", 0}, "このseedは作れません(間隔が0.00秒)", kTimerPressUnmakeable},
-        // 3/1 would count down from 2/28 23:59: 3/2, whose countdown starts on 3/1
-        {{"20.50", "05F0", "1C000600", "3", "1", 0}, "時計合わせ:3月1日23時59分", kTimerPressStart},
-        {{"20.50", "05F0", "2B000600", "3", "1", 0}, "時計合わせ:3月1日0時5分", kTimerPressStart},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.line);
-        g_app.timing = calculate_cgear_timing(read_timing_inputs(c.typed), TimingResults{});
-        char unmakeable[256] = "";
-        if (unmakeable_line_shown(g_app.timing)) format_unmakeable_line(g_app.timing, unmakeable);
-        EXPECT_EQ(unmakeable[0] ? std::string(unmakeable) : clock_line(), c.line);
-        EXPECT_EQ(timer_press_kind(g_app.timing), c.press);
-    }
-}
-
 TEST_F(Timer, BeepsBeforeAndAtTheEndOfEachPhase) {
     struct Beep {
         uint32_t ms;

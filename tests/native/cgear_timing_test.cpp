@@ -18,9 +18,6 @@ using CGearTiming = TempDirTest;
 // Results of a freshly started program.
 void reset_timing() { g_app.timing = {}; }
 
-// Presses "計算" on the typed fields, as the window does.
-void press_timing(const TimingTexts& t) { g_app.timing = calculate_cgear_timing(read_timing_inputs(t), g_app.timing); }
-
 struct Typed {
     const char* target;
     const char* seconds;
@@ -36,7 +33,7 @@ struct Lines {
 
 // Types the fields and presses "計算" with "以降" selected.
 Lines calculate(const Typed& t) {
-    press_timing({t.seconds, t.obtained, t.target, t.month, t.day, 0});
+    g_app.timing = calculate_cgear_timing(read_timing_inputs({t.seconds, t.obtained, t.target, t.month, t.day, 0}), g_app.timing);
     char boot[256], cgear[256];
     format_boot_line(boot);
     format_cgear_line(cgear);
@@ -61,8 +58,7 @@ const Row kFreshRows[] = {
     {{"100C0600", "20.50", "05F0", "9", "12"}, "起動:9月18日12時59分31秒", "Cギア:9月18日12時59分51.76秒"},
     // no February 29
     {{"350C0600", "20.50", "05F0", "2", "28"}, "起動:3月1日12時15分15秒", "Cギア:3月1日12時15分35.76秒"},
-    // on 3/1 the clock would be set to 2/28 23:59 and a leap year's console
-    // would count into 2/29: the next date; without a countdown 3/1 stays
+    // 3/1 set as 2/28 23:59 would count into a leap year's 2/29: 3/2; D = 0 counts nothing: 3/1
     {{"1C000600", "20.50", "05F0", "3", "1"}, "起動:3月2日0時0分2秒", "Cギア:3月2日0時0分22.76秒"},
     {{"08000600", "0", "0600", "3", "1"}, "起動:3月1日0時0分5秒", "Cギア:3月1日0時0分5.00秒"},
     // April 31 does not exist
@@ -199,9 +195,7 @@ Reference reference_search(uint32_t target, int32_t interval, int32_t month, int
             r.minute = minute;
             r.centiseconds = second * 100 + h;
             const int32_t boot = hour * 360000 + minute * 6000 + r.centiseconds - ds * 100;
-            // no countdown from a clock set to February 28 the minute before March 1
-            const bool leap_day_crossed = m == 3 && d == 1 && hour < 24 && interval > 0 && boot < 1000;
-            if (boot >= 0 && !leap_day_crossed) {
+            if (boot >= 0 && !(m == 3 && d == 1 && hour < 24 && interval > 0 && boot < 1000)) {
                 r.month = m;
                 r.day = d;
                 return r;

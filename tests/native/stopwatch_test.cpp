@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 
 #include "tests/native/temp_dir.h"
 #include "timing/adopt.h"
@@ -84,26 +85,16 @@ TEST_F(Stopwatch, ClockWrapDuringCountDoesNoHarm) {
 
 namespace {
 
-// An adopt copies the measured interval once the count has stopped, never
-// before a measurement, and always the low 16 bits as four hexadecimal digits.
-TEST_F(Stopwatch, AdoptCopiesAStoppedMeasurementOnly) {
-    const struct {
-        MeasuredInterval measured;
-        int32_t stopwatch, timer;
-        const char* copied;  // nullptr: the measured-seconds field keeps its text
-    } cases[] = {
-        {{0, false}, kStopwatchIdle, kTimerIdle, nullptr},   {{2050, true}, kStopwatchIdle, kTimerIdle, "20.50"},
-        {{1, true}, kStopwatchIdle, kTimerIdle, "0.01"},     {{2050, true}, kStopwatchStartRequested, kTimerIdle, nullptr},
-        {{2050, true}, kStopwatchRunning, kTimerIdle, nullptr}, {{2076, true}, kStopwatchIdle, kTimerRunning, nullptr},
-        {{2076, true}, kStopwatchIdle, kTimerStopRequested, nullptr}, {{2076, true}, kStopwatchIdle, kTimerStartRequested, nullptr},
-    };
-    for (const auto& c : cases) {
-        g_measured = c.measured;
-        g_timing_words.stopwatch.store(c.stopwatch);
-        g_timing_words.timer.store(c.timer);
+// An adopt button copies the measured interval unless nothing was measured,
+// and the low 16 bits as four hexadecimal digits.
+using Adopt = TempDirTest;
+TEST_F(Adopt, CopiesAMeasuredIntervalOnlyAndTheLowBits) {
+    const std::pair<MeasuredInterval, const char*> cases[] = {{{0, false}, ""}, {{0, true}, "0.00"}, {{2050, true}, "20.50"}};
+    for (const auto& [measured, copied] : cases) {
         char text[256] = "";
-        EXPECT_EQ(adopted_seconds_text(text), c.copied != nullptr) << c.stopwatch << " " << c.timer;
-        EXPECT_STREQ(text, c.copied ? c.copied : "");
+        g_measured = measured;
+        EXPECT_EQ(adopted_seconds_text(text), measured.measured);
+        EXPECT_STREQ(text, copied);
     }
     char low[256];
     format_adopted_low(0xC60C05F0u, low);

@@ -2,7 +2,6 @@
 // portable side convert and clamp them into its inputs, runs its calculation
 // and stores or shows what it returns.
 #include <windows.h>
-#include <mmsystem.h>
 
 #include <string>
 
@@ -95,7 +94,7 @@ void cgear_timing_command() {
     t.month = held.take(kIdTimingMonth);
     t.day = held.take(kIdTimingDay);
     t.date_mode_entry = selected_entry(main_control(kIdDateModeList));
-    run_cgear_timing(t);
+    g_app.timing = calculate_cgear_timing(read_timing_inputs(t), g_app.timing);
     repaint();
 }
 
@@ -114,7 +113,7 @@ void confirmation_list_command() {
 // The C-Gear timer: counts down from this press to the boot and the switch-on,
 // or stops the running countdown.
 void timer_command() {
-    const uint32_t press_ms = timeGetTime();  // the moment the player confirmed the console's clock
+    const uint32_t press_ms = timing_clock_ms();  // the moment the player confirmed the console's clock
     const HWND display = main_control(kIdTimerDisplay);
     switch (timer_press_kind(g_app.timing)) {
     case kTimerPressIgnored: break;
@@ -150,9 +149,8 @@ void show_candidate_list(const CandidateList& list) {
 }
 
 void adopt_raw_seed(uint32_t raw_seed) {
-    // a display that has measured nothing yet must not replace a typed interval
-    const std::string reading = field_text(g_window.main, kIdStopwatchDisplay);
-    if (adopts_stopwatch_text(reading.c_str())) set_window_text(main_control(kIdMeasuredSeconds), reading.c_str());
+    char seconds[256];
+    if (adopted_seconds_text(seconds)) set_window_text(main_control(kIdMeasuredSeconds), seconds);
     char low[256];
     format_adopted_low(raw_seed, low);
     set_window_text(main_control(kIdObtainedLow), low);

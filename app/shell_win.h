@@ -201,10 +201,12 @@ void show_candidate_list(const CandidateList& list);
 // the seed's low 16 bits into the timing fields.
 void adopt_raw_seed(uint32_t raw_seed);
 
-// The timing thread, for the program's life with a 1 ms timer resolution:
-// start_timing_thread is false when it cannot be made, end_timing_thread
-// gives the resolution and the thread's handle back.
+// The timing thread, for the program's life, holding a 1 ms timer resolution
+// only while the stopwatch or the timer counts: start_timing_thread is false
+// when it cannot be made, end_timing_thread ends and joins it.
 bool start_timing_thread();
 void end_timing_thread();
+// The millisecond clock of the stopwatch, the timer and the timer's press (wraps at 2^32).
+uint32_t timing_clock_ms();
 // The stopwatch display shows a reading the timing thread posted.
 void show_stopwatch_reading(LPARAM hundredths);

@@ -107,7 +107,7 @@ void run_timer_pass(uint32_t now_ms) {
         // the sound first: nothing else this pass does may delay it
         if (wave_out) waveOutWrite(wave_out, &headers[step.event], sizeof(WAVEHDR));
         if (step.event == 0) beeps_recorded = 0;
-        beep_records[step.event] = {step.kind, step.due_ms, timeGetTime() - step.press_ms};
+        beep_records[step.event] = {step.kind, step.due_ms, timing_clock_ms() - step.press_ms};
         beeps_recorded = step.event + 1;
         post(kMsgTimerBeep, step.run, step.kind);
     }
@@ -142,7 +142,7 @@ void flash_timer_display(WPARAM run, LPARAM kind) {
 void finish_timer(WPARAM run, LPARAM interval_centiseconds) {
     if (!is_current(run)) return;
     char reading[256];
-    format_stopwatch_reading(static_cast<uint32_t>(interval_centiseconds), reading);
+    record_measured_interval(static_cast<uint32_t>(interval_centiseconds), reading);
     set_window_text(main_control(kIdStopwatchDisplay), reading);
 }
 

@@ -30,13 +30,6 @@ struct AppState {
     SpeciesRecord species[kSpeciesCount];  // from pokemon.dat
     CandidateList candidates;          // the rows the window shows, with their adopt buttons
     TimingResults timing;              // the lines the window shows and the timer counts down
-
-    // Until the timing calculation takes its inputs: written by its command only.
-    int32_t measured_centiseconds;
-    int32_t obtained_low;
-    uint32_t target_seed;
-    int32_t timing_month;
-    int32_t timing_day;
 };
 
 extern AppState g_app;

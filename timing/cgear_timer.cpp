@@ -40,6 +40,7 @@ uint32_t start_timer(const TimingResults& r, uint32_t press_ms, void (*prepare)(
     g_run.schedule.run = ++g_run.last_run;
     if (prepare) prepare(g_run.schedule);
     state().store(kTimerStartRequested);
+    wake_timing_thread();
     return g_run.schedule.run;
 }
 

@@ -44,7 +44,12 @@ bool try_date(DateSearch& s, int32_t m, int32_t d) {
     }
     s.centiseconds = second * 100 + s.hundredths;
     // the boot must not fall before midnight of the date
-    if (s.hour_byte * 360000 + s.minute * 6000 + s.centiseconds < s.whole_seconds * 100) return false;
+    const int64_t boot = s.hour_byte * 360000 + s.minute * 6000 + s.centiseconds - int64_t{s.whole_seconds} * 100;
+    if (boot < 0) return false;
+    // a countdown from a clock set the minute before March 1 starts on
+    // February 28, and in a leap year the console runs into February 29
+    const bool counts_down = s.hour_byte < kHoursOfTheClock && s.whole_seconds * 100 + s.hundredths > 0;
+    if (m == 3 && d == 1 && counts_down && boot < kShortestBootSecond * 100) return false;
     s.accepted = true;
     s.month = m;
     s.day = d;
@@ -100,32 +105,21 @@ int32_t centiseconds_from_seconds(double seconds) {
     return static_cast<int32_t>(hundredths);
 }
 
-namespace {
-
-// Stores the typed fields into g_app as the C runtime reads them: seconds with
-// atof, obtained low 16 bits and target in hexadecimal, month and day with atoi.
-void store_timing_inputs(const TimingTexts& t) {
-    AppState& a = g_app;
-    a.measured_centiseconds = centiseconds_from_seconds(ms_atof(take_field(t.seconds, kWholeFieldChars).text));
-    a.obtained_low = field_hex(t.obtained_low, kWholeFieldChars);
-    a.target_seed = field_hex_unsigned(t.target_seed, kWholeFieldChars);
-    a.timing_month = field_int(t.month, kWholeFieldChars);
-    a.timing_day = field_int(t.day, kWholeFieldChars);
+TimingInputs read_timing_inputs(const TimingTexts& t) {
+    return {centiseconds_from_seconds(ms_atof(take_field(t.seconds, kWholeFieldChars).text)),
+            field_hex(t.obtained_low, kWholeFieldChars),
+            field_hex_unsigned(t.target_seed, kWholeFieldChars),
+            field_int(t.month, kWholeFieldChars),
+            field_int(t.day, kWholeFieldChars),
+            t.date_mode_entry == 0};
 }
 
-}  // namespace
-
-TimingInputs timing_inputs() {
-    const AppState& a = g_app;
-    return {a.measured_centiseconds, a.obtained_low, a.target_seed, a.timing_month, a.timing_day};
-}
-
-void run_cgear_timing(const TimingTexts& t) {
-    store_timing_inputs(t);
-    TimingResults& r = g_app.timing;
-    r.cgear_hour = static_cast<int32_t>((g_app.target_seed >> 16) & 0xFFu);
+TimingResults calculate_cgear_timing(const TimingInputs& in, const TimingResults& previous) {
+    TimingResults r = previous;
+    r.cgear_hour = static_cast<int32_t>((in.target_seed >> 16) & 0xFFu);
     r.cgear_day = -1;
-    if (t.date_mode_entry == 0) compute_cgear_timing();
+    if (in.search_dates) compute_cgear_timing(in, &r);
+    return r;
 }
 
 void compute_cgear_timing(const TimingInputs& in, TimingResults* results) {

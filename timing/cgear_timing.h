@@ -7,6 +7,13 @@
 
 #include "core/state.h"
 
+// A boot second below this is too soon after the confirmation to boot: the
+// clock is set to the minute before.
+constexpr int32_t kShortestBootSecond = 10;
+
+// A C-Gear clock has hours 0..23: a target whose hour byte is this or more cannot be made.
+constexpr int32_t kHoursOfTheClock = 24;
+
 // The timing calculation's fields as the window holds them.
 struct TimingTexts {
     const char* seconds;       // measured seconds from boot to C-Gear switch-on
@@ -24,15 +31,17 @@ struct TimingInputs {
     uint32_t target_seed;
     int32_t month;
     int32_t day;
+    bool search_dates;  // the date list reads "以降"
 };
 
-// The inputs as g_app holds them.
-TimingInputs timing_inputs();
+// The fields as the C runtime reads them: seconds with atof into hundredths,
+// obtained low 16 bits and target in hexadecimal, month and day with atoi.
+TimingInputs read_timing_inputs(const TimingTexts& t);
 
-// The command: stores the fields, splits the target into g_app.timing
-// (C-Gear hour = its hour byte, C-Gear day = -1), then calculates when the
-// date list reads "以降".
-void run_cgear_timing(const TimingTexts& t);
+// The command's results from the previous ones: the C-Gear hour is the
+// target's hour byte and no date is found, unless in.search_dates, when
+// compute_cgear_timing searches from in.month/in.day.
+TimingResults calculate_cgear_timing(const TimingInputs& in, const TimingResults& previous);
 
 // Typed seconds to hundredths: seconds * 100.0 truncated toward zero. Beyond
 // the 32-bit range it gives INT32_MAX (or INT32_MIN, also for nan), which the
@@ -51,4 +60,3 @@ int32_t days_in_month(int32_t month);
 // arithmetic cannot hold: day -1 and boot time -1:-1:-1, other results
 // unchanged. Sets r->shown.
 void compute_cgear_timing(const TimingInputs& in, TimingResults* r);
-inline void compute_cgear_timing() { compute_cgear_timing(timing_inputs(), &g_app.timing); }

@@ -6,7 +6,6 @@
 
 const char kStopwatchIdleCaption[] = "起動";
 const char kStopwatchRunningCaption[] = "Cギア起動";
-const char kStopwatchStartText[] = "0";
 
 namespace {
 
@@ -37,6 +36,11 @@ bool stopwatch_pass(uint32_t now_ms, uint32_t* hundredths) {
     return true;
 }
 
+void record_measured_interval(uint32_t hundredths, char* text) {
+    g_measured = {hundredths, true};
+    format_stopwatch_reading(hundredths, text);
+}
+
 void format_stopwatch_reading(uint32_t hundredths, char* text) {
     std::snprintf(text, 256, "%.2f", static_cast<double>(hundredths) / 100.0);
 }
@@ -48,6 +52,7 @@ const char* press_stopwatch() {
     // the timer's word leaves idle only by the other button, on this same thread
     if (s == kStopwatchIdle && g_timing_words.timer.load() == kTimerIdle) {
         state().store(kStopwatchStartRequested);
+        wake_timing_thread();
         return kStopwatchRunningCaption;
     }
     if (s == kStopwatchRunning) {

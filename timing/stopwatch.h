@@ -23,5 +23,13 @@ const char* press_stopwatch();
 // A reading as the stopwatch display shows it: "%.2f" seconds, into text (256 bytes).
 void format_stopwatch_reading(uint32_t hundredths, char* text);
 
-// What the stopwatch display reads until the stopwatch or the timer has measured an interval.
-extern const char kStopwatchStartText[];  // "0"
+// The last interval the stopwatch or the timer measured; the window's thread's own.
+struct MeasuredInterval {
+    uint32_t hundredths;
+    bool measured;  // false until the first reading
+};
+inline MeasuredInterval g_measured;
+
+// Keeps a new reading of the stopwatch, or the interval of a finished
+// countdown, as the measured interval and formats it for the display into text (256 bytes).
+void record_measured_interval(uint32_t hundredths, char* text);

@@ -31,7 +31,7 @@ bool date_found(const TimingResults& r) { return r.shown == 1 && r.boot_day != -
 
 Unmakeable unmakeable_reason(const TimingResults& r) {
     if (r.cgear_hour >= kHoursOfTheClock) return Unmakeable::kHour;
-    if (r.interval_centiseconds < 0) return Unmakeable::kInterval;
+    if (r.interval_centiseconds <= 0) return Unmakeable::kInterval;
     return Unmakeable::kNo;
 }
 

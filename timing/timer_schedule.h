@@ -7,25 +7,21 @@
 #include <cstdint>
 
 #include "core/state.h"
+#include "timing/cgear_timing.h"
 #include "timing/beep_tone.h"
 
-// A boot second below this is too soon after the confirmation to boot: the
-// clock is set to the minute before.
-constexpr int32_t kShortestBootSecond = 10;
 
 // Short beeps this many seconds before the end of each phase, and a long one at each end.
 constexpr int32_t kCountdownBeeps = 3;
 constexpr uint32_t kBeepSpacingMs = 1000;
 constexpr int32_t kTimerMaxEvents = 2 * (kCountdownBeeps + 1);
 
-// A C-Gear clock has hours 0..23: a target whose hour byte is this or more cannot be made.
-constexpr int32_t kHoursOfTheClock = 24;
 
 // Why no attempt gives the target of a calculation that found a date.
 enum class Unmakeable : int32_t {
     kNo,        // it can be made
     kHour,      // its hour byte is 24 or more
-    kInterval,  // the corrected interval D is negative: the C-Gear would come before the boot
+    kInterval,  // the corrected interval D is not positive: the C-Gear would not come after the boot
 };
 Unmakeable unmakeable_reason(const TimingResults& r);
 
@@ -52,7 +48,7 @@ bool clock_setting_shown(const TimingResults& r);
 // comes December).
 ClockSetting clock_setting(const TimingResults& r);
 
-// True when the results give a countdown: the clock line is shown and D > 0.
+// True when the results give a countdown: the clock line is shown (so D > 0).
 // A found date bounds D to 256 hours, so every moment fits 32 bits of milliseconds.
 bool timer_ready(const TimingResults& r);
 

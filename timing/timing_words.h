@@ -25,3 +25,15 @@ struct TimingWords {
 };
 
 inline TimingWords g_timing_words;
+
+// True while the stopwatch or the timer has a count requested, running or stopping.
+inline bool timing_counting() {
+    return g_timing_words.stopwatch.load() != kStopwatchIdle || g_timing_words.timer.load() != kTimerIdle;
+}
+
+// Wakes the timing thread from its idle wait; set once before the first
+// press by whoever runs the thread, called after a word leaves idle.
+inline void (*g_timing_wake)() = nullptr;
+inline void wake_timing_thread() {
+    if (g_timing_wake) g_timing_wake();
+}

@@ -77,12 +77,12 @@ TEST_F(Timer, ClockLineAndPhasesFromTheTimingResults) {
 TEST_F(Timer, WorkedExampleThroughTheCalculation) {
     g_app.timing.shown = 0;
     EXPECT_FALSE(clock_setting_shown(g_app.timing));
-    run_cgear_timing({"20.50", "05F0", "C60C0600", "9", "12", 0});
+    g_app.timing = calculate_cgear_timing(read_timing_inputs({"20.50", "05F0", "C60C0600", "9", "12", 0}), g_app.timing);
     EXPECT_EQ(clock_line(), "時計合わせ:9月12日12時55分");
     EXPECT_EQ(g_app.timing.interval_centiseconds, 2076);
     EXPECT_TRUE(timer_ready(g_app.timing));
     // no date found: no line and no timer
-    run_cgear_timing({"20.50", "05F0", "C60C0600", "13", "1", 0});
+    g_app.timing = calculate_cgear_timing(read_timing_inputs({"20.50", "05F0", "C60C0600", "13", "1", 0}), g_app.timing);
     EXPECT_FALSE(clock_setting_shown(g_app.timing));
     EXPECT_FALSE(timer_ready(g_app.timing));
 }
@@ -173,14 +173,14 @@ TEST_F(Timer, CountdownOfTheWorkedExample) {
 }
 
 TEST_F(Timer, PressesOfTimerAndStopwatchExcludeEachOther) {
-    // no calculation, no date, no positive interval
+    // no calculation, no date; an interval of 0 cannot be made
     set_results({9, 12, 12, 55, 15}, 2076);
     g_app.timing.shown = 0;
     EXPECT_EQ(timer_press_kind(g_app.timing), kTimerPressNotReady);
     set_results({9, -1, 12, 55, 15}, 2076);
     EXPECT_EQ(timer_press_kind(g_app.timing), kTimerPressNotReady);
     set_results({9, 12, 12, 55, 15}, 0);
-    EXPECT_EQ(timer_press_kind(g_app.timing), kTimerPressNotReady);
+    EXPECT_EQ(timer_press_kind(g_app.timing), kTimerPressUnmakeable);
 
     // the stopwatch counting, or about to: the timer button does nothing
     set_results({9, 12, 12, 55, 15}, 2076);
@@ -230,7 +230,7 @@ TEST_F(Timer, UnmakeableTargetsSayWhyAndTheTimerRefuses) {
         {23, 2076, ""},
         {24, 2076, "このseedは作れません(時が24)"},
         {255, 2076, "このseedは作れません(時が255)"},
-        {12, 0, ""},
+        {12, 0, "このseedは作れません(間隔が0.00秒)"},
         {12, -1, "このseedは作れません(間隔が-0.01秒)"},
         {12, -456, "このseedは作れません(間隔が-4.56秒)"},
         {32, -456, "このseedは作れません(時が32)"},

@@ -16,12 +16,7 @@ namespace {
 using CGearTiming = TempDirTest;
 
 // Results of a freshly started program.
-void reset_timing() {
-    AppState& a = g_app;
-    a.measured_centiseconds = a.obtained_low = a.timing_month = a.timing_day = 0;
-    a.target_seed = 0;
-    a.timing = {};
-}
+void reset_timing() { g_app.timing = {}; }
 
 struct Typed {
     const char* target;
@@ -38,7 +33,7 @@ struct Lines {
 
 // Types the fields and presses "計算" with "以降" selected.
 Lines calculate(const Typed& t) {
-    run_cgear_timing({t.seconds, t.obtained, t.target, t.month, t.day, 0});
+    g_app.timing = calculate_cgear_timing(read_timing_inputs({t.seconds, t.obtained, t.target, t.month, t.day, 0}), g_app.timing);
     char boot[256], cgear[256];
     format_boot_line(boot);
     format_cgear_line(cgear);
@@ -63,6 +58,9 @@ const Row kFreshRows[] = {
     {{"100C0600", "20.50", "05F0", "9", "12"}, "起動:9月18日12時59分31秒", "Cギア:9月18日12時59分51.76秒"},
     // no February 29
     {{"350C0600", "20.50", "05F0", "2", "28"}, "起動:3月1日12時15分15秒", "Cギア:3月1日12時15分35.76秒"},
+    // 3/1 set as 2/28 23:59 would count into a leap year's 2/29: 3/2; D = 0 counts nothing: 3/1
+    {{"1C000600", "20.50", "05F0", "3", "1"}, "起動:3月2日0時0分2秒", "Cギア:3月2日0時0分22.76秒"},
+    {{"08000600", "0", "0600", "3", "1"}, "起動:3月1日0時0分5秒", "Cギア:3月1日0時0分5.00秒"},
     // April 31 does not exist
     {{"2D0C0600", "20.50", "05F0", "4", "31"}, "起動:5月1日12時5分15秒", "Cギア:5月1日12時5分35.76秒"},
     {{"C60C0600", "20.00", "0600", "9", "12"}, "起動:9月12日12時55分15秒", "Cギア:9月12日12時55分35.00秒"},
@@ -162,9 +160,9 @@ TEST_F(CGearTiming, SecondsConvertTruncatingTowardZeroAndSaturate) {
 TEST_F(CGearTiming, NotANumberOrInfiniteSecondsGiveNoDate) {
     for (double seconds : {static_cast<double>(NAN), static_cast<double>(INFINITY), -static_cast<double>(INFINITY)}) {
         reset_timing();
-        run_cgear_timing({"", "0600", "C60C0600", "9", "12", 1});  // stored, not calculated
-        g_app.measured_centiseconds = centiseconds_from_seconds(seconds);
-        compute_cgear_timing();
+        TimingInputs in = read_timing_inputs({"", "0600", "C60C0600", "9", "12", 0});
+        in.measured_centiseconds = centiseconds_from_seconds(seconds);
+        g_app.timing = calculate_cgear_timing(in, g_app.timing);
         EXPECT_EQ(g_app.timing.cgear_day, -1) << seconds;
         EXPECT_EQ(g_app.timing.boot_day, -1) << seconds;
         EXPECT_EQ(g_app.timing.boot_hour, -1) << seconds;
@@ -196,7 +194,8 @@ Reference reference_search(uint32_t target, int32_t interval, int32_t month, int
             const int32_t second = g < p ? g : (g > p + 59 ? g - 59 : p);
             r.minute = minute;
             r.centiseconds = second * 100 + h;
-            if (hour * 360000 + minute * 6000 + r.centiseconds >= ds * 100) {
+            const int32_t boot = hour * 360000 + minute * 6000 + r.centiseconds - ds * 100;
+            if (boot >= 0 && !(m == 3 && d == 1 && hour < 24 && interval > 0 && boot < 1000)) {
                 r.month = m;
                 r.day = d;
                 return r;
@@ -219,14 +218,8 @@ TEST_F(CGearTiming, LongRunsBelowOneFindWhatEveryDateWouldFind) {
                     SCOPED_TRACE(testing::Message() << std::hex << target << std::dec << " " << interval << " "
                                                     << month << "/" << day);
                     reset_timing();
-                    g_app.target_seed = target;
-                    g_app.timing.cgear_hour = static_cast<int32_t>((target >> 16) & 0xFF);
-                    g_app.timing.cgear_day = -1;
-                    g_app.measured_centiseconds = interval;
-                    g_app.obtained_low = static_cast<int32_t>(target & 0xFFFF);
-                    g_app.timing_month = month;
-                    g_app.timing_day = day;
-                    compute_cgear_timing();
+                    g_app.timing = calculate_cgear_timing(
+                        {interval, static_cast<int32_t>(target & 0xFFFF), target, month, day, true}, g_app.timing);
                     const Reference want = reference_search(target, interval, month, day);
                     EXPECT_EQ(g_app.timing.cgear_month, want.month);
                     EXPECT_EQ(g_app.timing.cgear_day, want.day);

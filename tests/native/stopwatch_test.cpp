@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 
 #include "tests/native/temp_dir.h"
 #include "timing/adopt.h"
@@ -84,14 +85,17 @@ TEST_F(Stopwatch, ClockWrapDuringCountDoesNoHarm) {
 
 namespace {
 
-// An adopt button copies the display unless it still reads what it reads
-// before any measurement, and the low 16 bits as four hexadecimal digits.
-TEST(Adopt, CopiesAMeasuredIntervalOnlyAndTheLowBits) {
-    const struct {
-        const char* display;
-        bool copied;
-    } cases[] = {{"0", false}, {"0.00", true}, {"20.50", true}, {"0.01", true}, {"00", true}, {"", true}};
-    for (const auto& c : cases) EXPECT_EQ(adopts_stopwatch_text(c.display), c.copied) << c.display;
+// An adopt button copies the measured interval unless nothing was measured,
+// and the low 16 bits as four hexadecimal digits.
+using Adopt = TempDirTest;
+TEST_F(Adopt, CopiesAMeasuredIntervalOnlyAndTheLowBits) {
+    const std::pair<MeasuredInterval, const char*> cases[] = {{{0, false}, ""}, {{0, true}, "0.00"}, {{2050, true}, "20.50"}};
+    for (const auto& [measured, copied] : cases) {
+        char text[256] = "";
+        g_measured = measured;
+        EXPECT_EQ(adopted_seconds_text(text), measured.measured);
+        EXPECT_STREQ(text, copied);
+    }
     char low[256];
     format_adopted_low(0xC60C05F0u, low);
     EXPECT_STREQ(low, "05F0");

@@ -1,6 +1,6 @@
 // The one fixture of the native tests: a fresh working directory (the tools
 // read and write their files there), the state record and the scan settings
-// saved before the test and put back after it, the timing words idle, and a
+// saved before the test and put back after it, the timing words idle with nothing measured, and a
 // clean log of what the core asked of the front end.
 #pragma once
 
@@ -15,6 +15,7 @@
 #include "core/state.h"
 #include "engine/scan_settings.h"
 #include "tests/native/platform_recorder.h"
+#include "timing/stopwatch.h"
 #include "timing/timing_words.h"
 
 #ifdef _WIN32
@@ -32,6 +33,8 @@ protected:
         saved_scan_ = g_scan_settings;
         g_timing_words.stopwatch.store(kStopwatchIdle);
         g_timing_words.timer.store(kTimerIdle);
+        g_measured = {};
+        g_timing_wake = nullptr;
         saved_dir_ = std::filesystem::current_path();
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
         // the process id keeps apart the same test run by two programs at once

@@ -222,12 +222,14 @@ TEST_P(Timing, AdoptCopiesReadingAndCandidateLowBits) {
     p.set_text(kIdObtainedLow, "");
     p.press(kIdStopwatchButton);
     Sleep(300);
+    // while the stopwatch counts the interval is not measured yet: the low bits only
     p.click(kIdFirstAdopt + row);
-    const std::string adopted = field_text(p, kIdMeasuredSeconds);
-    EXPECT_TRUE(driver::is_reading(adopted)) << adopted;
+    EXPECT_EQ(field_text(p, kIdMeasuredSeconds), "x");
     EXPECT_EQ(field_text(p, kIdObtainedLow), "05F0");
+    const std::string counting = field_text(p, kIdStopwatchDisplay);
+    EXPECT_TRUE(driver::is_reading(counting)) << counting;
     Sleep(200);  // the count goes on
-    EXPECT_GT(driver::hundredths_of(field_text(p, kIdStopwatchDisplay)), driver::hundredths_of(adopted));
+    EXPECT_GT(driver::hundredths_of(field_text(p, kIdStopwatchDisplay)), driver::hundredths_of(counting));
     p.press(kIdStopwatchButton);
     Sleep(50);
     const std::string stopped = field_text(p, kIdStopwatchDisplay);
@@ -377,6 +379,8 @@ TEST_P(Timing, UnmakeableTargetSaysWhyAndTheTimerRefuses) {
          "このseedは作れません(時が32)"},
         {{"C60C0010", "20.50", "05F0", "9", "12", "起動:9月12日12時59分34秒", "Cギア:9月12日12時59分30.44秒"},
          "このseedは作れません(間隔が-4.56秒)"},
+        {{"C60C0600", "0", "0600", "9", "12", "起動:9月12日12時59分31秒", "Cギア:9月12日12時59分31.00秒"},
+         "このseedは作れません(間隔が0.00秒)"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.reason);

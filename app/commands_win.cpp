@@ -51,7 +51,8 @@ void frame_list_command() {
 }
 
 void stopwatch_command() {
-    if (const char* caption = press_stopwatch()) set_window_text(main_control(kIdStopwatchButton), caption);
+    const TextId caption = press_stopwatch();
+    if (caption != TextId::kNone) set_window_text(main_control(kIdStopwatchButton), tr(caption));
 }
 
 // The adopt button of candidate n, beside its row.
@@ -114,11 +115,10 @@ void confirmation_list_command() {
 // or stops the running countdown.
 void timer_command() {
     const uint32_t press_ms = timing_clock_ms();  // the moment the player confirmed the console's clock
-    const HWND display = main_control(kIdTimerDisplay);
     switch (timer_press_kind(g_app.timing)) {
     case kTimerPressIgnored: break;
-    case kTimerPressNotReady: set_window_text(display, kTimerNotReadyText); break;
-    case kTimerPressUnmakeable: set_window_text(display, kTimerUnmakeableText); break;
+    case kTimerPressNotReady: show_timer_word(TextId::kTimerNotReady); break;
+    case kTimerPressUnmakeable: show_timer_word(TextId::kTimerUnmakeable); break;
     case kTimerPressStart: start_timer(g_app.timing, press_ms, prepare_beeps); break;
     case kTimerPressStop: stop_timer(); break;  // the timing thread says when the beeps are silenced
     }
@@ -139,6 +139,8 @@ void relabel_main_window() {
     for (int32_t n = 0; n < kAdoptButtons; ++n) buttons[n] = adopt_button(n);
     relabel_controls(g_window.main, {buttons, kAdoptButtons, nullptr, 0});
     set_window_text(main_control(kIdSearchButton), tr(search_running() ? TextId::kStopButton : TextId::kSearchButton));
+    set_window_text(main_control(kIdStopwatchButton), tr(stopwatch_caption()));
+    show_timer_display_again();
 }
 
 void show_candidate_list(const CandidateList& list) {

@@ -187,6 +187,10 @@ void show_timer_text(WPARAM run, LPARAM shown);
 void flash_timer_display(WPARAM run, LPARAM kind);
 void finish_timer(WPARAM run, LPARAM interval_centiseconds);
 void show_timer_stopped(WPARAM run);
+// Shows a word of the timer (kTimerNotReady, kTimerUnmakeable, kTimerStopped).
+void show_timer_word(TextId word);
+// Shows the display's word or last reading again, in the shown language.
+void show_timer_display_again();
 constexpr UINT_PTR kTimerFlashId = 1;
 void end_timer_flash(WPARAM timer_id);
 // The brush for a static control's background: the flash's, or nullptr for the default.

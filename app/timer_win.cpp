@@ -12,6 +12,15 @@
 
 namespace {
 
+// What the display shows, to show it again in another language: a word, or
+// the countdown's last reading; the window's thread only.
+struct TimerDisplay {
+    TextId word;
+    TimerShown shown;
+    bool counted;
+};
+TimerDisplay g_timer_display;
+
 // The sound device and what it plays, made at the first run and kept for the
 // program's life (the device and its headers are Windows objects, which the
 // portable state record cannot hold). The command writes them while the timer
@@ -118,18 +127,34 @@ void run_timer_pass(uint32_t now_ms) {
     if (step.done && g_window.timer_log) write_timer_log();
 }
 
+void show_timer_word(TextId word) {
+    g_timer_display = {word, {}, false};
+    set_window_text(main_control(kIdTimerDisplay), tr(word));
+}
+
 void show_timer_stopped(WPARAM run) {
     if (!is_current(run)) return;
     KillTimer(g_window.main, kTimerFlashId);
     set_flash(false);
-    set_window_text(main_control(kIdTimerDisplay), kTimerStoppedText);
+    show_timer_word(TextId::kTimerStopped);
 }
 
 void show_timer_text(WPARAM run, LPARAM shown) {
     if (!is_current(run)) return;  // a stopped run's late message
+    g_timer_display = {TextId::kNone, unpack_timer_shown(shown), true};
     char text[256];
-    format_timer_text(unpack_timer_shown(shown), text);
+    format_timer_text(g_timer_display.shown, text);
     set_window_text(main_control(kIdTimerDisplay), text);
+}
+
+void show_timer_display_again() {
+    if (g_timer_display.word != TextId::kNone) {
+        show_timer_word(g_timer_display.word);
+    } else if (g_timer_display.counted) {
+        char text[256];
+        format_timer_text(g_timer_display.shown, text);
+        set_window_text(main_control(kIdTimerDisplay), text);
+    }
 }
 
 void flash_timer_display(WPARAM run, LPARAM kind) {

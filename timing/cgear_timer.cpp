@@ -2,10 +2,6 @@
 
 #include "timing/timing_words.h"
 
-const char kTimerCaption[] = "タイマー";
-const char kTimerNotReadyText[] = "先に計算して下さい";
-const char kTimerStoppedText[] = "中止";
-const char kTimerUnmakeableText[] = "このseedは作れません";
 
 namespace {
 

@@ -8,10 +8,6 @@
 #include "core/state.h"
 #include "timing/timer_schedule.h"
 
-extern const char kTimerCaption[];         // "タイマー"
-extern const char kTimerNotReadyText[];    // "先に計算して下さい"
-extern const char kTimerStoppedText[];     // "中止"
-extern const char kTimerUnmakeableText[];  // "このseedは作れません"
 
 // What a press of the timer button does now.
 enum TimerPress : int32_t {

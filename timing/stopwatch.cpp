@@ -4,8 +4,6 @@
 
 #include "timing/timing_words.h"
 
-const char kStopwatchIdleCaption[] = "起動";
-const char kStopwatchRunningCaption[] = "Cギア起動";
 
 namespace {
 
@@ -45,7 +43,9 @@ void format_stopwatch_reading(uint32_t hundredths, char* text) {
     std::snprintf(text, 256, "%.2f", static_cast<double>(hundredths) / 100.0);
 }
 
-const char* press_stopwatch() {
+TextId stopwatch_caption() { return state().load() == kStopwatchIdle ? TextId::kStopwatchIdle : TextId::kStopwatchRunning; }
+
+TextId press_stopwatch() {
     // each side moves the state only out of states the other never writes,
     // so plain loads and stores lose no transition
     const int32_t s = state().load();
@@ -53,11 +53,11 @@ const char* press_stopwatch() {
     if (s == kStopwatchIdle && g_timing_words.timer.load() == kTimerIdle) {
         state().store(kStopwatchStartRequested);
         wake_timing_thread();
-        return kStopwatchRunningCaption;
+        return TextId::kStopwatchRunning;
     }
     if (s == kStopwatchRunning) {
         state().store(kStopwatchIdle);
-        return kStopwatchIdleCaption;
+        return TextId::kStopwatchIdle;
     }
-    return nullptr;
+    return TextId::kNone;
 }

@@ -4,9 +4,7 @@
 
 #include <cstdint>
 
-// Captions of the stopwatch button.
-extern const char kStopwatchIdleCaption[];     // "起動"
-extern const char kStopwatchRunningCaption[];  // "Cギア起動"
+#include "core/texts.h"
 
 // One pass of the timing thread at clock reading now_ms (milliseconds, any
 // origin, wrapping at 2^32). Takes up a requested start, or advances the
@@ -15,10 +13,12 @@ extern const char kStopwatchRunningCaption[];  // "Cギア起動"
 bool stopwatch_pass(uint32_t now_ms, uint32_t* hundredths);
 
 // Press of the stopwatch button: idle requests a start, running stops. Returns
-// the button's new caption, or nullptr when the press is ignored (a start is
+// the button's new caption, or kNone when the press is ignored (a start is
 // still pending, or the C-Gear timer runs). The state is stored before the
 // caller shows the caption.
-const char* press_stopwatch();
+TextId press_stopwatch();
+// The button's caption as the stopwatch stands: kStopwatchRunning once a start is asked.
+TextId stopwatch_caption();
 
 // A reading as the stopwatch display shows it: "%.2f" seconds, into text (256 bytes).
 void format_stopwatch_reading(uint32_t hundredths, char* text);

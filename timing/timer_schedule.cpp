@@ -5,7 +5,6 @@
 #include "timing/cgear_timing.h"
 #include "timing/stopwatch.h"
 
-const char kTimerDoneText[] = "完了";
 
 namespace {
 
@@ -38,8 +37,8 @@ Unmakeable unmakeable_reason(const TimingResults& r) {
 bool unmakeable_line_shown(const TimingResults& r) { return date_found(r) && unmakeable_reason(r) != Unmakeable::kNo; }
 
 void format_unmakeable_line(const TimingResults& r, char* buffer) {
-    if (unmakeable_reason(r) == Unmakeable::kHour) std::snprintf(buffer, 256, "このseedは作れません(時が%d)", r.cgear_hour);
-    else std::snprintf(buffer, 256, "このseedは作れません(間隔が%.2f秒)", r.interval_centiseconds / 100.0);
+    if (unmakeable_reason(r) == Unmakeable::kHour) std::snprintf(buffer, 256, tr(TextId::kUnmakeableHour), r.cgear_hour);
+    else std::snprintf(buffer, 256, tr(TextId::kUnmakeableInterval), r.interval_centiseconds / 100.0);
 }
 
 bool clock_setting_shown(const TimingResults& r) { return date_found(r) && unmakeable_reason(r) == Unmakeable::kNo; }
@@ -82,11 +81,11 @@ TimerShown timer_shown_at(const TimerSchedule& s, uint32_t elapsed_ms) {
 
 void format_timer_text(const TimerShown& shown, char* text) {
     if (shown.phase == 0) {
-        std::snprintf(text, 256, "%s", kTimerDoneText);
+        std::snprintf(text, 256, "%s", tr(TextId::kTimerDone));
         return;
     }
     char reading[256];
     format_stopwatch_reading(static_cast<uint32_t>(shown.hundredths), reading);
     // a reading has at most 11 characters ("42949672.95")
-    std::snprintf(text, 256, "%s %.16s", shown.phase == 1 ? "起動まで" : "Cギアまで", reading);
+    std::snprintf(text, 256, "%s %.16s", tr(shown.phase == 1 ? TextId::kTimerBootIn : TextId::kTimerCGearIn), reading);
 }

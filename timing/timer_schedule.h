@@ -83,4 +83,3 @@ inline TimerShown unpack_timer_shown(int64_t word) {
 
 // "起動まで 12.34", "Cギアまで 20.76" or "完了" into text (256 bytes).
 void format_timer_text(const TimerShown& shown, char* text);
-extern const char kTimerDoneText[];  // "完了"

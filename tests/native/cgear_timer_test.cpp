@@ -184,19 +184,19 @@ TEST_F(Timer, PressesOfTimerAndStopwatchExcludeEachOther) {
 
     // the stopwatch counting, or about to: the timer button does nothing
     set_results({9, 12, 12, 55, 15}, 2076);
-    ASSERT_NE(press_stopwatch(), nullptr);
+    ASSERT_NE(press_stopwatch(), TextId::kNone);
     EXPECT_EQ(timer_press_kind(g_app.timing), kTimerPressIgnored);
     uint32_t hundredths;
     stopwatch_pass(100, &hundredths);
     EXPECT_EQ(timer_press_kind(g_app.timing), kTimerPressIgnored);
-    ASSERT_NE(press_stopwatch(), nullptr);  // stopped
+    ASSERT_NE(press_stopwatch(), TextId::kNone);  // stopped
     EXPECT_EQ(timer_press_kind(g_app.timing), kTimerPressStart);
 
     // the timer requested or running: the stopwatch button does nothing
     const uint32_t run = current_timer_run();
     EXPECT_EQ(start_timer(g_app.timing, 5000, nullptr), run + 1);
     EXPECT_EQ(current_timer_run(), run + 1);
-    EXPECT_EQ(press_stopwatch(), nullptr);
+    EXPECT_EQ(press_stopwatch(), TextId::kNone);
     EXPECT_EQ(g_timing_words.stopwatch.load(), kStopwatchIdle);
     // stopped before the thread took it up: it never starts, and the thread says so
     EXPECT_EQ(timer_press_kind(g_app.timing), kTimerPressStop);
@@ -209,15 +209,15 @@ TEST_F(Timer, PressesOfTimerAndStopwatchExcludeEachOther) {
 
     start_timer(g_app.timing, 6000, nullptr);
     run_passes(6000, {{0, -1, "起動まで 15.00", false}});
-    EXPECT_EQ(press_stopwatch(), nullptr);
+    EXPECT_EQ(press_stopwatch(), TextId::kNone);
     EXPECT_TRUE(stop_timer());
     EXPECT_EQ(current_timer_run(), run + 2);
     // until the thread has taken up the stop, both buttons wait
     EXPECT_EQ(timer_press_kind(g_app.timing), kTimerPressIgnored);
-    EXPECT_EQ(press_stopwatch(), nullptr);
+    EXPECT_EQ(press_stopwatch(), TextId::kNone);
     run_passes(6000, {{12000, -1, "", false}});  // the stop taken up: no more beeps
     EXPECT_EQ(timer_press_kind(g_app.timing), kTimerPressStart);
-    EXPECT_STREQ(press_stopwatch(), kStopwatchRunningCaption);
+    EXPECT_EQ(press_stopwatch(), TextId::kStopwatchRunning);
 }
 
 // A target no attempt can make: the reason in place of the clock line, and a

@@ -27,8 +27,8 @@ std::string pass_at(uint32_t now_ms) {
 }
 
 std::string press() {
-    const char* caption = press_stopwatch();
-    return caption ? caption : "(ignored)";
+    const TextId caption = press_stopwatch();
+    return caption != TextId::kNone ? tr(caption) : "(ignored)";
 }
 
 TEST_F(Stopwatch, PressesMoveIdleToRequestedAndRunningToIdle) {

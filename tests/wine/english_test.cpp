@@ -67,13 +67,15 @@ TEST_P(English, ButtonSwitchesBothWindowsInPlaceAndKeepsTheChoice) {
     p.select(kIdNatureList, 5);
     SendMessageW(GetDlgItem(stats, kIdStatsCharacteristicList), CB_SETCURSEL, 7, 0);
     p.set_text(kIdSpeciesName, "Bulbasaur");
+    p.press(kIdTimerButton);
+    EXPECT_EQ(p.text(kIdTimerDisplay), "先に計算して下さい");
     EXPECT_EQ(p.text(kIdLanguageButton), "English");
 
     p.press(kIdLanguageButton);
     const std::pair<int, const char*> main_texts[] = {
         {kIdSearchButton, "Search"},       {kIdRoamingBox, "Roaming"},   {kIdStopwatchButton, "Boot"},
         {kIdCandidatesButton, "Find candidates"}, {kIdTimerButton, "Timer"}, {kIdLanguageButton, "日本語"},
-        {kIdSpeciesName, "Bulbasaur"},
+        {kIdSpeciesName, "Bulbasaur"},    {kIdTimerDisplay, "Calculate first"},
     };
     for (const auto& [id, text] : main_texts) EXPECT_EQ(p.text(id), text) << id;
     EXPECT_EQ(p.list_selection(kIdSearchTypeList), 3);

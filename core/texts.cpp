@@ -73,6 +73,22 @@ constexpr Entry kTexts[] = {
     {TextId::kHitAdoptButton, "採用"},
 
     {TextId::kMissingSpecies, "ポケモン名「%s」はpokemon.datにありません"},
+
+    {TextId::kAttemptsButton, "試行記録"},
+    {TextId::kAttemptsTitle, "試行記録"},
+    {TextId::kAdoptMedianButton, "中央値で採用"},
+    {TextId::kClearAttemptsButton, "記録を消す"},
+    {TextId::kClearAttemptsQuestion, "試行記録を消しますか?"},
+    {TextId::kAttemptsSummary, "試行 %d 回 ばらつき ±%.1f 秒ずれ %d 回"},
+    {TextId::kAttemptsChance, "次に当たる見込み %d%%(およそ %d 回に 1 回)"},
+    {TextId::kAttemptsChanceLater, "3 回試すと見込みが出ます"},
+    {TextId::kAttemptsChanceZero, "次に当たる見込み 0%"},
+    {TextId::kAttemptsUnreadable, "読めない行 %d"},
+    {TextId::kAttemptLine, "%08X 下位%+d 秒%+d 消費%d %s秒"},
+    {TextId::kAttemptsHeader, "日時,狙うseed,秒数,当たりseed,下位,秒,消費数"},
+    {TextId::kAttemptsWriteFailed, "試行記録attempts.txtに書き込めませんでした。書き込めないファイルか、同じ名前のフォルダーです。"
+                                   "採用はしました。"},
+    {TextId::kAttemptsMoveFailed, "試行記録attempts.txtを移せませんでした。ほかのプログラムが開いています。記録はそのままです。"},
 };
 constexpr int kTextCount = static_cast<int>(TextId::kCount);
 static_assert(sizeof kTexts / sizeof kTexts[0] == kTextCount, "one entry per id");

@@ -75,6 +75,22 @@ enum class TextId : uint16_t {
     // what the tools say of a species name the table lacks (%s: the name)
     kMissingSpecies,
 
+    // the attempt log and its window
+    kAttemptsButton,
+    kAttemptsTitle,
+    kAdoptMedianButton,
+    kClearAttemptsButton,
+    kClearAttemptsQuestion,
+    kAttemptsSummary,
+    kAttemptsChance,
+    kAttemptsChanceLater,
+    kAttemptsChanceZero,
+    kAttemptsUnreadable,
+    kAttemptLine,
+    kAttemptsHeader,
+    kAttemptsWriteFailed,
+    kAttemptsMoveFailed,
+
     kCount
 };
 

@@ -100,13 +100,17 @@ int32_t centiseconds_from_seconds(double seconds) {
     return static_cast<int32_t>(hundredths);
 }
 
+int32_t read_measured_centiseconds(const char* seconds_text) {
+    return centiseconds_from_seconds(ms_atof(take_field(seconds_text, kWholeFieldChars).text));
+}
+
 namespace {
 
 // Stores the typed fields into g_app as the C runtime reads them: seconds with
 // atof, obtained low 16 bits and target in hexadecimal, month and day with atoi.
 void store_timing_inputs(const TimingTexts& t) {
     AppState& a = g_app;
-    a.measured_centiseconds = centiseconds_from_seconds(ms_atof(take_field(t.seconds, kWholeFieldChars).text));
+    a.measured_centiseconds = read_measured_centiseconds(t.seconds);
     a.obtained_low = field_hex(t.obtained_low, kWholeFieldChars);
     a.target_seed = field_hex_unsigned(t.target_seed, kWholeFieldChars);
     a.timing_month = field_int(t.month, kWholeFieldChars);

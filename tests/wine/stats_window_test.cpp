@@ -90,7 +90,7 @@ TEST_P(StatsWindow, ControlsInTheirOrderClearInsideAndTabStops) {
         for (int i = 0; i < 7; ++i) want.push_back(id + i);
     for (int id = kIdStatsIvFirst; id <= kIdStatsStatus; ++id) want.push_back(id);
     want.insert(want.end(), {kIdStatsIvButton, kIdStatsCandidatesButton, kIdStatsHitsButton, kIdStatsLowRange,
-                             kIdStatsSecondRange, kIdStatsHitList, kIdStatsAdopt});
+                             kIdStatsSecondRange, kIdStatsHitList, kIdStatsAdopt, kIdStatsAttempts});
     std::vector<int> order;
     std::vector<RECT> places;
     RECT client, overlap;

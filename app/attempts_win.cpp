@@ -86,10 +86,11 @@ void begin_attempt(uint32_t target_seed) {
 }
 
 void record_attempt(const Hit& hit) {
-    const Attempt a{local_time_now(),         g_target_seed,    field_text(g_window.main, kIdStopwatchDisplay),
-                    hit.raw_seed,             hit.low_offset,   hit.second_offset,
-                    hit.frame};
-    const bool written = g_attempt_written ? replace_last_attempt(kAttemptLogName, a) : append_attempt(kAttemptLogName, a);
+    // the interval the attempt was timed with: the stopwatch display's text as it stands
+    const Attempt a{local_time_now(), g_target_seed,     field_text(g_window.main, kIdStopwatchDisplay),
+                    hit.raw_seed,     hit.low_offset,    hit.second_offset, hit.frame};
+    const bool written =
+        g_attempt_written ? replace_last_attempt(kAttemptLogName, a) : append_attempt(kAttemptLogName, a);
     if (!written) {
         if (!g_write_failure_told) show_message(tr(TextId::kAttemptsWriteFailed));
         g_write_failure_told = true;

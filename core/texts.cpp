@@ -88,7 +88,7 @@ constexpr Entry kTexts[] = {
     {TextId::kAttemptsHeader, "日時,狙うseed,秒数,当たりseed,下位,秒,消費数"},
     {TextId::kAttemptsWriteFailed, "試行記録attempts.txtに書き込めませんでした。書き込めないファイルか、同じ名前のフォルダーです。"
                                    "採用はしました。"},
-    {TextId::kAttemptsMoveFailed, "試行記録attempts.txtを移せませんでした。ほかのプログラムが開いています。記録はそのままです。"},
+    {TextId::kAttemptsMoveFailed, "試行記録attempts.txtを移せませんでした。記録はそのままです。"},
 };
 constexpr int kTextCount = static_cast<int>(TextId::kCount);
 static_assert(sizeof kTexts / sizeof kTexts[0] == kTextCount, "one entry per id");

@@ -78,7 +78,8 @@ int64_t attempt_offset(const Attempt& a);
 // What the attempts say together.
 struct AttemptSummary {
     int32_t count = 0;          // n
-    int32_t median = -1;        // index of the median attempt: the middle by offset (ties by age), lower middle when even; -1 with none
+    int32_t median = -1;        // index of the median attempt: the middle by offset (ties by age),
+                                // the lower middle when n is even; -1 with no attempt
     int64_t deviation = 0;      // median of |offset − the median's offset|, lower middle, in hundredths of delays
     double scatter = 0.0;       // σ in delays: 1.4826 × deviation / 100, at least 0.5
     int32_t second_missed = 0;  // k: attempts whose second offset is not 0

@@ -75,7 +75,18 @@ enum ControlId : int32_t {
     kIdStatsSecondRange = 454,
     kIdStatsHitList = 460,
     kIdStatsAdopt = 461,
+    kIdStatsAttempts = 462,
+
+    // the attempts window
+    kIdAdoptMedian = 463,
+    kIdClearAttempts = 464,
+    kIdAttemptList = 470,
+    kIdAttemptSummary = 471,
+    kIdAttemptChance = 472,
+    kIdAttemptUnreadable = 473,
 };
 
 // The stats window's class name.
 constexpr wchar_t kStatsWindowClass[] = L"KivrelStats";
+// The attempts window's class name.
+constexpr wchar_t kAttemptsWindowClass[] = L"KivrelAttempts";

@@ -199,6 +199,16 @@ HBRUSH timer_display_brush(HDC dc, HWND control);
 // The stats window: shown (made at the first press) or brought to the front.
 void show_stats_window();
 
+// The attempt log and its window (app/attempts_win.cpp): attempts.txt read at
+// start; a hit search names the target of a new attempt; each adopt of one of
+// its hits records the attempt (again: its line replaced), the player told
+// once when the log cannot be written; the window shown or brought to the front.
+struct Hit;
+void load_attempts();
+void begin_attempt(uint32_t target_seed);
+void record_attempt(const Hit& hit);
+void show_attempts_window();
+
 // The candidate list replaced and shown with its adopt buttons.
 void show_candidate_list(const CandidateList& list);
 // What an adopt button does with its raw seed: the stopwatch's interval and

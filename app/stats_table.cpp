@@ -40,6 +40,7 @@ constexpr ControlSpec kControls[] = {
     field(kIdStatsSecondRange, 170, 412, 30, "1"),
     control(kIdStatsHitList, ControlKind::kListBox, 10, 442, 300, 124, TextId::kNone, ""),
     button(kIdStatsAdopt, ControlKind::kButton, 320, 442, 60, TextId::kHitAdoptButton),
+    button(kIdStatsAttempts, ControlKind::kButton, 390, 442, 100, TextId::kAttemptsButton),
 };
 
 constexpr TextId kStatLetters[kStatCount] = {TextId::kStatH, TextId::kStatA, TextId::kStatB,

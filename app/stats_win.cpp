@@ -124,6 +124,7 @@ void hits_from_stats() {
     t.low_range = held.take(kIdStatsLowRange);
     t.second_range = held.take(kIdStatsSecondRange);
     HitSearchInputs in = read_hit_search_inputs(t, refresh_generator_setting());
+    begin_attempt(in.target_seed);
     in.match = match_of(r, q);
     g_hits = search_hits(in);
     g_hits_shown = true;
@@ -135,6 +136,7 @@ void adopt_hit() {
     const LRESULT n = SendMessageW(stats_control(kIdStatsHitList), LB_GETCURSEL, 0, 0);
     if (n < 0 || static_cast<size_t>(n) >= g_hits.size()) return;  // 「当たりなし」 or nothing selected
     adopt_raw_seed(g_hits[static_cast<size_t>(n)].raw_seed);
+    record_attempt(g_hits[static_cast<size_t>(n)]);
 }
 
 void stats_command(uint16_t id) {
@@ -143,6 +145,7 @@ void stats_command(uint16_t id) {
     case kIdStatsCandidatesButton: candidates_from_stats(); break;
     case kIdStatsHitsButton: hits_from_stats(); break;
     case kIdStatsAdopt: adopt_hit(); break;
+    case kIdStatsAttempts: show_attempts_window(); break;
     default: break;
     }
 }

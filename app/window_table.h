@@ -91,6 +91,12 @@ constexpr WindowTable window_table(const ControlSpec (&controls)[kControls], con
     return {controls, kControls, items, kItems};
 }
 
+// A window that paints nothing besides its controls.
+template <int32_t kControls>
+constexpr WindowTable window_table(const ControlSpec (&controls)[kControls]) {
+    return {controls, kControls, nullptr, 0};
+}
+
 // A painted text and a painted line.
 constexpr PaintItem painted_text(int16_t x, int16_t y, TextId text) { return {PaintKind::kText, x, y, 0, 0, text, x, y}; }
 constexpr PaintItem painted_line(int16_t x, int16_t y, int16_t x2, int16_t y2) {

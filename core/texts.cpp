@@ -123,6 +123,24 @@ constexpr Entry kTexts[] = {
     {TextId::kListHeader, "消費数,H,A,B,C,D,S,めざパ,威力\n", "frame,HP,Atk,Def,SpA,SpD,Spe,Hidden Power,Power\n"},
     {TextId::kConfirmationHeader, "raw初期seed,H,A,B,C,D,S\n", "seed,HP,Atk,Def,SpA,SpD,Spe\n"},
     {TextId::kFrameOutOfRange, "消費数%dは範囲外です(0から%dまで)\n", "Frame %d is out of range (0 to %d)\n"},
+
+    {TextId::kAttemptsButton, "試行記録", "Attempts"},
+    {TextId::kAttemptsTitle, "試行記録", "Attempts"},
+    {TextId::kAdoptMedianButton, "中央値で採用", "Adopt median"},
+    {TextId::kClearAttemptsButton, "記録を消す", "Clear log"},
+    {TextId::kClearAttemptsQuestion, "試行記録を消しますか?", "Clear the attempt log?"},
+    {TextId::kAttemptsSummary, "試行 %d 回 ばらつき ±%.1f 秒ずれ %d 回", "%d attempts, scatter ±%.1f, second missed %d"},
+    {TextId::kAttemptsChance, "次に当たる見込み %d%%(およそ %d 回に 1 回)", "Next attempt hits: %d%% (about 1 in %d)"},
+    {TextId::kAttemptsChanceLater, "3 回試すと見込みが出ます", "3 attempts give the chance"},
+    {TextId::kAttemptsChanceZero, "次に当たる見込み 0%", "Next attempt hits: 0%"},
+    {TextId::kAttemptsUnreadable, "読めない行 %d", "Unreadable lines: %d"},
+    {TextId::kAttemptLine, "%08X 下位%+d 秒%+d 消費%d %s秒", "%08X low %+d sec %+d frame %d %s s"},
+    {TextId::kAttemptsHeader, "日時,狙うseed,秒数,当たりseed,下位,秒,消費数", "time,target,interval,hit,low,second,frame"},
+    {TextId::kAttemptsWriteFailed,
+     "試行記録attempts.txtに書き込めませんでした。書き込めないファイルか、同じ名前のフォルダーです。採用はしました。",
+     "The attempt log attempts.txt could not be written: the file is read-only or a folder has that name. The hit was adopted."},
+    {TextId::kAttemptsMoveFailed, "試行記録attempts.txtを移せませんでした。記録はそのままです。",
+     "The attempt log attempts.txt could not be moved aside. The log stays as it was."},
 };
 constexpr int kTextCount = static_cast<int>(TextId::kCount);
 static_assert(sizeof kTexts / sizeof kTexts[0] == kTextCount, "one entry per id");

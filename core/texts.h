@@ -121,6 +121,22 @@ enum class TextId : uint16_t {
     kConfirmationHeader,
     kFrameOutOfRange,
 
+    // the attempt log and its window
+    kAttemptsButton,
+    kAttemptsTitle,
+    kAdoptMedianButton,
+    kClearAttemptsButton,
+    kClearAttemptsQuestion,
+    kAttemptsSummary,
+    kAttemptsChance,
+    kAttemptsChanceLater,
+    kAttemptsChanceZero,
+    kAttemptsUnreadable,
+    kAttemptLine,
+    kAttemptsHeader,
+    kAttemptsWriteFailed,
+    kAttemptsMoveFailed,
+
     kCount
 };
 

@@ -105,8 +105,12 @@ int32_t centiseconds_from_seconds(double seconds) {
     return static_cast<int32_t>(hundredths);
 }
 
+int32_t read_measured_centiseconds(const char* seconds_text) {
+    return centiseconds_from_seconds(ms_atof(take_field(seconds_text, kWholeFieldChars).text));
+}
+
 TimingInputs read_timing_inputs(const TimingTexts& t) {
-    return {centiseconds_from_seconds(ms_atof(take_field(t.seconds, kWholeFieldChars).text)),
+    return {read_measured_centiseconds(t.seconds),
             field_hex(t.obtained_low, kWholeFieldChars),
             field_hex_unsigned(t.target_seed, kWholeFieldChars),
             field_int(t.month, kWholeFieldChars),

@@ -48,6 +48,9 @@ TimingResults calculate_cgear_timing(const TimingInputs& in, const TimingResults
 // calculation takes as out of range.
 int32_t centiseconds_from_seconds(double seconds);
 
+// The measured-seconds field's text in hundredths, as the calculation reads it.
+int32_t read_measured_centiseconds(const char* seconds_text);
+
 // Days of a month in the calculation's calendar: no February 29; months
 // outside 1..12 run to day 31.
 int32_t days_in_month(int32_t month);

@@ -163,3 +163,13 @@ void drop_output(OutputFile* out, bool tell) {
     std::remove(out->temp_name.c_str());
     if (tell) tell_write_failed(out->name);
 }
+
+std::FILE* create_temporary_beside(const char* name, std::string* temp_name) {
+    remove_stale_temporaries(name);
+    std::FILE* file = nullptr;
+    for (uint32_t n = 1; !file && n <= kNameTries; ++n) {
+        *temp_name = temporary_name(name, own_process_id(), n);
+        file = create_new_file(temp_name->c_str());
+    }
+    return file;
+}

@@ -48,3 +48,7 @@ void show_output(const OutputFile& out);
 // Ends a file that is not kept: the temporary file goes and the earlier file
 // stays as it was. With tell, the player is told that writing name failed.
 void drop_output(OutputFile* out, bool tell);
+
+// A new temporary file beside name, named as an output file's are, opened for
+// writing in binary, its name in *temp_name; null when none can be made.
+std::FILE* create_temporary_beside(const char* name, std::string* temp_name);

@@ -615,4 +615,16 @@ void type_widest_hit_search(const Program& p, HWND stats) {
     SendMessageW(p.control(kIdCandidatesLastFrame), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"616"));
 }
 
+void type_level_100(HWND stats, const std::vector<int>& ivs) {
+    const auto set = [stats](int id, const std::string& cp932) {
+        SendMessageW(GetDlgItem(stats, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(to_wide(cp932).c_str()));
+    };
+    const int base[6] = {45, 49, 49, 65, 65, 45};
+    set(kIdStatsName, "フシギダネ");
+    SendMessageW(GetDlgItem(stats, kIdStatsNatureList), CB_SETCURSEL, 13, 0);  // まじめ
+    set(kIdStatsLevelFirst, "100");
+    for (size_t s = 0; s < 6 && s < ivs.size(); ++s)
+        set(kIdStatsLevelFirst + 1 + static_cast<int>(s), std::to_string(2 * base[s] + ivs[s] + (s == 0 ? 110 : 5)));
+}
+
 }  // namespace driver

@@ -110,6 +110,10 @@ private:
 // IVs H..S of frame 0 of a raw seed, from the frame list the program writes; empty when it wrote none.
 std::vector<std::string> frame0_ivs(Program& p, const std::string& seed);
 
+// Types into the stats window フシギダネ (45, 49, 49, 65, 65, 45) at level 100 with a
+// neutral nature and the stats of the given IVs: every IV gives its own stat.
+void type_level_100(HWND stats, const std::vector<int>& ivs);
+
 // A control's rectangle in the client coordinates of window.
 RECT rect_in_client(HWND window, HWND control);
 

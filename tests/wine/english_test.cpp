@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/ids.h"
+#include "app/attempts_table.h"
 #include "app/layout.h"
 #include "app/main_table.h"
 #include "app/stats_table.h"
@@ -160,6 +161,10 @@ TEST_P(English, PaintedTextsAndCaptionsStayClearAndInside) {
     const HWND stats = open_stats(p);
     ASSERT_NE(stats, nullptr);
     expect_clear(stats, kStatsWindowTable, kStatsClientWidth, kStatsClientHeight, {});
+    SendMessageW(stats, WM_COMMAND, MAKEWPARAM(kIdStatsAttempts, BN_CLICKED), 0);
+    const HWND attempts = p.top_window(kAttemptsWindowClass);
+    ASSERT_NE(attempts, nullptr);
+    expect_clear(attempts, kAttemptsWindowTable, kAttemptsClientWidth, kAttemptsClientHeight, {});
     for (const char* text : {"Calculate first", "Boot in 69.00", "C-Gear in 99.99", "This seed cannot be made"})
         EXPECT_LE(driver::text_extent(text).cx, kEnglishTimerDisplayWidth) << text;
 }

@@ -35,16 +35,6 @@ void press(HWND stats, int id) { SendMessageW(stats, WM_COMMAND, MAKEWPARAM(id, 
 
 std::string field(HWND stats, int id) { return text_of(GetDlgItem(stats, id)); }
 
-// フシギダネ (45, 49, 49, 65, 65, 45) at level 100 with a neutral nature: every IV gives its own stat.
-void type_level_100(HWND stats, const std::vector<int>& ivs) {
-    const int base[6] = {45, 49, 49, 65, 65, 45};
-    set(stats, kIdStatsName, "フシギダネ");
-    SendMessageW(GetDlgItem(stats, kIdStatsNatureList), CB_SETCURSEL, 13, 0);  // まじめ
-    set(stats, kIdStatsLevelFirst, "100");
-    for (int s = 0; s < 6; ++s)
-        set(stats, kIdStatsLevelFirst + 1 + s, std::to_string(2 * base[s] + ivs[s] + (s == 0 ? 110 : 5)));
-}
-
 TEST_P(StatsWindow, OpensReadsThePossibleIvsAndKeepsItsFieldsWhenClosed) {
     Program p(GetParam());
     p.press(kIdStatsButton);
@@ -90,7 +80,7 @@ TEST_P(StatsWindow, ControlsInTheirOrderClearInsideAndTabStops) {
         for (int i = 0; i < 7; ++i) want.push_back(id + i);
     for (int id = kIdStatsIvFirst; id <= kIdStatsStatus; ++id) want.push_back(id);
     want.insert(want.end(), {kIdStatsIvButton, kIdStatsCandidatesButton, kIdStatsHitsButton, kIdStatsLowRange,
-                             kIdStatsSecondRange, kIdStatsHitList, kIdStatsAdopt});
+                             kIdStatsSecondRange, kIdStatsHitList, kIdStatsAdopt, kIdStatsAttempts});
     std::vector<int> order;
     std::vector<RECT> places;
     RECT client, overlap;
@@ -124,7 +114,7 @@ TEST_P(StatsWindow, CandidatesAndTheHitOfAKnownSeedWithTheirAdoptButtons) {
     p.press(kIdStatsButton);
     const HWND stats = stats_window_of(p);
     ASSERT_NE(stats, nullptr);
-    type_level_100(stats, ivs);
+    driver::type_level_100(stats, ivs);
     ASSERT_EQ(field(stats, kIdStatsName), "フシギダネ");  // the fixed build's field holds the whole name
 
     press(stats, kIdStatsCandidatesButton);

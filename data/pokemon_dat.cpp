@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 
 #include "core/convert.h"
 #include "core/state.h"
@@ -41,6 +42,42 @@ void parse_species_line(const char* line, SpeciesRecord* r) {
     r->name[n] = '\0';
 }
 
+// The English name of each record, CP932.
+const char* const kEnglishNames[] = {
+#include "data/species_english.inc"
+};
+static_assert(std::size(kEnglishNames) == kSpeciesCount);
+
+// ♀ and ♂ in CP932, and the letter that may stand for each.
+constexpr struct {
+    char bytes[3];
+    char letter;
+} kSexSigns[] = {{"\x81\x8A", 'f'}, {"\x81\x89", 'm'}};
+
+char ascii_lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// Whether typed is the English name whole, letters in any case, each ♀ or ♂
+// also typed as F or M, with or without one space before it. The name's bytes
+// are ASCII but for those signs, so no CP932 character of typed can match astray.
+bool spells_english_name(const char* typed, const char* english) {
+    const char* t = typed;
+    for (const char* e = english; *e != '\0';) {
+        const auto* sign = std::begin(kSexSigns);
+        while (sign != std::end(kSexSigns) && std::strncmp(e, sign->bytes, 2) != 0) ++sign;
+        if (sign == std::end(kSexSigns)) {
+            if (ascii_lower(*t) != ascii_lower(*e)) return false;
+            ++t, ++e;
+            continue;
+        }
+        if (*t == ' ') ++t;
+        if (ascii_lower(*t) == sign->letter) t += 1;
+        else if (std::strncmp(t, sign->bytes, 2) == 0) t += 2;
+        else return false;
+        e += 2;
+    }
+    return *t == '\0';
+}
+
 }  // namespace
 
 bool load_species_table(const char* path) {
@@ -62,7 +99,11 @@ const SpeciesRecord* lookup_species(const SpeciesRecord* table, const char* name
     const SpeciesRecord* found = nullptr;
     for (int32_t i = 0; i < kSpeciesCount; ++i)
         if (std::strcmp(name, table[i].name) == 0) found = &table[i];
-    return found;
+    if (found) return found;
+    // a name the table lacks may be a species' English name
+    for (int32_t i = 0; i < kSpeciesCount; ++i)
+        if (spells_english_name(name, kEnglishNames[i])) return &table[i];
+    return nullptr;
 }
 
 std::string missing_species_text(const char* name) {

@@ -12,7 +12,8 @@
 bool load_species_table(const char* path = "pokemon.dat");
 
 // The last record of table (kSpeciesCount records) whose name equals name
-// byte for byte, or null when none does.
+// byte for byte; failing that, the record whose species' English name name
+// spells (letters in any case, ♀ and ♂ also as F and M); otherwise null.
 const SpeciesRecord* lookup_species(const SpeciesRecord* table, const char* name);
 
 // What the program says of a species name the table lacks, with the name.

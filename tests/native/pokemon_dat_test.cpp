@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "core/fields.h"
 #include "core/state.h"
 #include "data/pokemon_dat.h"
 #include "tests/native/temp_dir.h"
@@ -224,6 +225,28 @@ TEST_F(SpeciesFiles, LongLineOrEmbeddedZeroDoesNotShiftTheLinesAfterIt) {
     expect_record(2, {{3, 3, 3, 3, 3, 3}, "B"});
     expect_record(3, {{4, 4, 4, 4, 4, 4}, "D"});
     expect_record(648, {{4, 4, 4, 4, 4, 4}, "D"});
+}
+
+// A name the table lacks finds the species whose English name it spells.
+TEST_F(SpeciesFiles, EnglishNamesInAnyCaseWithFOrMForTheSignsFindTheirSpecies) {
+    ASSERT_TRUE(load(file_bytes(fs::path(KIVREL_SOURCE_DIR) / "data" / "pokemon.dat")));
+    const struct {
+        const char* typed;
+        int number;  // national dex number, 0: none
+    } cases[] = {{"Pikachu", 25}, {"pIKACHU", 25}, {"Nidoran F", 29}, {"nidoranf", 29}, {"Nidoran\x81\x8A", 29},
+                 {"Nidoran m", 32}, {"NidoranM", 32}, {"Nidoran \x81\x89", 32}, {"Mr. Mime", 122},
+                 {"FARFETCH'D", 83}, {"porygon-z", 474}, {"\x83\x73\x83\x4a\x83\x60\x83\x85\x83\x45", 25},
+                 {"Nidoran", 0}, {"Nidoran  F", 0}, {"Nidoran FF", 0}, {"Nidoran\x81\x8A\x81\x8A", 0},
+                 {"Mr Mime", 0}, {"Pikachu ", 0}, {"Pikach", 0}, {"Porygon Z", 0}, {"Mime Jr", 0}};
+    for (const auto& c : cases) EXPECT_EQ(found_index(c.typed), c.number - 1) << c.typed;
+    const char* const english[] = {
+#include "data/species_english.inc"
+    };
+    ASSERT_EQ(std::size(english), static_cast<size_t>(kSpeciesCount));
+    for (int i = 0; i < kSpeciesCount; ++i) {  // each whole in the field, and finding its own record from it
+        EXPECT_LE(std::strlen(english[i]), kSpeciesNameChars) << english[i];
+        EXPECT_EQ(found_index(take_field(english[i], kSpeciesNameChars).text), i) << english[i];
+    }
 }
 
 }  // namespace

@@ -205,6 +205,10 @@ TEST_P(English, FilesHaveTheSameColumnsAndNumbersWithEnglishWords) {
     EXPECT_EQ(p.file("list.txt"), in_english_words(japanese["list.txt"], TextId::kListHeader));
     EXPECT_EQ(p.file("zure.txt"), in_english_words(japanese["zure.txt"], TextId::kConfirmationHeader));
     EXPECT_EQ(p.file("result.txt"), in_english_words(japanese["result.txt"], TextId::kResultHeader));
+    // the species typed by its English name, in any case
+    p.set_text(kIdSpeciesName, "bulbasaur");
+    p.press(kIdConfirmButton);
+    EXPECT_EQ(p.file("zure.txt"), in_english_words(japanese["zure.txt"], TextId::kConfirmationHeader));
     // a name found in neither language, said in English
     p.set_text(kIdSpeciesName, "Nosuch");
     p.press(kIdConfirmButton);

@@ -4,6 +4,7 @@
 // attempt, the hit around the target with its adopt button.
 #include <windows.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -52,7 +53,10 @@ PossibleIvs show_possible_ivs(const StatsQuery& q) {
     const PossibleIvs result = possible_ivs(q);
     const PossibleIvsTexts texts = possible_ivs_texts(q, result);
     for (int32_t s = 0; s < kStatCount; ++s) set_window_text(stats_control(kIdStatsIvFirst + s), texts.ivs[s]);
-    set_window_text(stats_control(kIdStatsStatus), texts.status);
+    if (result.status == kSpeciesUnknown)  // the name as typed, also where CP932 lacks its characters
+        set_text_naming_field(stats_control(kIdStatsStatus), tr(TextId::kMissingSpecies), stats_control(kIdStatsName),
+                              std::strlen(q.species_name));
+    else set_window_text(stats_control(kIdStatsStatus), texts.status);
     return result;
 }
 

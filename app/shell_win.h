@@ -106,6 +106,10 @@ std::string to_cp932(const wchar_t* text, int length);
 // A control's whole text, as CP932 bytes.
 std::string window_text(HWND control);
 void set_window_text(HWND window, const char* cp932);
+// Shows in window the CP932 format with its "%s" replaced by what field holds
+// as typed, as far as a reading of read bytes of it goes: a character CP932
+// lacks shows as itself.
+void set_text_naming_field(HWND window, const char* format, HWND field, size_t read);
 void add_list_entry(HWND list, const char* cp932);
 void draw_text(HDC dc, int x, int y, const char* cp932);
 int message_box(HWND owner, const char* text, const char* caption, unsigned flags);

@@ -4,6 +4,7 @@
 // attempt, the hit around the target with its adopt button.
 #include <windows.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -57,9 +58,13 @@ StatsQuery read_query() {
 }
 
 void show_ivs_texts() {
-    const PossibleIvsTexts texts = possible_ivs_texts(g_shown_ivs.query, g_shown_ivs.result);
+    const StatsQuery& q = g_shown_ivs.query;
+    const PossibleIvsTexts texts = possible_ivs_texts(q, g_shown_ivs.result);
     for (int32_t s = 0; s < kStatCount; ++s) set_window_text(stats_control(kIdStatsIvFirst + s), texts.ivs[s]);
-    set_window_text(stats_control(kIdStatsStatus), texts.status);
+    if (g_shown_ivs.result.status == kSpeciesUnknown)  // the name as typed, also where CP932 lacks its characters
+        set_text_naming_field(stats_control(kIdStatsStatus), tr(TextId::kMissingSpecies), stats_control(kIdStatsName),
+                              std::strlen(q.species_name));
+    else set_window_text(stats_control(kIdStatsStatus), texts.status);
 }
 
 // 「個体値計算」: the possible IVs and the status line. Returns them for the searches.

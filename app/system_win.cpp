@@ -1,7 +1,7 @@
 // What the Windows builds ask of the system without a window, shared by the
 // program and the core's tests (core_tests.exe): the program's CP932 texts to
 // and from wide characters, output files created only when new, the check
-// that a file can be replaced, and whether a process still runs.
+// that a file can be replaced, and whether a process still runs and since when.
 #include <windows.h>
 
 #include <fcntl.h>
@@ -16,6 +16,8 @@
 namespace {
 
 constexpr UINT kProgramCodePage = 932;
+// How much later than a file's last write a process must have started to be taken as not its writer.
+constexpr uint64_t kStartMargin100ns = 2 * 10000000ull;
 
 }  // namespace
 
@@ -30,9 +32,11 @@ std::wstring to_wide(const char* cp932) {
 
 std::string to_cp932(const wchar_t* text, int length) {
     if (length <= 0) return {};
-    const int n = WideCharToMultiByte(kProgramCodePage, 0, text, length, nullptr, 0, nullptr, nullptr);
+    // a character CP932 lacks becomes "?", never a look-alike ("²" is no 2)
+    const DWORD flags = WC_NO_BEST_FIT_CHARS;
+    const int n = WideCharToMultiByte(kProgramCodePage, flags, text, length, nullptr, 0, nullptr, nullptr);
     std::string bytes(static_cast<size_t>(n), '\0');
-    WideCharToMultiByte(kProgramCodePage, 0, text, length, &bytes[0], n, nullptr, nullptr);
+    WideCharToMultiByte(kProgramCodePage, flags, text, length, &bytes[0], n, nullptr, nullptr);
     return bytes;
 }
 
@@ -66,10 +70,10 @@ bool can_replace_file(const char* name) {
     const DWORD attributes = GetFileAttributesW(wide.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) return GetLastError() == ERROR_FILE_NOT_FOUND;
     if (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) return false;
-    // replacing the file deletes it: a program that holds it without letting
-    // it be deleted (reading and writing it, say) refuses this open too
-    const HANDLE file = CreateFileW(wide.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    // replacing the file deletes it, and a file another program has open is
+    // not replaced whatever it shares: opened to delete and shared with none,
+    // as the replace needs it, and let go at once
+    const HANDLE file = CreateFileW(wide.c_str(), DELETE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     CloseHandle(file);
     return true;
@@ -85,4 +89,17 @@ bool process_running(uint32_t id) {
     const bool running = WaitForSingleObject(process, 0) == WAIT_TIMEOUT;
     CloseHandle(process);
     return running;
+}
+
+bool process_started_after(uint32_t id, const char* file) {
+    WIN32_FILE_ATTRIBUTE_DATA written;
+    if (!GetFileAttributesExW(to_wide(file).c_str(), GetFileExInfoStandard, &written)) return false;
+    const HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id);
+    if (!process) return false;
+    FILETIME created, ended, kernel, user;
+    const bool known = GetProcessTimes(process, &created, &ended, &kernel, &user) != 0;
+    CloseHandle(process);
+    // file times are taken from a coarser clock than a process's start: seconds apart, the order is sure
+    const auto ticks = [](const FILETIME& t) { return (uint64_t{t.dwHighDateTime} << 32) | t.dwLowDateTime; };
+    return known && ticks(created) > ticks(written.ftLastWriteTime) + kStartMargin100ns;
 }

@@ -37,6 +37,18 @@ BYTE realized_charset(HFONT f) {
 
 void set_window_text(HWND window, const char* cp932) { SetWindowTextW(window, to_wide(cp932).c_str()); }
 
+void set_text_naming_field(HWND window, const char* format, HWND field, size_t read) {
+    const int length = GetWindowTextLengthW(field);
+    std::wstring typed(static_cast<size_t>(length > 0 ? length : 0) + 1, L'\0');
+    typed.resize(static_cast<size_t>(GetWindowTextW(field, &typed[0], length + 1)));
+    size_t n = 0;  // the characters the reading holds
+    while (n < typed.size() && to_cp932(typed.c_str(), static_cast<int>(n + 1)).size() <= read) ++n;
+    std::wstring text = to_wide(format);
+    const size_t at = text.find(L"%s");
+    if (at != std::wstring::npos) text.replace(at, 2, typed, 0, n);
+    SetWindowTextW(window, text.c_str());
+}
+
 std::string window_text(HWND control) {
     const int length = GetWindowTextLengthW(control);
     std::wstring text(static_cast<size_t>(length > 0 ? length : 0) + 1, L'\0');

@@ -34,15 +34,20 @@ void show_file_message(const char* before, const char* name, const char* after);
 // null when it exists or cannot be created.
 std::FILE* create_new_file(const char* name);
 
-// False when name exists but could not be replaced: a folder, a read-only
-// file, or one another program holds open without letting it be deleted. A
-// missing name can be made.
+// False when name exists but could not be replaced now: a folder, a read-only
+// file, or one another program holds open in any way. A missing name can be
+// made. The file is held only for the moment of the check.
 bool can_replace_file(const char* name);
 
 // This process's id, and whether the process with that id still runs (one
 // that cannot be asked about is taken to run).
 uint32_t own_process_id();
 bool process_running(uint32_t id);
+
+// True when the process that now has id was started clearly (seconds) after
+// file was last written, so it cannot be the one that wrote it; false when
+// either is unknown.
+bool process_started_after(uint32_t id, const char* file);
 
 // UTF-8 text as CP932 bytes; a character CP932 lacks becomes "?".
 std::string cp932_from_utf8(const std::string& utf8);

@@ -1,8 +1,9 @@
 #include "tools/output_file.h"
 
-#include <charconv>
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <thread>
 #include <type_traits>
 #include <vector>
 
@@ -11,10 +12,24 @@
 
 namespace {
 
-// Temporary names tried for one file, and free names tried for a finished
-// file kept beside its name.
+// Temporary names tried for one file ("name.<process id>.<n>.tmp", n from 1),
+// and free names tried in each form for a finished file kept beside its name.
 constexpr uint32_t kNameTries = 64;
 constexpr char kTemporaryEnd[] = ".tmp";
+// Process ids as both systems hand them out: positive 32-bit signed numbers.
+constexpr uint32_t kLargestProcessId = 0x7FFFFFFF;
+// The waits between tries while another copy of the program holds the
+// earlier file for a moment (for its check or its own replace).
+constexpr uint32_t kRetryWaitsMs[] = {10, 20, 40, 80};
+
+template <class Try>
+bool with_retries(Try attempt) {
+    for (const uint32_t ms : kRetryWaitsMs) {
+        if (attempt()) return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+    }
+    return attempt();
+}
 
 void tell_cannot_create(const char* name) {
     char text[512];
@@ -45,19 +60,30 @@ std::string temporary_name(const char* name, uint32_t process, uint32_t n) {
     return std::string(name) + "." + std::to_string(process) + "." + std::to_string(n) + kTemporaryEnd;
 }
 
-// The process that wrote file when file is a temporary name of name
-// ("name.<process id>.<n>.tmp"); 0 when it is not one.
+// The number [from, to) holds when written as temporary_name writes one
+// (decimal digits, no leading zero) and within 1..largest; 0 otherwise.
+uint32_t written_number(const char* from, const char* to, uint32_t largest) {
+    if (from == to || *from == '0' || to - from > 10) return 0;
+    uint64_t value = 0;
+    for (const char* c = from; c != to; ++c) {
+        if (*c < '0' || *c > '9') return 0;
+        value = value * 10 + static_cast<uint64_t>(*c - '0');
+    }
+    return value <= largest ? static_cast<uint32_t>(value) : 0;
+}
+
+// The process that wrote file when file is exactly a name temporary_name
+// gives for name; 0 when it is not one.
 uint32_t temporary_owner(const std::string& file, const std::string& name) {
     const std::string head = name + ".", tail = kTemporaryEnd;
     if (file.size() <= head.size() + tail.size() || file.compare(0, head.size(), head) != 0 ||
         file.compare(file.size() - tail.size(), tail.size(), tail) != 0)
         return 0;
+    const char* const from = file.data() + head.size();
     const char* const end = file.data() + file.size() - tail.size();
-    uint32_t process = 0, n = 0;
-    const auto id = std::from_chars(file.data() + head.size(), end, process);
-    if (id.ec != std::errc{} || id.ptr == end || *id.ptr != '.') return 0;
-    const auto number = std::from_chars(id.ptr + 1, end, n);
-    return number.ec == std::errc{} && number.ptr == end ? process : 0;
+    const char* const dot = std::find(from, end, '.');
+    if (dot == end || written_number(dot + 1, end, kNameTries) == 0) return 0;
+    return written_number(from, dot, kLargestProcessId);
 }
 
 // A file's name when it is plain ASCII, as every temporary name is; empty otherwise.
@@ -73,33 +99,43 @@ std::string ascii_name(const std::filesystem::path& path) {
 }
 
 // Removes the temporary files of name left by copies of the program that no
-// longer run (one killed during a search leaves gigabytes behind); those of a
-// running copy, this one included, are still being written.
+// longer run (one killed during a search leaves gigabytes behind), also when
+// their id now belongs to a process started since; those of a running copy,
+// this one included, are still being written. Only plain files are removed.
 void remove_stale_temporaries(const char* name) {
     std::vector<std::filesystem::path> stale;
     std::error_code failed;
     for (std::filesystem::directory_iterator it(".", failed), end; !failed && it != end; it.increment(failed)) {
-        const uint32_t owner = temporary_owner(ascii_name(it->path()), name);
-        if (owner != 0 && !process_running(owner)) stale.push_back(it->path());
+        std::error_code unknown;
+        if (it->symlink_status(unknown).type() != std::filesystem::file_type::regular) continue;
+        const std::string file = ascii_name(it->path());
+        const uint32_t owner = temporary_owner(file, name);
+        if (owner != 0 && (!process_running(owner) || process_started_after(owner, file.c_str())))
+            stale.push_back(it->path());
     }
     for (const std::filesystem::path& file : stale) std::filesystem::remove(file, failed);
 }
 
-// Moves a finished file to the first free name "stem (k).ext" beside its name
-// and returns that name; where none takes it, it stays under its temporary name.
+// Moves a finished file to the first free name beside its name, "stem (k).ext"
+// or, when all those are taken, "stem (k)-<process id>.ext", and returns that
+// name; only where no name at all can be made does it stay where it is.
 std::string keep_beside(const OutputFile& out) {
     const std::string name = out.name;
     const size_t dot = name.rfind('.');
     const std::string stem = name.substr(0, dot), extension = dot == std::string::npos ? "" : name.substr(dot);
-    for (uint32_t k = 2; k < kNameTries + 2; ++k) {
-        const std::string kept = stem + " (" + std::to_string(k) + ")" + extension;
-        // the free name is made first, so that no other copy takes it meanwhile
-        std::FILE* made = create_new_file(kept.c_str());
-        if (!made) continue;
-        std::fclose(made);
-        if (replace_file(out.temp_name.c_str(), kept.c_str())) return kept;
-        std::remove(kept.c_str());
-        break;
+    const std::string process = std::to_string(own_process_id());
+    for (const bool own : {false, true}) {
+        for (uint32_t k = 2; k < kNameTries + 2; ++k) {
+            std::string kept = stem + " (" + std::to_string(k) + ")";
+            if (own) kept += "-" + process;
+            kept += extension;
+            // the free name is made first, so that no other copy takes it meanwhile
+            std::FILE* made = create_new_file(kept.c_str());
+            if (!made) continue;
+            std::fclose(made);
+            if (replace_file(out.temp_name.c_str(), kept.c_str())) return kept;
+            std::remove(kept.c_str());
+        }
     }
     return out.temp_name;
 }
@@ -111,7 +147,7 @@ bool begin_output(OutputFile* out, const char* name, const char* header) {
     remove_stale_temporaries(name);
     // say at once what cannot be written, before any work
     std::FILE* file = nullptr;
-    if (can_replace_file(name)) {
+    if (with_retries([name] { return can_replace_file(name); })) {
         // a name of this process's own, never opened when it exists: another
         // copy in the folder writes its own, and a dropped file of this one
         // may still be being removed
@@ -139,8 +175,8 @@ bool place_output(OutputFile* out) {
         tell_write_failed(out->name);
         return false;
     }
-    if (replace_file(out->temp_name.c_str(), out->name)) return true;
-    // another program has opened the earlier file since begin_output: the
+    if (with_retries([out] { return replace_file(out->temp_name.c_str(), out->name); })) return true;
+    // another program has held the earlier file since begin_output: the
     // finished file is not thrown away
     tell_kept(out->name, keep_beside(*out));
     return false;

@@ -173,40 +173,52 @@ TEST_F(OutputFiles, FileTooLargeForAViewerIsKeptAndItsPlaceSaid) {
     EXPECT_GT(fs::file_size("result.txt"), kViewerLimitBytes);
 }
 
-// Each tool with files beside its own, and another program opening its earlier
-// file once the tool has begun: a temporary file of its name goes only when no
-// process has its id, no file that was there is written, and the finished file
-// is kept whole under the next free name.
+// Each tool with files beside its own, and another program holding its
+// earlier file once the tool has begun: only the exact temporary names of a
+// copy no longer running (or of an earlier process its id belonged to) go, no
+// file that was there is written, a hold let go while the tool retries costs
+// nothing, and else the finished file is kept whole under the next free name.
 TEST_F(OutputFiles, FilesBesideAreLeftOrTidiedAndAFinishedFileIsNeverLost) {
-    const uint32_t no_process = 0x7FFFFFFC;  // far beyond the ids Linux and Windows hand out
-    const auto temp = [](const std::string& name, uint32_t process, int n) {
-        return name + "." + std::to_string(process) + "." + std::to_string(n) + ".tmp";
-    };
+    const std::string gone = std::to_string(0x7FFFFFFC), own = std::to_string(own_process_id());  // no process has gone
     for (const FileTool& t : kFileTools) {
-        const std::string name = t.name, stem = name.substr(0, name.find('.'));
+        const std::string name = t.name, stem = name.substr(0, name.find('.')), at = name + ".", aged = at + own + ".3.tmp";
         const std::pair<std::string, bool> beside[] = {  // a file, and whether it stays
-            {temp(name, own_process_id(), 1), true},     // this process's own name: the tool takes the next
-            {temp(name, no_process, 1), false},
-            {temp(name == "list.txt" ? "zure.txt" : "list.txt", no_process, 1), true},  // its own tool's to remove
-            {name + ".1.tmp", true}, {name + ".x.1.tmp", true},
-            {stem + " (2).txt", true}};
-        for (const auto& [file, stays] : beside) write_file(file, "other\r\n");
-        write_file(name, kEarlier);
-        platform_log().clear();
-        platform_log().held = name;
-        t.run();
-        for (const auto& [file, stays] : beside)
-            EXPECT_EQ(fs::exists(file) ? file_bytes(file) : "gone", stays ? "other\r\n" : "gone") << file;
-        EXPECT_EQ(file_bytes(name), kEarlier);
-        EXPECT_FALSE(fs::exists(temp(name, own_process_id(), 2))) << name;
-        EXPECT_EQ(platform_log().messages,
-                  std::vector<std::string>{name + "を置き換えられなかったため、結果を" + stem + " (3).txtに保存しました。"});
-        EXPECT_TRUE(platform_log().opened.empty()) << name;
-        const std::string kept = file_bytes(stem + " (3).txt");
-        platform_log().clear();
-        t.run();  // nothing holds it now: the same file is put in place
-        EXPECT_EQ(kept, file_bytes(name)) << name;
-        for (const auto& entry : fs::directory_iterator(".")) fs::remove(entry.path());
+            {at + own + ".1.tmp", true},  // this process's own name: the tool takes the next
+            {aged, false}, {at + gone + ".1.tmp", false}, {at + gone + ".64.tmp", false},
+            {(name == "list.txt" ? "zure.txt." : "list.txt.") + gone + ".1.tmp", true},  // its own tool's to remove
+            {at + "1.tmp", true}, {at + "x.1.tmp", true}, {at + "0" + gone + ".1.tmp", true}, {at + "0.1.tmp", true},
+            {at + gone + ".01.tmp", true}, {at + gone + ".0.tmp", true}, {at + gone + ".65.tmp", true},
+            {at + gone + ".999999.tmp", true}, {at + "4294967295.1.tmp", true}, {at + "2147483648.1.tmp", true}};
+        const std::pair<int, std::string> holds[] = {  // names "(k)" taken, and where the file goes
+            {1, stem + " (3).txt"}, {64, stem + " (2)-" + own + ".txt"}, {0, name}};
+        for (const auto& [taken, kept] : holds) {
+            for (const auto& [file, stays] : beside) write_file(file, "other\r\n");
+            for (int k = 2; k < taken + 2; ++k) write_file(stem + " (" + std::to_string(k) + ").txt", "");
+            fs::last_write_time(aged, fs::last_write_time(aged) - std::chrono::hours(24));  // before this process began
+            fs::create_directory(at + gone + ".2.tmp");
+            write_file(name, kEarlier);
+            platform_log().clear();
+            platform_log().held = name;
+            platform_log().held_refusals = kept == name ? 4 : -1;  // let go before the last retry
+            t.run();
+            for (const auto& [file, stays] : beside)
+                EXPECT_EQ(fs::exists(file) ? file_bytes(file) : "gone", stays ? "other\r\n" : "gone") << file;
+            EXPECT_TRUE(fs::is_directory(at + gone + ".2.tmp"));
+            EXPECT_FALSE(fs::exists(at + own + ".2.tmp")) << name;
+            EXPECT_EQ(platform_log().opened.size(), kept == name ? 1u : 0u) << name;
+            if (kept == name) {
+                EXPECT_NE(file_bytes(name), kEarlier);
+            } else {
+                EXPECT_EQ(file_bytes(name), kEarlier);
+                EXPECT_EQ(platform_log().messages,
+                          std::vector<std::string>{name + "を置き換えられなかったため、結果を" + kept + "に保存しました。"});
+                platform_log().clear();
+                t.run();  // nothing holds it now: the same file is put in place
+                EXPECT_EQ(file_bytes(kept), file_bytes(name)) << name;
+            }
+            EXPECT_TRUE(platform_log().messages.empty()) << name;
+            for (const auto& entry : fs::directory_iterator(".")) fs::remove_all(entry.path());
+        }
     }
 }
 

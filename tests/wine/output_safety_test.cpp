@@ -11,6 +11,8 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "app/ids.h"
 #include "tests/wine/driver.h"
@@ -77,6 +79,21 @@ TEST_P(OutputSafety, CopiesInAFolderOutsideCp932) {
         EXPECT_NE(alone, read(dir / "result.txt"));
         EXPECT_TRUE(together == alone || together == read(dir / "result.txt")) << together.size() << " bytes";
 
+        // three copies writing list.txt and zure.txt at once: each put in place, none said to fail
+        Program c(GetParam(), dir.wstring());
+        std::vector<std::thread> writers;
+        for (Program* p : {&a, &b, &c}) {
+            driver::frame0_ivs(*p, "0");
+            writers.emplace_back([p] {
+                for (const int id : {kIdListButton, kIdConfirmButton, kIdListButton, kIdConfirmButton, kIdListButton})
+                    SendMessageTimeoutW(p->window(), WM_COMMAND, id, reinterpret_cast<LPARAM>(p->control(id)), SMTO_NORMAL,
+                                        20000, nullptr);
+            });
+        }
+        for (std::thread& w : writers) w.join();
+        for (Program* p : {&a, &b, &c}) EXPECT_EQ(p->wait_message_box(100), "");
+        EXPECT_FALSE(fs::exists(dir / "list (2).txt") || fs::exists(dir / "zure (2).txt"));
+
         type_search(a, "0", "600", "600", "300");  // about 72 MiB, as in long_search_test.cpp
         a.post_press(kIdSearchButton);
         EXPECT_TRUE(starts_with(a.wait_message_box(120000), "result.txtは"));
@@ -92,12 +109,14 @@ TEST_P(OutputSafety, HeldResultIsRefusedBeforeTheSearchOrKeptBeside) {
     SetEnvironmentVariableA("KIVREL_TEST_SEARCH_GUARD_BYTES", "1000000");  // a search that ran anyway would soon ask
     Program p(GetParam(), {{"result.txt", "old\r\n"}});
     SetEnvironmentVariableA("KIVREL_TEST_SEARCH_GUARD_BYTES", nullptr);
-    // read and written by another program that does not let it be deleted
-    const auto hold = [&] {
-        return CreateFileA((p.dir() + "\\result.txt").c_str(), GENERIC_READ | GENERIC_WRITE,
-                           FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
-    };
-    for (const bool during : {false, true}) {
+    // read and written by another program, before the search in each share
+    // mode (a file held open is never replaced), then during it
+    for (DWORD share = 0; share <= 8; ++share) {
+        const bool during = share == 8;
+        const auto hold = [&] {
+            return CreateFileA((p.dir() + "\\result.txt").c_str(), GENERIC_READ | GENERIC_WRITE,
+                               during ? FILE_SHARE_READ | FILE_SHARE_WRITE : share, nullptr, OPEN_EXISTING, 0, nullptr);
+        };
         if (during) type_search(p, "31", "0", "3FFF", "30");
         HANDLE held = during ? INVALID_HANDLE_VALUE : hold();
         p.post_press(kIdSearchButton);
@@ -105,7 +124,8 @@ TEST_P(OutputSafety, HeldResultIsRefusedBeforeTheSearchOrKeptBeside) {
         ASSERT_NE(held, INVALID_HANDLE_VALUE);
         EXPECT_TRUE(starts_with(p.wait_message_box(60000),
                                 during ? "result.txtを置き換えられなかったため、結果をresult (2).txtに保存しました。"
-                                       : "result.txtを作成できませんでした。"));
+                                       : "result.txtを作成できませんでした。"))
+            << share;
         p.answer_message_box(IDOK);
         EXPECT_TRUE(p.wait_search_end(10000));
         CloseHandle(held);

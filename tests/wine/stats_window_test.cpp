@@ -66,6 +66,17 @@ TEST_P(StatsWindow, OpensReadsThePossibleIvsAndKeepsItsFieldsWhenClosed) {
     EXPECT_EQ(stats_window_of(p), stats);
     EXPECT_EQ(field(stats, kIdStatsName), "アチャモ");
     EXPECT_EQ(field(stats, kIdStatsIvFirst + 3), "27-31");
+    // a level CP932 lacks is no digit, and a name it lacks is said as typed
+    const auto typed_status = [&](int id, const wchar_t* typed) {
+        SendMessageW(GetDlgItem(stats, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(typed));
+        press(stats, kIdStatsIvButton);
+        wchar_t status[64] = {};
+        SendMessageW(GetDlgItem(stats, kIdStatsStatus), WM_GETTEXT, 64, reinterpret_cast<LPARAM>(status));
+        return std::wstring(status);
+    };
+    EXPECT_EQ(typed_status(kIdStatsLevelFirst, L"\u00B2"), driver::to_wide("レベルは1から100で入れて下さい"));
+    EXPECT_EQ(typed_status(kIdStatsName, L"\u00DF\uD55C"),
+              driver::to_wide("ポケモン名「") + L"\u00DF\uD55C" + driver::to_wide("」はpokemon.datにありません"));
 }
 
 // Created in ascending identifiers, each inside the client area and clear of

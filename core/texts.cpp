@@ -7,7 +7,8 @@ namespace {
 
 struct Entry {
     TextId id;
-    const char* text[kLanguageCount];  // by Language
+    const char* japanese;
+    const char* english;
 };
 
 // In the order of TextId, checked as the table is read.
@@ -160,7 +161,8 @@ std::atomic<uint8_t> g_shown_language{static_cast<uint8_t>(Language::kJapanese)}
 const char* tr(TextId id, Language language) {
     const int i = static_cast<int>(id);
     const int l = static_cast<int>(language);
-    return i >= 0 && i < kTextCount && l >= 0 && l < kLanguageCount ? kTexts[i].text[l] : "";
+    if (i < 0 || i >= kTextCount || l < 0 || l >= kLanguageCount) return "";
+    return language == Language::kEnglish ? kTexts[i].english : kTexts[i].japanese;
 }
 
 Language shown_language() { return static_cast<Language>(g_shown_language.load(std::memory_order_relaxed)); }

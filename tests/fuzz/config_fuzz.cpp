@@ -13,10 +13,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string path = write_fuzz_file("config.txt", data, size);
     ConfigLines lines;
     if (!read_config_file(path.c_str(), &lines)) std::abort();
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < 5; ++i)
         if (std::memchr(lines.text[i], '\0', sizeof lines.text[i]) == nullptr) std::abort();
-        const int32_t byte = mac_byte_of_text(lines.text[i]);
-        if (byte < 0 || byte > 255) std::abort();
-    }
+    // any three lines as the MAC fields give three bytes
+    const char* const mac[3] = {lines.text[0], lines.text[1], lines.text[2]};
+    const GeneratorSetting g = read_generator_setting(mac, false);
+    if (g.mac_offset < 0 || g.mac_offset > 0xFFFFFF) std::abort();
     return 0;
 }

@@ -16,7 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (const SpeciesRecord& r : g_app.species)
         if (std::memchr(r.name, '\0', sizeof r.name) == nullptr) std::abort();
     const std::string name(reinterpret_cast<const char*>(data), size < 10 ? size : 10);
-    find_species(name.c_str());
-    if (g_app.species_index < 0 || g_app.species_index >= kSpeciesCount) std::abort();
+    // found, it is one of the table's records, by either language's name
+    const SpeciesRecord* found = lookup_species(g_app.species, name.c_str());
+    if (found && (found < g_app.species || found >= g_app.species + kSpeciesCount)) std::abort();
     return 0;
 }

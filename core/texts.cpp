@@ -138,8 +138,8 @@ constexpr Entry kTexts[] = {
     {TextId::kAttemptLine, "%08X 下位%+d 秒%+d 消費%d %s秒", "%08X low %+d sec %+d frame %d %s s"},
     {TextId::kAttemptsHeader, "日時,狙うseed,秒数,当たりseed,下位,秒,消費数", "time,target,interval,hit,low,second,frame"},
     {TextId::kAttemptsWriteFailed,
-     "試行記録attempts.txtに書き込めませんでした。書き込めないファイルか、同じ名前のフォルダーです。採用はしました。",
-     "The attempt log attempts.txt could not be written: the file is read-only or a folder has that name. The hit was adopted."},
+     "試行記録attempts.txtに書き込めませんでした。読み取り専用か、ほかのプログラムが開いているか、同じ名前のフォルダーです。採用はしました。",
+     "The attempt log attempts.txt could not be written: it is read-only or open in another program, or a folder has that name. The hit was adopted."},
     {TextId::kAttemptsMoveFailed, "試行記録attempts.txtを移せませんでした。記録はそのままです。",
      "The attempt log attempts.txt could not be moved aside. The log stays as it was."},
 };

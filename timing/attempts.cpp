@@ -1,14 +1,12 @@
 #include "timing/attempts.h"
 
 #include <algorithm>
-#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
 #include <filesystem>
-#include <numeric>
 
 #include "core/platform.h"
 #include "core/texts.h"
@@ -21,6 +19,7 @@ namespace fs = std::filesystem;
 
 // Longer lines are no attempt's: only their start is kept, to be counted.
 constexpr size_t kMaxLineBytes = 160;
+constexpr size_t kShortestLineBytes = 47;  // "2026-12-10 05:07:09,2A0C0500,0,C60C0503,+3,+0,0"
 constexpr size_t kReadPiece = size_t{1} << 16;
 constexpr uint32_t kAsideTries = 64;
 constexpr char kLineEnd[] = "\r\n";
@@ -60,9 +59,10 @@ void for_each_line(std::FILE* file, Take take) {
 template <typename T>
 bool take_number(const char*& at, const char* end, size_t count, int base, T* value) {
     size_t n = 0;
-    while (at + n < end && (base == 16 ? std::isxdigit(static_cast<unsigned char>(at[n]))
-                                       : std::isdigit(static_cast<unsigned char>(at[n]))))
-        ++n;
+    const auto is_digit = [base](char c) {
+        return (c >= '0' && c <= '9') || (base == 16 && ((c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f')));
+    };
+    while (at + n < end && is_digit(at[n])) ++n;
     if (n == 0 || (count != 0 && n != count)) return false;
     const auto r = std::from_chars(at, at + n, *value, base);
     if (r.ec != std::errc{} || r.ptr != at + n) return false;
@@ -197,6 +197,7 @@ AttemptLog read_attempt_log(const char* name) {
     if (!fs::is_regular_file(name, unknown)) return log;
     std::FILE* file = std::fopen(name, "rb");
     if (!file) return log;
+    log.attempts.reserve(static_cast<size_t>(fs::file_size(name, unknown) / kShortestLineBytes));
     bool first = true;
     for_each_line(file, [&](const char* text, size_t length) {
         Attempt a;
@@ -205,6 +206,7 @@ AttemptLog read_attempt_log(const char* name) {
         first = false;
     });
     std::fclose(file);
+    if (log.attempts.size() < log.attempts.capacity() / 2) log.attempts.shrink_to_fit();  // a log of mostly other lines
     return log;
 }
 
@@ -263,8 +265,15 @@ bool move_attempt_log_aside(const char* name, const LocalTime& now) {
     return false;
 }
 
+namespace {
+
+// low × 100 − interval × 60, the interval in hundredths.
+int64_t offset_of(uint32_t hit_seed, int32_t interval) { return int64_t{hit_seed & 0xFFFFu} * 100 - int64_t{interval} * 60; }
+
+}  // namespace
+
 int64_t attempt_offset(const Attempt& a) {
-    return int64_t{a.hit_seed & 0xFFFFu} * 100 - int64_t{read_measured_centiseconds(a.interval.c_str())} * 60;
+    return offset_of(a.hit_seed, read_measured_centiseconds(a.interval.c_str()));
 }
 
 double hit_chance(double scatter, int32_t count, int32_t second_missed) {
@@ -277,12 +286,19 @@ AttemptSummary summarize_attempts(const std::vector<Attempt>& attempts) {
     s.count = static_cast<int32_t>(attempts.size());
     if (attempts.empty()) return s;
     std::vector<int64_t> offsets(attempts.size());
-    std::transform(attempts.begin(), attempts.end(), offsets.begin(), attempt_offset);
-    std::vector<int32_t> order(attempts.size());
-    std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(), [&](int32_t x, int32_t y) { return offsets[x] < offsets[y]; });
+    const std::string* read = nullptr;  // attempts in a row mostly share their interval: each text read once
+    int32_t interval = 0;
+    for (size_t i = 0; i < attempts.size(); ++i) {
+        if (!read || *read != attempts[i].interval)
+            read = &attempts[i].interval, interval = read_measured_centiseconds(read->c_str());
+        offsets[i] = offset_of(attempts[i].hit_seed, interval);
+    }
+    // the middle of the attempts ordered by offset, ties by age
+    std::vector<std::pair<int64_t, int32_t>> order(attempts.size());
+    for (size_t i = 0; i < attempts.size(); ++i) order[i] = {offsets[i], static_cast<int32_t>(i)};
     const size_t middle = (attempts.size() - 1) / 2;
-    s.median = order[middle];
+    std::nth_element(order.begin(), order.begin() + static_cast<ptrdiff_t>(middle), order.end());
+    s.median = order[middle].second;
     std::vector<int64_t> deviations(attempts.size());
     for (size_t i = 0; i < attempts.size(); ++i) deviations[i] = std::llabs(offsets[i] - offsets[s.median]);
     std::nth_element(deviations.begin(), deviations.begin() + static_cast<ptrdiff_t>(middle), deviations.end());
@@ -297,9 +313,10 @@ AttemptSummary summarize_attempts(const std::vector<Attempt>& attempts) {
 AttemptTexts attempt_texts(const AttemptLog& log) {
     AttemptTexts t;
     char text[512];
-    for (const Attempt& a : log.attempts) {
-        std::snprintf(text, sizeof text, tr(TextId::kAttemptLine), static_cast<unsigned>(a.hit_seed), a.low_offset,
-                      a.second_offset, a.frame, a.interval.c_str());
+    const size_t listed = std::min(log.attempts.size(), kListedAttempts);
+    for (auto a = log.attempts.end() - static_cast<ptrdiff_t>(listed); a != log.attempts.end(); ++a) {
+        std::snprintf(text, sizeof text, tr(TextId::kAttemptLine), static_cast<unsigned>(a->hit_seed), a->low_offset,
+                      a->second_offset, a->frame, a->interval.c_str());
         t.lines.emplace_back(text);
     }
     const AttemptSummary s = summarize_attempts(log.attempts);

@@ -91,9 +91,13 @@ double hit_chance(double scatter, int32_t count, int32_t second_missed);
 
 AttemptSummary summarize_attempts(const std::vector<Attempt>& attempts);
 
+// The window lists the newest attempts only, so that a log of any length opens
+// at once; the summary counts them all.
+constexpr size_t kListedAttempts = 1000;
+
 // The attempts window's texts.
 struct AttemptTexts {
-    std::vector<std::string> lines;  // one per attempt, oldest first
+    std::vector<std::string> lines;  // one per attempt of the newest kListedAttempts, oldest first
     std::string summary;             // n, σ and k; empty with no attempt
     std::string chance;              // the chance, or why there is none yet
     std::string unreadable;          // the unreadable lines' count; empty with none

@@ -82,6 +82,47 @@ TEST_P(AttemptsWindow, ThreeAttemptsTheirScatterTheMedianAdoptedARestartAndAClea
     EXPECT_FALSE(driver::file_exists(p.dir() + "\\attempts.txt"));
 }
 
+// A log of 100 MB opens while a seed search runs and its median is adopted; a
+// log another program holds (as a spreadsheet does) is said once, and the hit is adopted all the same.
+TEST_P(AttemptsWindow, AHundredMegabyteLogDuringASearchAndAHeldLog) {
+    std::string log = "日時,狙うseed,秒数,当たりseed,下位,秒,消費数\r\n";
+    for (int i = 0; i < 1900000; ++i) log += "2026-12-10 12:34:56,8A0C05F0,20.76,8A0C05F3,+3,+0,21\r\n";
+    log += "2026-12-10 12:34:56,8A0C05F0,20.7,8A0C05F3,+3\r\n";
+    driver::Program p(GetParam(), {{"attempts.txt", log}});
+    p.press(kIdSearchButton);  // every frame a hit: it runs until stopped
+    p.press(kIdStatsButton);
+    const HWND stats = p.top_window(kStatsWindowClass);
+    DWORD_PTR result;  // far beyond the quarter second it takes, far below the 17 s of a list of every attempt
+    ASSERT_TRUE(SendMessageTimeoutW(stats, WM_COMMAND, MAKEWPARAM(kIdStatsAttempts, BN_CLICKED), 0, SMTO_NORMAL, 5000, &result));
+    const Lines lines = shown(p.top_window(kAttemptsWindowClass));
+    ASSERT_EQ(lines.size(), 1004u);  // the title, the newest 1,000 attempts, the summary, the chance, the unreadable
+    EXPECT_EQ(Lines(lines.begin() + 1000, lines.end()), (Lines{"8A0C05F3 下位+3 秒+0 消費21 20.76秒",
+              "試行 1900000 回 ばらつき ±0.5 秒ずれ 0 回", "次に当たる見込み 68%(およそ 1 回に 1 回)", "読めない行 1"}));
+    press(p.top_window(kAttemptsWindowClass), kIdAdoptMedian);
+    EXPECT_EQ(p.text(kIdMeasuredSeconds) + " " + p.text(kIdObtainedLow), "20.76 05F3");
+    p.press(kIdSearchButton);
+    ASSERT_TRUE(p.wait_search_end());
+
+    const HANDLE held = CreateFileA((p.dir() + "\\attempts.txt").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    std::vector<int> ivs;
+    for (const std::string& iv : driver::frame0_ivs(p, "8A0C05F0")) ivs.push_back(std::atoi(iv.c_str()));
+    p.set_text(kIdCandidatesLastFrame, "0");
+    driver::type_level_100(stats, ivs);
+    p.set_text(kIdTargetSeed, "8A0C05ED");
+    press(stats, kIdStatsHitsButton);
+    for (const char* told : {"試行記録attempts.txtに書き込めませんでした。読み取り専用か、ほかのプログラムが開いているか、同じ名前のフォルダーです。採用はしました。", ""}) {
+        p.set_text(kIdObtainedLow, "");
+        PostMessageW(stats, WM_COMMAND, MAKEWPARAM(kIdStatsAdopt, BN_CLICKED), 0);
+        EXPECT_EQ(p.wait_message_box(*told ? 20000 : 1000), told);
+        if (*told) p.answer_message_box(IDOK);
+        for (int i = 0; i < 100 && p.text(kIdObtainedLow).empty(); ++i) Sleep(20);
+        EXPECT_EQ(p.text(kIdObtainedLow), "05F0");
+    }
+    CloseHandle(held);
+    EXPECT_TRUE(p.file("attempts.txt") == log);  // every line as it was
+}
+
 INSTANTIATE_TEST_SUITE_P(Builds, AttemptsWindow, ::testing::Values("Kivrel.exe", "Kivrel-fixed.exe"));
 
 }  // namespace

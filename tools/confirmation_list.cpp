@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <string_view>
 
 #include "core/fields.h"
 #include "core/texts.h"
@@ -42,7 +43,8 @@ ConfirmationInputs read_confirmation_inputs(const ConfirmationTexts& t, const Sp
     in.target_seed = field_hex_unsigned(t.target_seed, kWholeFieldChars);
     in.frames_consumed = field_int(t.frames_consumed, kFrameChars);
     in.level = field_int(t.level, kLevelChars);
-    std::snprintf(in.species_name, sizeof in.species_name, "%s", take_field(t.species_name, kSpeciesNameChars).text);
+    const FieldText name = take_field(t.species_name, kSpeciesNameChars);  // at most kSpeciesNameChars bytes
+    in.species_name[std::string_view(name.text).copy(in.species_name, kSpeciesNameChars)] = '\0';
     // an empty name names no species, whatever records with empty names the file has
     in.species = in.species_name[0] != '\0' ? lookup_species(table, in.species_name) : nullptr;
     in.nature_entry = t.nature_entry;

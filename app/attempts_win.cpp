@@ -90,15 +90,16 @@ void record_attempt(const Hit& hit) {
     // the interval the attempt was timed with: the stopwatch display's text as it stands
     const Attempt a{local_time_now(), g_target_seed,     field_text(g_window.main, kIdStopwatchDisplay),
                     hit.raw_seed,     hit.low_offset,    hit.second_offset, hit.frame};
+    const bool replacing = g_attempt_written && !g_log.attempts.empty();  // the line of this hit search's attempt
     const bool written =
-        g_attempt_written ? replace_last_attempt(kAttemptLogName, a) : append_attempt(kAttemptLogName, a);
+        replacing ? replace_attempt(kAttemptLogName, g_log.attempts.back(), a) : append_attempt(kAttemptLogName, a);
     if (!written) {
         if (!g_write_failure_told) show_message(tr(TextId::kAttemptsWriteFailed));
         g_write_failure_told = true;
         return;
     }
     g_write_failure_told = false;
-    if (g_attempt_written && !g_log.attempts.empty()) g_log.attempts.back() = a;
+    if (replacing) g_log.attempts.back() = a;
     else g_log.attempts.push_back(a);
     g_attempt_written = true;
     show_attempts();

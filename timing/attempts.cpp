@@ -25,12 +25,14 @@ constexpr uint32_t kAsideTries = 64;
 constexpr char kLineEnd[] = "\r\n";
 
 // Reads the file piece by piece and hands each line, without its line end and
-// cut to kMaxLineBytes + 1 bytes, to take(text, length).
+// cut to kMaxLineBytes + 1 bytes, to take(text, length, start, next): start the
+// offset of its first byte, next the offset after its line end.
 template <typename Take>
 void for_each_line(std::FILE* file, Take take) {
     std::vector<char> piece(kReadPiece);
     std::string line;
     bool open_line = false;
+    uint64_t offset = 0, start = 0;  // of the piece, of the line
     size_t got;
     while ((got = std::fread(piece.data(), 1, piece.size(), file)) > 0) {
         const char* at = piece.data();
@@ -43,15 +45,18 @@ void for_each_line(std::FILE* file, Take take) {
             open_line = true;
             if (!feed) break;
             if (!line.empty() && line.back() == '\r' && line.size() <= kMaxLineBytes) line.pop_back();
-            take(line.data(), line.size());
+            const uint64_t next = offset + static_cast<uint64_t>(feed + 1 - piece.data());
+            take(line.data(), line.size(), start, next);
             line.clear();
             open_line = false;
+            start = next;
             at = feed + 1;
         }
+        offset += got;
     }
     if (open_line) {
         if (!line.empty() && line.back() == '\r' && line.size() <= kMaxLineBytes) line.pop_back();
-        take(line.data(), line.size());
+        take(line.data(), line.size(), start, offset);
     }
 }
 
@@ -130,28 +135,26 @@ bool ends_inside_line(const char* name) {
     return last != '\n' && last != EOF;
 }
 
-// Where the last line holding more than a line end begins; 0 when there is none.
-bool last_line_start(std::FILE* file, uint64_t* start) {
-    std::vector<char> piece(kReadPiece);
-    uint64_t at = 0, line = 0;
-    *start = 0;
-    size_t got;
-    while ((got = std::fread(piece.data(), 1, piece.size(), file)) > 0) {
-        for (size_t i = 0; i < got; ++i, ++at) {
-            if (piece[i] == '\n') line = at + 1;
-            else if (piece[i] != '\r') *start = line;
-        }
-    }
-    return !std::ferror(file);
-}
-
+// Copies count bytes, or every byte left when count is kToTheEnd.
+constexpr uint64_t kToTheEnd = UINT64_MAX;
 bool copy_bytes(std::FILE* from, std::FILE* to, uint64_t count) {
     std::vector<char> piece(kReadPiece);
     while (count > 0) {
         const size_t want = static_cast<size_t>(std::min<uint64_t>(count, piece.size()));
-        if (std::fread(piece.data(), 1, want, from) != want || std::fwrite(piece.data(), 1, want, to) != want)
-            return false;
-        count -= want;
+        const size_t got = std::fread(piece.data(), 1, want, from);
+        if (std::fwrite(piece.data(), 1, got, to) != got) return false;
+        if (got < want) return count == kToTheEnd && !std::ferror(from);
+        if (count != kToTheEnd) count -= got;
+    }
+    return true;
+}
+
+// Reads and drops count bytes.
+bool skip_bytes(std::FILE* from, uint64_t count) {
+    std::vector<char> piece(kReadPiece);
+    for (size_t want; count > 0; count -= want) {
+        want = static_cast<size_t>(std::min<uint64_t>(count, piece.size()));
+        if (std::fread(piece.data(), 1, want, from) != want) return false;
     }
     return true;
 }
@@ -199,7 +202,7 @@ AttemptLog read_attempt_log(const char* name) {
     if (!file) return log;
     log.attempts.reserve(static_cast<size_t>(fs::file_size(name, unknown) / kShortestLineBytes));
     bool first = true;
-    for_each_line(file, [&](const char* text, size_t length) {
+    for_each_line(file, [&](const char* text, size_t length, uint64_t, uint64_t) {
         Attempt a;
         if (parse_attempt_line(text, length, &a)) log.attempts.push_back(std::move(a));
         else if (!first && length > 0) ++log.unreadable;
@@ -220,20 +223,30 @@ bool append_attempt(const char* name, const Attempt& a) {
     return append_bytes(name, text);
 }
 
-bool replace_last_attempt(const char* name, const Attempt& a) {
+bool replace_attempt(const char* name, const Attempt& old, const Attempt& a) {
     std::error_code unknown;
     if (!fs::is_regular_file(name, unknown)) return false;
     std::FILE* in = std::fopen(name, "rb");
     if (!in) return false;
-    uint64_t keep = 0;
+    const std::string old_line = format_attempt_line(old);
+    bool found = false;
+    uint64_t start = 0, next = 0;  // of old's last line
+    for_each_line(in, [&](const char* text, size_t length, uint64_t at, uint64_t after) {
+        if (length == old_line.size() && std::memcmp(text, old_line.data(), length) == 0) found = true, start = at, next = after;
+    });
+    if (!found || std::ferror(in)) {
+        const bool read = !std::ferror(in);
+        std::fclose(in);
+        return read && append_attempt(name, a);
+    }
     std::string temp_name;
     std::FILE* out = nullptr;
-    bool written = last_line_start(in, &keep) && std::fseek(in, 0, SEEK_SET) == 0 &&
-                   (out = create_temporary_beside(name, &temp_name)) != nullptr && copy_bytes(in, out, keep);
+    const std::string line = format_attempt_line(a) + kLineEnd;
+    bool written = std::fseek(in, 0, SEEK_SET) == 0 && (out = create_temporary_beside(name, &temp_name)) != nullptr &&
+                   copy_bytes(in, out, start) && std::fwrite(line.data(), 1, line.size(), out) == line.size() &&
+                   skip_bytes(in, next - start) && copy_bytes(in, out, kToTheEnd);
     std::fclose(in);
     if (!out) return false;
-    const std::string line = format_attempt_line(a) + kLineEnd;
-    written = written && std::fwrite(line.data(), 1, line.size(), out) == line.size();
     written = std::fflush(out) == 0 && written;
     written = std::fclose(out) == 0 && written;
     if (written && replace_file(temp_name.c_str(), name)) return true;

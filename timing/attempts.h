@@ -60,10 +60,12 @@ AttemptLog read_attempt_log(const char* name);
 // (a last line without its line end gets one first). False when it failed.
 bool append_attempt(const char* name, const Attempt& a);
 
-// Puts a in place of the last line of name: a copy with the new last line is
-// written beside it and put in place of it whole. False, name unchanged,
+// Puts a in place of the last line of name that reads exactly as old was
+// written (lines added after it, by another copy, stay after it): a copy with
+// that line replaced is written beside name and put in place of it whole. With
+// no such line, a is added as append_attempt adds it. False, name unchanged,
 // when it failed.
-bool replace_last_attempt(const char* name, const Attempt& a);
+bool replace_attempt(const char* name, const Attempt& old, const Attempt& a);
 
 // Moves name aside to "attempts-YYYYMMDD-HHMMSS.txt" (stamped with now), or
 // "attempts-YYYYMMDD-HHMMSS (2).txt" and on when that is taken. True when

@@ -55,8 +55,15 @@ TEST_F(AttemptLogFile, LinesAppendedReplacedMovedAsideAndReadBackFromDamageKeepE
                       line1 = "2026-12-10 05:07:09,2A0C0500,20.76,C60C0503,+3,+0,21\r\n";
     ASSERT_TRUE(append_attempt(kAttemptLogName, first) && append_attempt(kAttemptLogName, second));
     EXPECT_EQ(file_bytes(kAttemptLogName), header + line1 + format_attempt_line(second) + "\r\n");
-    ASSERT_TRUE(replace_last_attempt(kAttemptLogName, third));
+    ASSERT_TRUE(replace_attempt(kAttemptLogName, second, third));
     EXPECT_EQ(file_bytes(kAttemptLogName), header + line1 + format_attempt_line(third) + "\r\n");
+    // another copy's attempt after it stays after it; an attempt no line holds is added
+    const Attempt other = attempt(0x501, "21"), fourth = attempt(0x502, "21.5");
+    ASSERT_TRUE(append_attempt(kAttemptLogName, other) && replace_attempt(kAttemptLogName, third, fourth) &&
+                replace_attempt(kAttemptLogName, third, third));
+    EXPECT_EQ(file_bytes(kAttemptLogName), header + line1 + format_attempt_line(fourth) + "\r\n" + format_attempt_line(other) +
+                                               "\r\n" + format_attempt_line(third) + "\r\n");
+    write_file(kAttemptLogName, header + line1 + format_attempt_line(third) + "\r\n");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir()), {}), 1);  // no temporary file left
     const AttemptLog log = read_attempt_log(kAttemptLogName);
     EXPECT_EQ(std::tuple(log.attempts.size() == 2 ? format_attempt_line(log.attempts[1]) : "", log.unreadable),
@@ -84,10 +91,10 @@ TEST_F(AttemptLogFile, LinesAppendedReplacedMovedAsideAndReadBackFromDamageKeepE
     write_file(kAttemptLogName, text + "2026-12-10 05:07:09,2A0C0500,20.");  // a cut last line
     const AttemptLog damaged = read_attempt_log(kAttemptLogName);
     EXPECT_EQ(std::tuple(damaged.attempts.size(), damaged.unreadable), std::tuple(size_t(readable), unreadable + 1));
-    ASSERT_TRUE(append_attempt(kAttemptLogName, attempt(0x503)) && replace_last_attempt(kAttemptLogName, attempt(0x504)));
+    ASSERT_TRUE(append_attempt(kAttemptLogName, attempt(0x503)) && replace_attempt(kAttemptLogName, attempt(0x503), attempt(0x504)));
     EXPECT_EQ(file_bytes(kAttemptLogName), text + "2026-12-10 05:07:09,2A0C0500,20.\r\n" + format_attempt_line(attempt(0x504)) + "\r\n");
     std::filesystem::remove(kAttemptLogName), std::filesystem::create_directory(kAttemptLogName);  // a folder of that name
-    EXPECT_FALSE(append_attempt(kAttemptLogName, attempt(0x503)) || replace_last_attempt(kAttemptLogName, attempt(0x503)) ||
+    EXPECT_FALSE(append_attempt(kAttemptLogName, attempt(0x503)) || replace_attempt(kAttemptLogName, attempt(0x503), attempt(0x503)) ||
                  move_attempt_log_aside(kAttemptLogName, {2026, 1, 1, 0, 0, 0}));
     EXPECT_TRUE(read_attempt_log(kAttemptLogName).attempts.empty());
 }

@@ -6,14 +6,14 @@ kivrel_require(${CMAKE_SOURCE_DIR}/tests/native/platform_recorder.cpp ${CMAKE_SO
 set(FUZZ_FLAGS -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all -g -O1)
 # The readers and conversions under test and what they stand on.
 set(FUZZ_SOURCES ${CORE_SOURCES})
-list(FILTER FUZZ_SOURCES INCLUDE REGEX "/(core|data)/|/app/config\\.cpp$|/timing/(attempts|cgear_timing)\\.cpp$|/tools/output_file\\.cpp$")
+list(FILTER FUZZ_SOURCES INCLUDE REGEX "/(core|data)/|/app/config\\.cpp$")
 add_library(fuzz_core STATIC ${FUZZ_SOURCES} ${CMAKE_SOURCE_DIR}/tests/native/platform_recorder.cpp)
 target_compile_options(fuzz_core PUBLIC -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all -g -O1)
 
 # Each target runs for FUZZ_SECONDS from the committed corpus in tests/fuzz/corpus;
 # what it finds new goes to a scratch folder, never into the source tree.
 set(FUZZ_SECONDS 20 CACHE STRING "seconds each fuzz target runs in the test")
-foreach(target config pokemon_dat convert attempt_log)
+foreach(target config pokemon_dat convert)
   kivrel_require(${CMAKE_SOURCE_DIR}/tests/fuzz/${target}_fuzz.cpp ${CMAKE_SOURCE_DIR}/tests/fuzz/corpus/${target})
   add_executable(fuzz_${target} ${CMAKE_SOURCE_DIR}/tests/fuzz/${target}_fuzz.cpp)
   target_compile_options(fuzz_${target} PRIVATE ${FUZZ_FLAGS})

@@ -29,16 +29,21 @@ Lines shown(HWND attempts) {
     return lines;
 }
 
+// The stats of seed 8A0C05F0's frame 0 typed into the stats window, with frame limit 0.
+void type_frame0_stats(driver::Program& p, HWND stats) {
+    std::vector<int> ivs;
+    for (const std::string& iv : driver::frame0_ivs(p, "8A0C05F0")) ivs.push_back(std::atoi(iv.c_str()));
+    p.set_text(kIdCandidatesLastFrame, "0");
+    driver::type_level_100(stats, ivs);
+}
+
 TEST_P(AttemptsWindow, ThreeAttemptsTheirScatterTheMedianAdoptedARestartAndAClear) {
     std::string log;
     {
         driver::Program p(GetParam());
-        std::vector<int> ivs;  // the stats of seed 8A0C05F0's frame 0
-        for (const std::string& iv : driver::frame0_ivs(p, "8A0C05F0")) ivs.push_back(std::atoi(iv.c_str()));
-        p.set_text(kIdCandidatesLastFrame, "0");
         p.press(kIdStatsButton);
         const HWND stats = p.top_window(kStatsWindowClass);
-        driver::type_level_100(stats, ivs);
+        type_frame0_stats(p, stats);
         HWND window = nullptr;
         for (const char* a : {"8A0C05ED 20.76", "8A0C05F2 20.80", "8A0C05F0 20.70"}) {
             p.set_text(kIdTargetSeed, std::string(a, 8));
@@ -105,10 +110,7 @@ TEST_P(AttemptsWindow, AHundredMegabyteLogDuringASearchAndAHeldLog) {
 
     const HANDLE held = CreateFileA((p.dir() + "\\attempts.txt").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    std::vector<int> ivs;
-    for (const std::string& iv : driver::frame0_ivs(p, "8A0C05F0")) ivs.push_back(std::atoi(iv.c_str()));
-    p.set_text(kIdCandidatesLastFrame, "0");
-    driver::type_level_100(stats, ivs);
+    type_frame0_stats(p, stats);
     p.set_text(kIdTargetSeed, "8A0C05ED");
     press(stats, kIdStatsHitsButton);
     for (const char* told : {"試行記録attempts.txtに書き込めませんでした。読み取り専用か、ほかのプログラムが開いているか、同じ名前のフォルダーです。採用はしました。", ""}) {

@@ -22,7 +22,6 @@ void create_main_controls() {
     g_window.controls_created = true;
     create_controls(g_window.main, kMainWindowTable);
     apply_config();
-    load_attempts();
 }
 
 int32_t selected_entry(HWND list_box) { return static_cast<int32_t>(SendMessageW(list_box, CB_GETCURSEL, 0, 0)); }

@@ -17,6 +17,7 @@ namespace {
 void on_create(HWND window) {
     g_window.controls_created = false;
     if (!load_species_table()) message_box(window, tr(TextId::kSpeciesTableUnreadable), "", MB_OK);
+    load_attempts();  // before the window shows: a long log never leaves it blank
 }
 
 void on_paint(HWND window) {

@@ -44,7 +44,7 @@ void parse_species_line(const char* line, SpeciesRecord* r) {
 
 // The English name of each record, CP932.
 const char* const kEnglishNames[] = {
-#include "data/species_names_en.inc"
+#include "data/latin_dex.inc"
 };
 static_assert(std::size(kEnglishNames) == kSpeciesCount);
 

@@ -1,6 +1,6 @@
 // Writes data/pokemon.dat: the 649 species of Black and White in national dex
 // order, "H,A,B,C,D,S,名前" with generation-5 base stats and Japanese names,
-// Shift-JIS (CP932) with CR LF line ends. Also writes data/species_names_en.inc:
+// Shift-JIS (CP932) with CR LF line ends. Also writes data/latin_dex.inc:
 // the English names of the same species in the same order, for the program to
 // find a species by either name.
 //
@@ -9,12 +9,12 @@
 // the script at it:
 //   mkdir -p build/npm && (cd build/npm && npm init -y >/dev/null &&
 //     npm install pokemon@3.3.1 @pkmn/dex@0.10.11 iconv-lite@0.7.3)
-//   node scripts/make-pokemon-dat.mjs build/npm data/pokemon.dat data/species_names_en.inc
+//   node scripts/make-pokemon-dat.mjs build/npm data/pokemon.dat data/latin_dex.inc
 import { createRequire } from 'node:module';
 import { writeFileSync } from 'node:fs';
 import { resolve } from 'node:path';
 
-const [packagesDir = 'build/npm', output = 'data/pokemon.dat', englishOutput = 'data/species_names_en.inc'] =
+const [packagesDir = 'build/npm', output = 'data/pokemon.dat', englishOutput = 'data/latin_dex.inc'] =
   process.argv.slice(2);
 const require = createRequire(resolve(packagesDir, 'package.json'));
 const japaneseNames = require('pokemon/data/ja.json');

@@ -240,7 +240,7 @@ TEST_F(SpeciesFiles, EnglishNamesInAnyCaseWithFOrMForTheSignsFindTheirSpecies) {
                  {"Mr Mime", 0}, {"Pikachu ", 0}, {"Pikach", 0}, {"Porygon Z", 0}, {"Mime Jr", 0}};
     for (const auto& c : cases) EXPECT_EQ(found_index(c.typed), c.number - 1) << c.typed;
     const char* const english[] = {
-#include "data/species_names_en.inc"
+#include "data/latin_dex.inc"
     };
     ASSERT_EQ(std::size(english), static_cast<size_t>(kSpeciesCount));
     for (int i = 0; i < kSpeciesCount; ++i) {  // each whole in the field, and finding its own record from it

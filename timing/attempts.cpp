@@ -33,6 +33,13 @@ void for_each_line(std::FILE* file, Take take) {
     std::string line;
     bool open_line = false;
     uint64_t offset = 0, start = 0;  // of the piece, of the line
+    const auto hand_over = [&](uint64_t next) {
+        if (!line.empty() && line.back() == '\r' && line.size() <= kMaxLineBytes) line.pop_back();
+        take(line.data(), line.size(), start, next);
+        line.clear();
+        open_line = false;
+        start = next;
+    };
     size_t got;
     while ((got = std::fread(piece.data(), 1, piece.size(), file)) > 0) {
         const char* at = piece.data();
@@ -44,20 +51,12 @@ void for_each_line(std::FILE* file, Take take) {
             line.append(at, std::min(room, static_cast<size_t>(stop - at)));
             open_line = true;
             if (!feed) break;
-            if (!line.empty() && line.back() == '\r' && line.size() <= kMaxLineBytes) line.pop_back();
-            const uint64_t next = offset + static_cast<uint64_t>(feed + 1 - piece.data());
-            take(line.data(), line.size(), start, next);
-            line.clear();
-            open_line = false;
-            start = next;
+            hand_over(offset + static_cast<uint64_t>(feed + 1 - piece.data()));
             at = feed + 1;
         }
         offset += got;
     }
-    if (open_line) {
-        if (!line.empty() && line.back() == '\r' && line.size() <= kMaxLineBytes) line.pop_back();
-        take(line.data(), line.size(), start, offset);
-    }
+    if (open_line) hand_over(offset);
 }
 
 // Digits only, exactly count of them (count 0: one or more), as a number in base.
@@ -135,26 +134,17 @@ bool ends_inside_line(const char* name) {
     return last != '\n' && last != EOF;
 }
 
-// Copies count bytes, or every byte left when count is kToTheEnd.
+// Copies count bytes, or every byte left when count is kToTheEnd, to to, or
+// reads and drops them when to is null.
 constexpr uint64_t kToTheEnd = UINT64_MAX;
 bool copy_bytes(std::FILE* from, std::FILE* to, uint64_t count) {
     std::vector<char> piece(kReadPiece);
     while (count > 0) {
         const size_t want = static_cast<size_t>(std::min<uint64_t>(count, piece.size()));
         const size_t got = std::fread(piece.data(), 1, want, from);
-        if (std::fwrite(piece.data(), 1, got, to) != got) return false;
+        if (to && std::fwrite(piece.data(), 1, got, to) != got) return false;
         if (got < want) return count == kToTheEnd && !std::ferror(from);
         if (count != kToTheEnd) count -= got;
-    }
-    return true;
-}
-
-// Reads and drops count bytes.
-bool skip_bytes(std::FILE* from, uint64_t count) {
-    std::vector<char> piece(kReadPiece);
-    for (size_t want; count > 0; count -= want) {
-        want = static_cast<size_t>(std::min<uint64_t>(count, piece.size()));
-        if (std::fread(piece.data(), 1, want, from) != want) return false;
     }
     return true;
 }
@@ -234,7 +224,7 @@ bool replace_attempt(const char* name, const Attempt& old, const Attempt& a) {
     for_each_line(in, [&](const char* text, size_t length, uint64_t at, uint64_t after) {
         if (length == old_line.size() && std::memcmp(text, old_line.data(), length) == 0) found = true, start = at, next = after;
     });
-    if (!found || std::ferror(in)) {
+    if (!found || std::ferror(in)) {  // an attempt no line holds is added
         const bool read = !std::ferror(in);
         std::fclose(in);
         return read && append_attempt(name, a);
@@ -244,7 +234,7 @@ bool replace_attempt(const char* name, const Attempt& old, const Attempt& a) {
     const std::string line = format_attempt_line(a) + kLineEnd;
     bool written = std::fseek(in, 0, SEEK_SET) == 0 && (out = create_temporary_beside(name, &temp_name)) != nullptr &&
                    copy_bytes(in, out, start) && std::fwrite(line.data(), 1, line.size(), out) == line.size() &&
-                   skip_bytes(in, next - start) && copy_bytes(in, out, kToTheEnd);
+                   copy_bytes(in, nullptr, next - start) && copy_bytes(in, out, kToTheEnd);
     std::fclose(in);
     if (!out) return false;
     written = std::fflush(out) == 0 && written;
